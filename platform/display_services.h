@@ -1,0 +1,14 @@
+#pragma once
+
+namespace orvane::platform {
+
+class DisplayServices {
+ public:
+  virtual ~DisplayServices() = default;
+
+  // Twips (1/1440 inch) per screen pixel: 15 at 96 dots per inch.
+  virtual int TwipsPerPixelX() = 0;
+  virtual int TwipsPerPixelY() = 0;
+};
+
+}  // namespace orvane::platform

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/display_services.h"
+#include "platform/file_services.h"
+#include "platform/process_services.h"
+#include "platform/profile_services.h"
+#include "platform/window_services.h"
+
+namespace orvane::platform {
+
+// Everything of the operating system that the subsystems use, one reference per service.
+struct Services {
+  WindowServices& windows;
+  FileServices& files;
+  ProfileServices& profile;
+  ProcessServices& process;
+  DisplayServices& display;
+};
+
+}  // namespace orvane::platform

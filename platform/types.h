@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orvane::platform {
+
+// A window handle as the subsystems see it: the value of the system's HWND, 0 for none.
+using WindowHandle = std::intptr_t;
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
+struct Rect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+};
+
+}  // namespace orvane::platform

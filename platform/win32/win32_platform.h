@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/services.h"
+
+namespace orvane::platform::win32 {
+
+class Win32WindowServices final : public WindowServices {
+ public:
+  WindowHandle FindTopLevelWindow(const std::wstring& title) override;
+  Rect GetWindowRect(WindowHandle window) override;
+  std::int32_t ShowCursor(std::int32_t show) override;
+  std::optional<Point> GetCursorPos() override;
+  void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
+                         const Rect& to) override;
+  void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;
+  void ShowOkMessage(const std::wstring& text, const std::wstring& caption) override;
+};
+
+class Win32FileServices final : public FileServices {
+ public:
+  bool CanOpenForReading(const std::wstring& path) override;
+  bool CreateFolder(const std::wstring& path) override;
+};
+
+class Win32ProfileServices final : public ProfileServices {
+ public:
+  std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                       const std::wstring& defaultValue, std::size_t bufferSize,
+                                       const std::wstring& fileName) override;
+  void WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                 const std::wstring& value, const std::wstring& fileName) override;
+};
+
+class Win32ProcessServices final : public ProcessServices {
+ public:
+  std::wstring CommandLine() override;
+  std::wstring ProgramFolder() override;
+};
+
+class Win32DisplayServices final : public DisplayServices {
+ public:
+  int TwipsPerPixelX() override;
+  int TwipsPerPixelY() override;
+};
+
+// The real operating system, one instance per process.
+class Win32Platform {
+ public:
+  Services& services() { return services_; }
+
+ private:
+  Win32WindowServices windows_;
+  Win32FileServices files_;
+  Win32ProfileServices profile_;
+  Win32ProcessServices process_;
+  Win32DisplayServices display_;
+  Services services_{windows_, files_, profile_, process_, display_};
+};
+
+}  // namespace orvane::platform::win32

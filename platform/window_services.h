@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/types.h"
+
+namespace orvane::platform {
+
+// The window manager, cursor and system-parameter services of user32.
+class WindowServices {
+ public:
+  virtual ~WindowServices() = default;
+
+  // FindWindowA with no class: a top-level window whose title is exactly `title`, or 0.
+  virtual WindowHandle FindTopLevelWindow(const std::wstring& title) = 0;
+  // GetWindowRect; a zero rectangle when the call fails.
+  virtual Rect GetWindowRect(WindowHandle window) = 0;
+  // ShowCursor with `show` as its BOOL argument; returns the new display count.
+  virtual std::int32_t ShowCursor(std::int32_t show) = 0;
+  virtual std::optional<Point> GetCursorPos() = 0;
+  virtual void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
+                                 const Rect& to) = 0;
+  // SystemParametersInfoA(action, uiParam, NULL, 0).
+  virtual void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) = 0;
+  // A message box with an OK button only and no icon; returns when it is dismissed.
+  virtual void ShowOkMessage(const std::wstring& text, const std::wstring& caption) = 0;
+};
+
+}  // namespace orvane::platform

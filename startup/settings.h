@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/services.h"
+
+namespace orvane::startup {
+
+// The user's background-music choice, kept in the INI file beside the program.
+struct Settings {
+  std::int16_t bgmKind = 0;    // 0 no music, 1 audio CD, 2 music file
+  std::int16_t bgmRepeat = 0;  // audio-CD track played over and over, 0 for the whole disc
+  std::wstring bgmFile;        // full path of the MP3 or WAV file, empty when none
+};
+
+inline constexpr std::int16_t kNoMusic = 0;
+inline constexpr std::int16_t kAudioCd = 1;
+inline constexpr std::int16_t kMusicFile = 2;
+
+inline constexpr wchar_t kSettingsSection[] = L"Section";
+inline constexpr wchar_t kBgmKindKey[] = L"BGM区分";
+inline constexpr wchar_t kBgmRepeatKey[] = L"BGMﾘﾋﾟｰﾄ";
+inline constexpr wchar_t kBgmFileKey[] = L"BGMﾌｧｲﾙ";
+
+std::wstring SettingsFilePath(const std::wstring& programFolder);
+
+// One value of the INI file, at most 255 bytes of it; empty when file, section or key is missing.
+std::wstring ReadIniValue(platform::ProfileServices& profile, const std::wstring& section,
+                          const std::wstring& key, const std::wstring& fileName);
+void WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
+                   const std::wstring& key, const std::wstring& value,
+                   const std::wstring& fileName);
+
+// How numbers are stored: a blank before a number that is not negative (" 2"), "-1" otherwise.
+std::wstring FormatIniNumber(std::int16_t number);
+
+// Fills `settings` from the file. A value that is not a number, or does not fit 16 bits,
+// leaves its field as it was; a music file that cannot be opened is dropped, and with it the
+// music-file source.
+void LoadSettings(platform::Services& services, Settings& settings);
+
+// Writes the three keys, in their fixed order.
+void SaveSettings(platform::Services& services, const Settings& settings);
+
+}  // namespace orvane::startup

@@ -1,0 +1,89 @@
+#include "startup/start_program.h"
+
+#include <optional>
+
+#include "startup/command_line.h"
+#include "startup/system_utils.h"
+
+namespace orvane::startup {
+namespace {
+
+bool AnotherCopyIsOpen(platform::WindowServices& windows) {
+  const bool saverOpen = windows.FindTopLevelWindow(kSaverWindowTitle) != 0;
+  const bool dialogOpen = windows.FindTopLevelWindow(kSettingsDialogTitle) != 0;
+  return saverOpen || dialogOpen;
+}
+
+std::optional<std::int16_t> PixelsToTwips(std::int32_t pixels, int twipsPerPixel) {
+  const std::int64_t twips = static_cast<std::int64_t>(pixels) * twipsPerPixel;
+  if (twips < INT16_MIN || twips > INT16_MAX) return std::nullopt;
+  return static_cast<std::int16_t>(twips);
+}
+
+void ShowPreview(platform::Services& services, ModeWindows& windows) {
+  const platform::WindowHandle pane = PaneHandle(services.process.CommandLine());
+  const platform::Rect rect = services.windows.GetWindowRect(pane);
+  std::int16_t width = 0;
+  std::int16_t height = 0;
+  if (const auto w = PixelsToTwips(rect.right - rect.left, services.display.TwipsPerPixelX())) {
+    width = *w;
+    if (const auto h = PixelsToTwips(rect.bottom - rect.top, services.display.TwipsPerPixelY())) {
+      height = *h;
+    }
+  }
+  windows.ShowPreview(pane, width, height);
+}
+
+struct ShippedFile {
+  const wchar_t* name;
+  const wchar_t* messageWhenMissing;
+};
+
+// The renderer is looked for first, so when both are missing only its message shows.
+constexpr ShippedFile kShippedFiles[] = {
+    {kRendererFileName, L"3dOrvane.dll が同じフォルダに見つかりません！"},
+    {kModelFileName, L"3dOrvane.x が同じフォルダに見つかりません！"},
+};
+
+// False when a shipped file is missing; the user has then been told which.
+bool ShippedFilesPresent(platform::Services& services) {
+  const std::wstring folder = services.process.ProgramFolder();
+  for (const ShippedFile& file : kShippedFiles) {
+    if (!FileExists(services.files, folder + file.name)) {
+      services.windows.ShowOkMessage(file.messageWhenMissing, kApplicationTitle);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+AfterStart StartProgram(platform::Services& services, ModeWindows& windows, ProgramState& state) {
+  if (AnotherCopyIsOpen(services.windows)) return AfterStart::kEndProcess;
+
+  const std::wstring commandLine = services.process.CommandLine();
+  const wchar_t mode = ModeLetter(commandLine);
+  if (mode == kPreviewMode) {
+    ShowPreview(services, windows);
+    return AfterStart::kRunOpenWindows;
+  }
+
+  services.files.CreateFolder(kStagingFolder);
+  LoadSettings(services, state.settings);
+  if (!ShippedFilesPresent(services)) return AfterStart::kEndProcess;
+
+  if (mode == kSettingsMode) {
+    windows.ShowSettingsDialog();
+    return AfterStart::kEndProcess;
+  }
+  if (!commandLine.empty() && mode != kSaverMode) return AfterStart::kEndProcess;
+  if (mode == kSaverMode) {
+    state.savedCursorCount = services.windows.ShowCursor(0);
+    SetScreenSaverRunningFlag(services.windows, 0);
+  }
+  windows.LoadSaverWindow();
+  return AfterStart::kRunOpenWindows;
+}
+
+}  // namespace orvane::startup

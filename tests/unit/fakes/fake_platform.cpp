@@ -1,0 +1,79 @@
+#include "fakes/fake_platform.h"
+
+namespace orvane::testing {
+namespace {
+
+std::wstring Text(const platform::Rect& rect) {
+  return std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+         std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom);
+}
+
+}  // namespace
+
+platform::WindowHandle FakePlatform::FindTopLevelWindow(const std::wstring& title) {
+  calls.push_back(L"FindTopLevelWindow(" + title + L")");
+  return windowTitles.count(title) ? 0x1234 : 0;
+}
+
+platform::Rect FakePlatform::GetWindowRect(platform::WindowHandle window) {
+  calls.push_back(L"GetWindowRect(" + std::to_wstring(window) + L")");
+  const auto found = windowRects.find(window);
+  return found == windowRects.end() ? platform::Rect{} : found->second;
+}
+
+std::int32_t FakePlatform::ShowCursor(std::int32_t show) {
+  calls.push_back(L"ShowCursor(" + std::to_wstring(show) + L")");
+  return cursorCountAfterCall;
+}
+
+std::optional<platform::Point> FakePlatform::GetCursorPos() {
+  calls.push_back(L"GetCursorPos()");
+  return cursorPosition;
+}
+
+void FakePlatform::DrawAnimatedRects(platform::WindowHandle window, int animation,
+                                     const platform::Rect& from, const platform::Rect& to) {
+  calls.push_back(L"DrawAnimatedRects(" + std::to_wstring(window) + L", " +
+                  std::to_wstring(animation) + L", " + Text(from) + L", " + Text(to) + L")");
+}
+
+void FakePlatform::SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) {
+  calls.push_back(L"SetSystemParameter(" + std::to_wstring(action) + L", " +
+                  std::to_wstring(uiParam) + L")");
+}
+
+void FakePlatform::ShowOkMessage(const std::wstring& text, const std::wstring& caption) {
+  calls.push_back(L"ShowOkMessage(" + text + L" | " + caption + L")");
+}
+
+bool FakePlatform::CanOpenForReading(const std::wstring& path) {
+  calls.push_back(L"CanOpenForReading(" + path + L")");
+  return readableFiles.count(path) > 0;
+}
+
+bool FakePlatform::CreateFolder(const std::wstring& path) {
+  calls.push_back(L"CreateFolder(" + path + L")");
+  return true;
+}
+
+std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
+                                                   const std::wstring& key,
+                                                   const std::wstring& defaultValue,
+                                                   std::size_t bufferSize,
+                                                   const std::wstring& fileName) {
+  calls.push_back(L"ReadPrivateProfileValue(" + section + L", " + key + L", " + defaultValue +
+                  L", " + std::to_wstring(bufferSize) + L", " + fileName + L")");
+  const auto found = iniValues.find({section, key});
+  const std::wstring value = found == iniValues.end() ? defaultValue : found->second;
+  return value.substr(0, bufferSize - 1);
+}
+
+void FakePlatform::WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                            const std::wstring& value,
+                                            const std::wstring& fileName) {
+  calls.push_back(L"WritePrivateProfileValue(" + section + L", " + key + L", " + value + L", " +
+                  fileName + L")");
+  iniValues[{section, key}] = value;
+}
+
+}  // namespace orvane::testing

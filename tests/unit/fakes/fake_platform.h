@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace orvane::testing {
+
+// Stands in for the operating system: answers from what a test puts in its fields and
+// records every call, in order, as one line of text.
+class FakePlatform : public platform::WindowServices,
+                     public platform::FileServices,
+                     public platform::ProfileServices,
+                     public platform::ProcessServices,
+                     public platform::DisplayServices {
+ public:
+  // What the fake system holds.
+  std::set<std::wstring> windowTitles;           // top-level windows, by title
+  std::map<platform::WindowHandle, platform::Rect> windowRects;
+  std::set<std::wstring> readableFiles;
+  std::map<std::pair<std::wstring, std::wstring>, std::wstring> iniValues;  // (section, key)
+  std::wstring commandLine;
+  std::wstring programFolder = L"C:\\Program Files\\3dOrvane";
+  std::int32_t cursorCountAfterCall = -1;
+  std::optional<platform::Point> cursorPosition;
+  int twipsPerPixel = 15;
+
+  std::vector<std::wstring> calls;
+
+  platform::Services services{*this, *this, *this, *this, *this};
+
+  platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
+  platform::Rect GetWindowRect(platform::WindowHandle window) override;
+  std::int32_t ShowCursor(std::int32_t show) override;
+  std::optional<platform::Point> GetCursorPos() override;
+  void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
+                         const platform::Rect& to) override;
+  void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;
+  void ShowOkMessage(const std::wstring& text, const std::wstring& caption) override;
+
+  bool CanOpenForReading(const std::wstring& path) override;
+  bool CreateFolder(const std::wstring& path) override;
+
+  std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                       const std::wstring& defaultValue, std::size_t bufferSize,
+                                       const std::wstring& fileName) override;
+  void WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                const std::wstring& value, const std::wstring& fileName) override;
+
+  std::wstring CommandLine() override { return commandLine; }
+  std::wstring ProgramFolder() override { return programFolder; }
+
+  int TwipsPerPixelX() override { return twipsPerPixel; }
+  int TwipsPerPixelY() override { return twipsPerPixel; }
+};
+
+}  // namespace orvane::testing

@@ -1,0 +1,140 @@
+// Looks at and acts on the windows of a Wine session for the end-to-end tests:
+//   probe windows                     one line per top-level window:
+//                                     handle, visible, class, left,top,right,bottom, title
+//   probe message CAPTION [MS]        waits for a message box; prints its text and buttons
+//   probe press CAPTION BUTTON        presses a button of that message box
+//   probe hold TITLE MS               keeps a window with that title for MS milliseconds
+//   probe close TITLE                 posts WM_CLOSE to the window with that title
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "utf8_output.h"
+
+namespace {
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+int ListWindows() {
+  for (HWND window : TopLevelWindows()) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    wchar_t line[2048];
+    swprintf(line, 2048, L"0x%llx\t%d\t%ls\t%ld,%ld,%ld,%ld\t%ls\n",
+             static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)),
+             IsWindowVisible(window) ? 1 : 0, ClassName(window).c_str(), rect.left, rect.top,
+             rect.right, rect.bottom, WindowText(window).c_str());
+    PrintUtf8(line);
+  }
+  return 0;
+}
+
+HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (HWND box = FindWindowW(L"#32770", caption.c_str())) return box;
+    if (GetTickCount() - start >= timeoutMs) return nullptr;
+    Sleep(50);
+  }
+}
+
+int DescribeMessageBox(const std::wstring& caption, DWORD timeoutMs) {
+  HWND box = WaitForMessageBox(caption, timeoutMs);
+  if (!box) return 1;
+  for (HWND child : ChildWindows(box)) {
+    const std::wstring kind = ClassName(child);
+    if (_wcsicmp(kind.c_str(), L"Static") == 0 && !WindowText(child).empty()) {
+      PrintUtf8(L"text\t" + WindowText(child) + L"\n");
+    } else if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+      PrintUtf8(L"button\t" + WindowText(child) + L"\n");
+    }
+  }
+  return 0;
+}
+
+int PressButton(const std::wstring& caption, const std::wstring& buttonText) {
+  HWND box = WaitForMessageBox(caption, 5000);
+  if (!box) return 1;
+  for (HWND child : ChildWindows(box)) {
+    if (_wcsicmp(ClassName(child).c_str(), L"Button") == 0 && WindowText(child) == buttonText) {
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(child));
+      return 0;
+    }
+  }
+  return 1;
+}
+
+int HoldWindow(const std::wstring& title, DWORD milliseconds) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"OrvaneProbeWindow";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP, 0, 0, 64, 64,
+                              nullptr, nullptr, windowClass.hInstance, nullptr);
+  if (!window) return 1;
+  wchar_t line[64];
+  swprintf(line, 64, L"ready\t0x%llx\n",
+           static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
+  PrintUtf8(line);
+  SetTimer(window, 1, milliseconds, nullptr);
+  MSG message;
+  while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER && message.hwnd == window) DestroyWindow(window);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
+int CloseWindow(const std::wstring& title) {
+  HWND window = FindWindowW(nullptr, title.c_str());
+  if (!window) return 1;
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"windows") return ListWindows();
+  if (command == L"message" && argc >= 3) {
+    return DescribeMessageBox(argv[2], argc >= 4 ? wcstoul(argv[3], nullptr, 10) : 0);
+  }
+  if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
+  if (command == L"hold" && argc == 4) return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10));
+  if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
+  PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
+            L"hold TITLE MS | close TITLE\n");
+  return 2;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+// The test tools talk to the Linux side in UTF-8, whatever the ANSI code page is.
+inline void PrintUtf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size,
+                      nullptr, nullptr);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fflush(stdout);
+}

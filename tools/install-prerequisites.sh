@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, once, every Debian package the build and the test rig need.
+# Safe to run again: it returns at once when everything is in place.
+set -euo pipefail
+
+packages=(
+  cmake make g++ googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
+  wine wine32:i386 wine64 libwine:i386
+  xvfb xdotool x11-utils imagemagick
+  locales fonts-ipafont-gothic
+  xxd procps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
