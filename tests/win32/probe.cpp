@@ -61,7 +61,9 @@ int ListWindows() {
 HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
-    if (HWND box = FindWindowW(L"#32770", caption.c_str())) return box;
+    // A box is complete once shown: it is built with every button, then loses the unused ones.
+    HWND box = FindWindowW(L"#32770", caption.c_str());
+    if (box && IsWindowVisible(box)) return box;
     if (GetTickCount() - start >= timeoutMs) return nullptr;
     Sleep(50);
   }
@@ -71,6 +73,7 @@ int DescribeMessageBox(const std::wstring& caption, DWORD timeoutMs) {
   HWND box = WaitForMessageBox(caption, timeoutMs);
   if (!box) return 1;
   for (HWND child : ChildWindows(box)) {
+    if (!IsWindowVisible(child)) continue;
     const std::wstring kind = ClassName(child);
     if (_wcsicmp(kind.c_str(), L"Static") == 0 && !WindowText(child).empty()) {
       PrintUtf8(L"text\t" + WindowText(child) + L"\n");

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 // The test tools talk to the Linux side in UTF-8, whatever the ANSI code page is.
@@ -12,6 +11,8 @@ inline void PrintUtf8(const std::wstring& text) {
   std::string utf8(static_cast<std::size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size,
                       nullptr, nullptr);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  std::fflush(stdout);
+  // Written past the C runtime, whose text mode would turn each line end into CR LF.
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()),
+            &written, nullptr);
 }

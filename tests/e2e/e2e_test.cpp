@@ -1,0 +1,57 @@
+#include "e2e_test.h"
+
+#include <fstream>
+
+#include "build_paths.h"
+
+namespace orvane::e2e {
+namespace fs = std::filesystem;
+
+void E2eTest::SetUp() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  outputFolder_ = kOutputFolder / (std::string(info->test_suite_name()) + "." + info->name());
+  fs::remove_all(outputFolder_);
+  fs::create_directories(outputFolder_);
+  probe_ = Probe(outputFolder_);
+  fs::remove_all(StagingFolder());
+}
+
+void E2eTest::TearDown() {
+  if (HasFailure()) {
+    Screenshot("at-failure");
+  } else {
+    fs::remove_all(outputFolder_);
+  }
+}
+
+fs::path E2eTest::MakeProgramFolder(Shipped shipped, Build build, const std::string& name) {
+  const fs::path folder = outputFolder_ / name;
+  fs::create_directories(folder);
+  const fs::path dist = build == Build::k32Bit ? kDistFolder32 : kDistFolder64;
+  fs::copy_file(dist / "3dOrvane.scr", folder / "3dOrvane.scr");
+  if (shipped.renderer) std::ofstream(folder / "3dOrvane.dll") << "renderer stand-in";
+  if (shipped.model) std::ofstream(folder / "3dOrvane.x") << "xof 0303txt 0032\n";
+  return folder;
+}
+
+ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
+                                       const std::vector<std::string>& arguments) {
+  return WineSession::Current().Start(
+      programFolder / "3dOrvane.scr", arguments,
+      outputFolder_ / ("screen-saver-" + std::to_string(++outputs_) + ".log"));
+}
+
+std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {
+  ChildProcess process = WineSession::Current().Start(
+      tool, arguments, outputFolder_ / ("tool-" + std::to_string(++outputs_) + ".log"));
+  EXPECT_EQ(process.WaitForExit(30s), 0) << tool << " did not finish cleanly";
+  return process.Output();
+}
+
+fs::path E2eTest::StagingFolder() const { return WineSession::Current().DriveC() / "v_orim"; }
+
+void E2eTest::Screenshot(const std::string& name) {
+  WineSession::Current().Screenshot(outputFolder_ / (name + ".png"));
+}
+
+}  // namespace orvane::e2e

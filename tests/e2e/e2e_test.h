@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "wine_session.h"
+
+namespace orvane::e2e {
+
+using namespace std::chrono_literals;
+
+enum class Build { k32Bit, k64Bit };
+
+// The files a program folder gets beside the screen saver.
+struct Shipped {
+  bool renderer = true;
+  bool model = true;
+};
+
+inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
+
+// Each test works in its own output folder under the build folder: program folders,
+// screenshots and logs. The folder stays when the test fails and goes when it passes.
+class E2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  const std::filesystem::path& OutputFolder() const { return outputFolder_; }
+  // A fresh folder holding the chosen build of the screen saver and the chosen shipped files.
+  std::filesystem::path MakeProgramFolder(Shipped shipped = {}, Build build = Build::k32Bit,
+                                          const std::string& name = "program");
+  ChildProcess StartScreenSaver(const std::filesystem::path& programFolder,
+                                const std::vector<std::string>& arguments);
+  // Runs a test tool from the program folder to its end and returns what it printed.
+  std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);
+  std::filesystem::path StagingFolder() const;
+  void Screenshot(const std::string& name);
+
+  Probe& probe() { return probe_; }
+
+ private:
+  std::filesystem::path outputFolder_;
+  Probe probe_{""};
+  int outputs_ = 0;
+};
+
+}  // namespace orvane::e2e

@@ -1,0 +1,142 @@
+#include "wine_session.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "build_paths.h"
+
+namespace orvane::e2e {
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> SplitFields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::istringstream stream(line);
+  for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
+  return fields;
+}
+
+}  // namespace
+
+WineSession& WineSession::Current() {
+  static WineSession session(kWineSessionFolder / "env");
+  return session;
+}
+
+WineSession::WineSession(const std::filesystem::path& environmentFile) {
+  std::ifstream file(environmentFile);
+  if (!file) throw std::runtime_error("no Wine session: " + environmentFile.string());
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty()) environment_.push_back(line);
+  }
+  environment_.push_back(std::string("PATH=") + std::getenv("PATH"));
+}
+
+std::string WineSession::Variable(const std::string& name) const {
+  for (const std::string& entry : environment_) {
+    if (entry.rfind(name + "=", 0) == 0) return entry.substr(name.size() + 1);
+  }
+  return "";
+}
+
+std::filesystem::path WineSession::DriveC() const {
+  return std::filesystem::path(Variable("WINEPREFIX")) / "drive_c";
+}
+
+ChildProcess WineSession::Start(const std::filesystem::path& program,
+                                const std::vector<std::string>& arguments,
+                                const std::filesystem::path& outputFile) const {
+  std::vector<std::string> command{"wine", program.string()};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return ChildProcess(command, environment_, outputFile);
+}
+
+void WineSession::Screenshot(const std::filesystem::path& pngFile) const {
+  ChildProcess import({"import", "-display", Variable("DISPLAY"), "-window", "root",
+                       pngFile.string()},
+                      environment_, pngFile.string() + ".log");
+  import.WaitForExit(std::chrono::seconds(20));
+  std::filesystem::remove(pngFile.string() + ".log");
+}
+
+std::string WindowsPath(const std::filesystem::path& linuxPath) {
+  std::string path = "Z:" + std::filesystem::absolute(linuxPath).lexically_normal().string();
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+std::filesystem::path Probe::NextOutputFile() {
+  return workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt");
+}
+
+std::string Probe::Run(const std::vector<std::string>& arguments, int* exitCode) {
+  const std::filesystem::path output = NextOutputFile();
+  ChildProcess probe = WineSession::Current().Start(kProbeProgram, arguments, output);
+  const auto code = probe.WaitForExit(std::chrono::seconds(30));
+  if (exitCode) *exitCode = code.value_or(-1);
+  std::string text = probe.Output();
+  std::filesystem::remove(output);
+  return text;
+}
+
+std::vector<WindowInfo> Probe::Windows() {
+  std::vector<WindowInfo> windows;
+  for (const std::string& line : SplitLines(Run({"windows"}))) {
+    const auto fields = SplitFields(line);
+    if (fields.size() < 4) continue;
+    WindowInfo window;
+    window.handle = fields[0];
+    window.visible = fields[1] == "1";
+    window.className = fields[2];
+    std::sscanf(fields[3].c_str(), "%d,%d,%d,%d", &window.left, &window.top, &window.right,
+                &window.bottom);
+    window.title = fields.size() > 4 ? fields[4] : "";
+    windows.push_back(window);
+  }
+  return windows;
+}
+
+std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
+                                                       std::chrono::milliseconds timeout) {
+  int exitCode = 0;
+  const std::string output = Run({"message", caption, std::to_string(timeout.count())}, &exitCode);
+  if (exitCode != 0) return std::nullopt;
+  MessageBoxInfo box;
+  for (const std::string& line : SplitLines(output)) {
+    const auto fields = SplitFields(line);
+    if (fields.size() != 2) continue;
+    if (fields[0] == "text") box.text = fields[1];
+    if (fields[0] == "button") box.buttons.push_back(fields[1]);
+  }
+  return box;
+}
+
+bool Probe::Press(const std::string& caption, const std::string& button) {
+  int exitCode = 0;
+  Run({"press", caption, button}, &exitCode);
+  return exitCode == 0;
+}
+
+ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds duration) {
+  ChildProcess holder = WineSession::Current().Start(
+      kProbeProgram, {"hold", title, std::to_string(duration.count())}, NextOutputFile());
+  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
+    throw std::runtime_error("the probe could not hold a window titled " + title);
+  }
+  return holder;
+}
+
+}  // namespace orvane::e2e

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+
+namespace orvane::e2e {
+
+// The Wine session that the test run's set-up started (tools/wine-rig.sh): its environment,
+// its C: drive and its X display.
+class WineSession {
+ public:
+  static WineSession& Current();
+
+  const std::vector<std::string>& Environment() const { return environment_; }
+  std::filesystem::path DriveC() const;
+
+  // Starts a Windows program under Wine; its output goes to `outputFile`.
+  ChildProcess Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                     const std::filesystem::path& outputFile) const;
+  void Screenshot(const std::filesystem::path& pngFile) const;
+
+ private:
+  explicit WineSession(const std::filesystem::path& environmentFile);
+  std::string Variable(const std::string& name) const;
+
+  std::vector<std::string> environment_;
+};
+
+// The Windows path of a Linux path, as Wine's Z: drive shows it.
+std::string WindowsPath(const std::filesystem::path& linuxPath);
+
+struct WindowInfo {
+  std::string handle;
+  bool visible = false;
+  std::string className;
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::string title;
+};
+
+struct MessageBoxInfo {
+  std::string text;
+  std::vector<std::string> buttons;
+};
+
+// Looks at and acts on the session's windows through the probe program.
+class Probe {
+ public:
+  explicit Probe(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+
+  std::vector<WindowInfo> Windows();
+  std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption,
+                                                  std::chrono::milliseconds timeout);
+  bool Press(const std::string& caption, const std::string& button);
+  // A window with this title, kept until `duration` has passed or the process is killed.
+  ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration);
+
+ private:
+  std::string Run(const std::vector<std::string>& arguments, int* exitCode = nullptr);
+  std::filesystem::path NextOutputFile();
+
+  std::filesystem::path workFolder_;
+  int runs_ = 0;
+};
+
+}  // namespace orvane::e2e

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the screen saver under Wine in the Japanese locale, as Windows would start it:
+#   tools/run.sh            saver mode (/s)
+#   tools/run.sh /c         the settings dialog
+#   tools/run.sh /p HWND    the preview inside window HWND
+# On the caller's X display when there is one; otherwise on a private Xvfb display, with a
+# screenshot every second saved to build/run/screenshots (the run then ends after
+# ORVANE_RUN_SECONDS seconds, 30 by default, or when the program does).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/build.sh >/dev/null
+arguments=("$@")
+[ ${#arguments[@]} -gt 0 ] || arguments=(/s)
+
+run=$(pwd)/build/run
+program=$run/program
+mkdir -p "$program"
+# The program folder persists between runs, so the settings chosen with /c stay.
+cp -u build/dist/win32/* "$program/"
+
+session=$run/session
+export ORVANE_WINE_CACHE=$(pwd)/build/wine
+trap 'tools/wine-rig.sh stop "$session"' EXIT
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  tools/wine-rig.sh start "$session" --display "$DISPLAY"
+  (set -a; . "$session/env" 2>/dev/null; wine "$program/3dOrvane.scr" "${arguments[@]}")
+  exit
+fi
+
+tools/wine-rig.sh start "$session"
+shots=$run/screenshots
+rm -rf "$shots"
+mkdir -p "$shots"
+set -a; . "$session/env" 2>/dev/null; set +a
+wine "$program/3dOrvane.scr" "${arguments[@]}" &
+saver=$!
+for second in $(seq -w "${ORVANE_RUN_SECONDS:-30}"); do
+  sleep 1
+  import -window root "$shots/$second.png"
+  kill -0 "$saver" 2>/dev/null || break
+done
+kill "$saver" 2>/dev/null || true
+echo "Screenshots of the run: $shots"
