@@ -2,6 +2,7 @@
 
 #include "platform/display_services.h"
 #include "platform/file_services.h"
+#include "platform/multimedia_services.h"
 #include "platform/process_services.h"
 #include "platform/profile_services.h"
 #include "platform/window_services.h"
@@ -15,6 +16,7 @@ struct Services {
   ProfileServices& profile;
   ProcessServices& process;
   DisplayServices& display;
+  MultimediaServices& multimedia;
 };
 
 }  // namespace orvane::platform

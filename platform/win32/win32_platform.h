@@ -43,6 +43,14 @@ class Win32DisplayServices final : public DisplayServices {
   int TwipsPerPixelY() override;
 };
 
+class Win32MultimediaServices final : public MultimediaServices {
+ public:
+  std::int32_t SendMciString(const std::wstring& command, ReplyBuffer* reply) override;
+  bool GetMciErrorText(std::int32_t code, ReplyBuffer& description) override;
+  void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override;
+  std::uint32_t WaveOutDeviceCount() override;
+};
+
 // The real operating system, one instance per process.
 class Win32Platform {
  public:
@@ -54,7 +62,8 @@ class Win32Platform {
   Win32ProfileServices profile_;
   Win32ProcessServices process_;
   Win32DisplayServices display_;
-  Services services_{windows_, files_, profile_, process_, display_};
+  Win32MultimediaServices multimedia_;
+  Services services_{windows_, files_, profile_, process_, display_, multimedia_};
 };
 
 }  // namespace orvane::platform::win32

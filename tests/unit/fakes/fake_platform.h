@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/fake_multimedia.h"
 #include "platform/services.h"
 
 namespace orvane::testing {
@@ -31,8 +32,9 @@ class FakePlatform : public platform::WindowServices,
   int twipsPerPixel = 15;
 
   std::vector<std::wstring> calls;
+  FakeMultimedia multimedia;
 
-  platform::Services services{*this, *this, *this, *this, *this};
+  platform::Services services{*this, *this, *this, *this, *this, multimedia};
 
   platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
   platform::Rect GetWindowRect(platform::WindowHandle window) override;
