@@ -9,6 +9,9 @@ packages=(
   wine wine32:i386 wine64 libwine:i386
   xvfb xdotool x11-utils imagemagick
   locales fonts-ipafont-gothic
+  pulseaudio pulseaudio-utils libpulse0 libpulse0:i386 sox libsox-fmt-mp3
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-base:i386
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-good:i386
   xxd procps
 )
 

@@ -33,6 +33,7 @@ TMPDIR=$session/tmp
 HOME=$session/home
 XDG_CACHE_HOME=$session/home/.cache
 DISPLAY=$display
+PULSE_SERVER=unix:$session/pulse/socket
 ENV
 }
 
@@ -63,6 +64,24 @@ start_xvfb() {
   exit 1
 }
 
+# A sound server in user space: no devices, one null sink that never suspends, so what Wine
+# plays can be recorded. A recorder kept running keeps the sink's clock going through
+# silence, so recordings keep true time.
+start_sound_server() {
+  mkdir -p "$session/pulse"
+  PULSE_RUNTIME_PATH=$session/pulse setsid pulseaudio --daemonize=no --exit-idle-time=-1 \
+    --disable-shm=yes -n --use-pid-file=no \
+    --load="module-native-protocol-unix socket=$session/pulse/socket auth-anonymous=1" \
+    --load="module-null-sink sink_name=orvane" </dev/null >"$session/pulse/server.log" 2>&1 &
+  echo $! >"$session/pulse/server.pid"
+  for _ in $(seq 100); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  setsid parec -d orvane.monitor --raw --latency-msec=20 </dev/null >/dev/null 2>&1 &
+  echo $! >"$session/pulse/keep-alive.pid"
+}
+
 start() {
   local display="" screen=1024x768
   shift 2
@@ -79,6 +98,7 @@ start() {
   [ -n "$display" ] || display=$(start_xvfb "$screen")
   session_environment "$display" >"$session/env"
   load_environment
+  start_sound_server
   if [ ! -f "$WINEPREFIX/.orvane-ready" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >"$session/wineboot.log" 2>&1
@@ -95,6 +115,10 @@ stop() {
     wineserver -k >/dev/null 2>&1 || true
     rm -f "$session/env"
   fi
+  for pid_file in "$session/pulse/keep-alive.pid" "$session/pulse/server.pid"; do
+    [ -f "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null || true
+    rm -f "$pid_file"
+  done
   if [ -f "$session/xvfb.pid" ]; then
     kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
     rm -f "$session/xvfb.pid" "$session/display"

@@ -32,7 +32,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outputFile.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  // Wine's own diagnostics go apart, so the output holds only what the program printed.
+  const std::string errorFile = outputFile.string() + ".stderr";
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorFile.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const auto argv = NullTerminated(arguments);
   const auto envp = NullTerminated(environment);
   const int error = posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data());

@@ -10,8 +10,9 @@
 
 namespace orvane::e2e {
 
-// A program started from a test, with its standard output written to a file. It is killed
-// when the object goes, unless it has ended by then.
+// A program started from a test, with its standard output written to a file and its standard
+// error to the same name with ".stderr" added. It is killed when the object goes, unless it
+// has ended by then.
 class ChildProcess {
  public:
   ChildProcess(const std::vector<std::string>& arguments, const std::vector<std::string>& environment,

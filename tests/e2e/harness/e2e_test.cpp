@@ -48,6 +48,12 @@ std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string
   return process.Output();
 }
 
+void E2eTest::RunOnLinux(const std::vector<std::string>& command) {
+  ChildProcess process(command, WineSession::Current().Environment(),
+                       outputFolder_ / ("command-" + std::to_string(++outputs_) + ".log"));
+  EXPECT_EQ(process.WaitForExit(60s), 0) << command[0] << " failed";
+}
+
 fs::path E2eTest::StagingFolder() const { return WineSession::Current().DriveC() / "v_orim"; }
 
 void E2eTest::Screenshot(const std::string& name) {

@@ -39,6 +39,8 @@ class E2eTest : public ::testing::Test {
                                 const std::vector<std::string>& arguments);
   // Runs a test tool from the program folder to its end and returns what it printed.
   std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);
+  // Runs a Linux command in the session's environment and expects it to succeed.
+  void RunOnLinux(const std::vector<std::string>& command);
   std::filesystem::path StagingFolder() const;
   void Screenshot(const std::string& name);
 

@@ -1,5 +1,6 @@
 #include "wine_session.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -56,10 +57,20 @@ std::filesystem::path WineSession::DriveC() const {
 
 ChildProcess WineSession::Start(const std::filesystem::path& program,
                                 const std::vector<std::string>& arguments,
-                                const std::filesystem::path& outputFile) const {
+                                const std::filesystem::path& outputFile,
+                                const std::vector<std::string>& overrides) const {
   std::vector<std::string> command{"wine", program.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  return ChildProcess(command, environment_, outputFile);
+  std::vector<std::string> environment;
+  for (const std::string& entry : environment_) {
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    const bool overridden = std::any_of(overrides.begin(), overrides.end(), [&](const std::string& o) {
+      return o.rfind(name, 0) == 0;
+    });
+    if (!overridden) environment.push_back(entry);
+  }
+  environment.insert(environment.end(), overrides.begin(), overrides.end());
+  return ChildProcess(command, environment, outputFile);
 }
 
 void WineSession::Screenshot(const std::filesystem::path& pngFile) const {

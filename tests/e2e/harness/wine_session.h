@@ -18,15 +18,17 @@ class WineSession {
 
   const std::vector<std::string>& Environment() const { return environment_; }
   std::filesystem::path DriveC() const;
+  std::string Variable(const std::string& name) const;
 
-  // Starts a Windows program under Wine; its output goes to `outputFile`.
+  // Starts a Windows program under Wine; its output goes to `outputFile`. `overrides`
+  // ("NAME=value") replace or add to the session's environment for this program.
   ChildProcess Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
-                     const std::filesystem::path& outputFile) const;
+                     const std::filesystem::path& outputFile,
+                     const std::vector<std::string>& overrides = {}) const;
   void Screenshot(const std::filesystem::path& pngFile) const;
 
  private:
   explicit WineSession(const std::filesystem::path& environmentFile);
-  std::string Variable(const std::string& name) const;
 
   std::vector<std::string> environment_;
 };
