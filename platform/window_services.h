@@ -20,6 +20,8 @@ class WindowServices {
   // ShowCursor with `show` as its BOOL argument; returns the new display count.
   virtual std::int32_t ShowCursor(std::int32_t show) = 0;
   virtual std::optional<Point> GetCursorPos() = 0;
+  // WindowFromPoint: the visible, enabled window under a screen point, 0 for none.
+  virtual WindowHandle WindowFromPoint(const Point& point) = 0;
   virtual void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
                                  const Rect& to) = 0;
   // SystemParametersInfoA(action, uiParam, NULL, 0).

@@ -35,3 +35,40 @@ class WindowDC {
 };
 
 }  // namespace orvane::platform::win32
+
+namespace orvane::platform::win32 {
+
+// A drawing context of its own (CreateCompatibleDC), deleted with DeleteDC.
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { DeleteDC(handle); }
+};
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// A bitmap, font, brush or other GDI object, deleted with DeleteObject. It must not be
+// selected into a drawing context by then.
+template <typename GdiHandle>
+struct GdiObjectTraits {
+  using Handle = GdiHandle;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { DeleteObject(handle); }
+};
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+
+// Selects an object into a drawing context for one scope and then puts back the one it
+// replaced.
+class ScopedSelection {
+ public:
+  ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ScopedSelection(const ScopedSelection&) = delete;
+  ScopedSelection& operator=(const ScopedSelection&) = delete;
+  ~ScopedSelection() { SelectObject(dc_, previous_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace orvane::platform::win32

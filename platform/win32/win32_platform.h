@@ -10,6 +10,7 @@ class Win32WindowServices final : public WindowServices {
   Rect GetWindowRect(WindowHandle window) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<Point> GetCursorPos() override;
+  WindowHandle WindowFromPoint(const Point& point) override;
   void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
                          const Rect& to) override;
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;

@@ -30,6 +30,10 @@ std::optional<Point> Win32WindowServices::GetCursorPos() {
   return Point{point.x, point.y};
 }
 
+WindowHandle Win32WindowServices::WindowFromPoint(const Point& point) {
+  return reinterpret_cast<WindowHandle>(::WindowFromPoint(POINT{point.x, point.y}));
+}
+
 void Win32WindowServices::DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
                                             const Rect& to) {
   const RECT fromRect = ToRECT(from);

@@ -31,6 +31,12 @@ std::optional<platform::Point> FakePlatform::GetCursorPos() {
   return cursorPosition;
 }
 
+platform::WindowHandle FakePlatform::WindowFromPoint(const platform::Point& point) {
+  calls.push_back(L"WindowFromPoint(" + std::to_wstring(point.x) + L", " +
+                  std::to_wstring(point.y) + L")");
+  return windowUnderCursor;
+}
+
 void FakePlatform::DrawAnimatedRects(platform::WindowHandle window, int animation,
                                      const platform::Rect& from, const platform::Rect& to) {
   calls.push_back(L"DrawAnimatedRects(" + std::to_wstring(window) + L", " +

@@ -29,6 +29,7 @@ class FakePlatform : public platform::WindowServices,
   std::wstring programFolder = L"C:\\Program Files\\3dOrvane";
   std::int32_t cursorCountAfterCall = -1;
   std::optional<platform::Point> cursorPosition;
+  platform::WindowHandle windowUnderCursor = 0;  // what WindowFromPoint finds at any point
   int twipsPerPixel = 15;
 
   std::vector<std::wstring> calls;
@@ -40,6 +41,7 @@ class FakePlatform : public platform::WindowServices,
   platform::Rect GetWindowRect(platform::WindowHandle window) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<platform::Point> GetCursorPos() override;
+  platform::WindowHandle WindowFromPoint(const platform::Point& point) override;
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
                          const platform::Rect& to) override;
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;

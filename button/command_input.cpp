@@ -1,0 +1,78 @@
+#include "button/command.h"
+
+namespace orvane::button {
+
+void Command::OnMouseMove() {
+  if (!enabled_) return;
+  if (buttonState_ == ButtonState::kNormal) {
+    buttonState_ = ButtonState::kHot;
+    PaintFace(FacePicture::kHighLight);
+  }
+  // While a press is held the button stays as it is, so dragging back over it after the
+  // poll has seen the mouse leave does not bring the hot face back.
+  if (buttonState_ == ButtonState::kFocused && !mouseHeld_) {
+    buttonState_ = ButtonState::kFocusedAndHot;
+    PaintFace(FacePicture::kHighLightSelect);
+  }
+}
+
+void Command::OnMouseDown(MouseButton button) {
+  if (!enabled_ || button != MouseButton::kLeft) return;
+  mouseHeld_ = true;
+  PaintFace(FacePicture::kPressed);
+}
+
+void Command::OnMouseUp(MouseButton button) {
+  if (!enabled_) return;
+  if (button == MouseButton::kLeft) {
+    mouseHeld_ = false;
+    if (buttonState_ == ButtonState::kHot) PaintFace(FacePicture::kNormal);
+    if (buttonState_ == ButtonState::kFocusedAndHot) PaintFace(FacePicture::kHighLightSelect);
+  }
+  // A press dragged off the button meets the poll, which takes a focused button to
+  // kFocused: releasing it there cancels the click.
+  if (buttonState_ != ButtonState::kFocused) {
+    // Last: the container may close the window that holds this button.
+    parts_.container.OnClick();
+  }
+}
+
+void Command::OnGotFocus() {
+  if (!enabled_) return;
+  if (buttonState_ == ButtonState::kHot) {
+    // The focus comes with a click when the mouse is over the button.
+    buttonState_ = ButtonState::kFocusedAndHot;
+    PaintFace(FacePicture::kPressed);
+  } else {
+    buttonState_ = ButtonState::kFocused;
+    PaintFace(FacePicture::kSelected);
+  }
+}
+
+void Command::OnLostFocus() {
+  if (!enabled_ || buttonState_ == ButtonState::kNormal) return;
+  buttonState_ = ButtonState::kNormal;
+  PaintFace(FacePicture::kNormal);
+}
+
+void Command::OnResize() { ShowEnabledFace(); }
+
+void Command::OnMouseTimer() {
+  const std::optional<platform::Point> cursor = parts_.windows.GetCursorPos();
+  // Over the containing form, over any other window, or where the cursor cannot be found,
+  // the mouse has left the button.
+  if (!cursor || parts_.windows.WindowFromPoint(*cursor) != parts_.window) LeaveHover();
+}
+
+void Command::LeaveHover() {
+  if (!enabled_) return;
+  if (buttonState_ == ButtonState::kHot) {
+    buttonState_ = ButtonState::kNormal;
+    PaintFace(FacePicture::kNormal);
+  } else if (buttonState_ == ButtonState::kFocusedAndHot) {
+    buttonState_ = ButtonState::kFocused;
+    PaintFace(FacePicture::kSelected);
+  }
+}
+
+}  // namespace orvane::button

@@ -1,0 +1,89 @@
+#include "platform/win32/win32_text_label.h"
+
+#include <cmath>
+
+#include "platform/win32/ansi_text.h"
+
+namespace orvane::platform::win32 {
+namespace {
+
+constexpr int kPointsPerInch = 72;
+constexpr int kTwipsPerPoint = 20;
+
+UniqueFont MakeFont(const FontSpec& font, int twipsPerPixelY) {
+  // A negative height asks for the character height, which is what a point size measures.
+  const int height = -static_cast<int>(std::lround(font.sizePoints * kTwipsPerPoint / twipsPerPixelY));
+  return UniqueFont(CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline,
+                                font.strikethrough, static_cast<DWORD>(font.charset),
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, ToAnsi(font.name).c_str()));
+}
+
+}  // namespace
+
+Win32TextLabel::Win32TextLabel(HWND window, DisplayServices& display)
+    : window_(window),
+      twipsPerPixelX_(display.TwipsPerPixelX()),
+      twipsPerPixelY_(display.TwipsPerPixelY()) {}
+
+void Win32TextLabel::Redraw() { InvalidateRect(window_, nullptr, FALSE); }
+
+void Win32TextLabel::SetText(const std::wstring& text) {
+  text_ = text;
+  Redraw();
+}
+
+void Win32TextLabel::SetColour(std::uint32_t colour) {
+  colour_ = colour;
+  Redraw();
+}
+
+void Win32TextLabel::SetFont(const FontSpec& font) {
+  font_ = font;
+  systemFont_ = MakeFont(font, twipsPerPixelY_);
+  Redraw();
+}
+
+void Win32TextLabel::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Redraw();
+}
+
+void Win32TextLabel::Move(const TwipsRect& box) {
+  const Rect before = TwipsRectToPixels(box_, twipsPerPixelX_, twipsPerPixelY_);
+  const Rect after = TwipsRectToPixels(box, twipsPerPixelX_, twipsPerPixelY_);
+  box_ = box;
+  if (before.left != after.left || before.top != after.top || before.right != after.right ||
+      before.bottom != after.bottom) {
+    Redraw();
+  }
+}
+
+void Win32TextLabel::PaintText(HDC dc, RECT box, COLORREF colour, int offset) {
+  OffsetRect(&box, offset, offset);
+  SetTextColor(dc, colour);
+  const std::string text = ToAnsi(text_);
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
+            DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void Win32TextLabel::DrawOn(HDC dc) {
+  const Rect box = TwipsRectToPixels(box_, twipsPerPixelX_, twipsPerPixelY_);
+  // Text beyond the box, or beyond the window, is not shown.
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+  SetBkMode(dc, TRANSPARENT);
+  SelectObject(dc, systemFont_ ? static_cast<HGDIOBJ>(systemFont_.get())
+                               : GetStockObject(DEFAULT_GUI_FONT));
+  const RECT rect{box.left, box.top, box.right, box.bottom};
+  if (enabled_) {
+    PaintText(dc, rect, colour_, 0);
+  } else {
+    // Greyed as the system draws disabled text: engraved, a highlight under a grey shadow.
+    PaintText(dc, rect, GetSysColor(COLOR_3DHILIGHT), 1);
+    PaintText(dc, rect, GetSysColor(COLOR_GRAYTEXT), 0);
+  }
+  RestoreDC(dc, saved);
+}
+
+}  // namespace orvane::platform::win32

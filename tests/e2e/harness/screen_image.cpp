@@ -1,0 +1,37 @@
+#include "screen_image.h"
+
+#include <fstream>
+#include <stdexcept>
+
+#include "child_process.h"
+#include "wine_session.h"
+
+namespace orvane::e2e {
+
+ScreenImage ScreenImage::Load(const std::filesystem::path& picture) {
+  // A binary PPM: "P6", width, height and the largest value, then red, green, blue bytes.
+  const std::filesystem::path pixelFile = picture.string() + ".ppm";
+  ChildProcess convert({"convert", picture.string(), "-depth", "8", "ppm:" + pixelFile.string()},
+                       WineSession::Current().Environment(), picture.string() + ".log");
+  if (convert.WaitForExit(std::chrono::seconds(30)) != 0) {
+    throw std::runtime_error("cannot read " + picture.string());
+  }
+  std::filesystem::remove(picture.string() + ".log");
+  std::ifstream file(pixelFile, std::ios::binary);
+  std::string magic;
+  int largest = 0;
+  ScreenImage image;
+  file >> magic >> image.width_ >> image.height_ >> largest;
+  file.get();
+  if (magic != "P6" || largest != 255) throw std::runtime_error("not a PPM: " + pixelFile.string());
+  image.pixels_.resize(static_cast<std::size_t>(image.width_) * image.height_);
+  for (Rgb& pixel : image.pixels_) {
+    pixel.red = file.get();
+    pixel.green = file.get();
+    pixel.blue = file.get();
+  }
+  std::filesystem::remove(pixelFile);
+  return image;
+}
+
+}  // namespace orvane::e2e
