@@ -12,6 +12,10 @@ packages=(
   pulseaudio pulseaudio-utils libpulse0 libpulse0:i386 sox libsox-fmt-mp3
   gstreamer1.0-plugins-base gstreamer1.0-plugins-base:i386
   gstreamer1.0-plugins-good gstreamer1.0-plugins-good:i386
+  # OpenGL for the renderer under Wine: Mesa's software renderer, for 64- and 32-bit programs
+  libgl1 libgl1:i386 libglx-mesa0 libglx-mesa0:i386 libgl1-mesa-dri libgl1-mesa-dri:i386
+  # clang with libFuzzer, for the fuzzing test of the model reader
+  clang libclang-rt-14-dev
   xxd procps
 )
 

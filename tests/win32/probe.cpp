@@ -5,6 +5,10 @@
 //   probe press CAPTION BUTTON        presses a button of that message box
 //   probe hold TITLE MS               keeps a window with that title for MS milliseconds
 //   probe close TITLE                 posts WM_CLOSE to the window with that title
+//   probe launch PATH                 starts PATH the way the screen saver starts its renderer
+//                                     (the unquoted path alone as its command line, shown
+//                                     normally), prints "started", waits for it to end and
+//                                     exits with its exit code
 #include <windows.h>
 
 #include <cwchar>
@@ -126,6 +130,26 @@ int CloseWindow(const std::wstring& title) {
   return 0;
 }
 
+int Launch(const std::wstring& path) {
+  std::wstring commandLine = path;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return 255;
+  }
+  PrintUtf8(L"started\n");
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD exitCode = 255;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(exitCode);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -137,7 +161,8 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"hold" && argc == 4) return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10));
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
+  if (command == L"launch" && argc == 3) return Launch(argv[2]);
   PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
-            L"hold TITLE MS | close TITLE\n");
+            L"hold TITLE MS | close TITLE | launch PATH\n");
   return 2;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "renderer/scene/scene.h"
+#include "renderer/win32/renderer_handles.h"
+#include "renderer/win32/scene_painter.h"
+
+namespace orvane::renderer::win32 {
+
+// The fallback without usable OpenGL: the glyph rain in 2-D, drawn as text with GDI into an
+// off-screen bitmap and copied to the window once per frame.
+class GdiScenePainter final : public ScenePainter {
+ public:
+  // Empty when not even the off-screen bitmap can be made.
+  static std::unique_ptr<GdiScenePainter> Create(HWND window, const Scene& scene, const GlyphAtlas& atlas);
+  ~GdiScenePainter() override;
+
+  void Paint(double seconds) override;
+
+ private:
+  GdiScenePainter(HWND window, const Scene& scene, const GlyphAtlas& atlas);
+  bool SetUp();
+  HFONT FontFor(float glyphPixels) const;
+
+  HWND window_;
+  const Scene& scene_;
+  const GlyphAtlas& atlas_;
+  UniqueMemoryDc buffer_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ originalBitmap_ = nullptr;
+  std::vector<UniqueFont> fonts_;  // one for each of kFontPixels
+  std::vector<GlyphSprite> sprites_;
+  std::vector<ScreenGlyph> glyphs_;
+};
+
+}  // namespace orvane::renderer::win32

@@ -1,0 +1,44 @@
+// The renderer: the 3-D scene the screen saver shows after its split effect. The saver starts
+// it with its own full path as the whole command line (unquoted, so it may hold blanks), so
+// there is nothing to read there; its inputs are the two files the saver staged.
+#include <windows.h>
+
+#include "renderer/scene/frame_pacer.h"
+#include "renderer/win32/clock.h"
+#include "renderer/win32/renderer_window.h"
+#include "renderer/win32/scene_setup.h"
+
+namespace {
+
+// Sleep() waits to the millisecond only while a finer timer resolution is asked for.
+class FineTimerResolution {
+ public:
+  FineTimerResolution() { timeBeginPeriod(1); }
+  FineTimerResolution(const FineTimerResolution&) = delete;
+  FineTimerResolution& operator=(const FineTimerResolution&) = delete;
+  ~FineTimerResolution() { timeEndPeriod(1); }
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  using namespace orvane::renderer;
+  using namespace orvane::renderer::win32;
+
+  const FineTimerResolution resolution;
+  const Clock clock;
+  const SceneAssets assets = LoadSceneAssets();
+  RendererWindow window(instance, clock);
+  if (!window.Handle()) return 1;
+  const Scene scene(window.Width(), window.Height(), assets.atlas.Variety());
+  const std::unique_ptr<ScenePainter> painter = CreateScenePainter(window.Handle(), scene, assets);
+  const FramePacer pacer(DisplayRefreshRate());
+
+  const double start = clock.Seconds();
+  while (PumpMessages()) {
+    const double frameStart = clock.Seconds();
+    if (painter) painter->Paint(frameStart - start);
+    Sleep(static_cast<DWORD>(pacer.WaitMilliseconds(frameStart, clock.Seconds())));
+  }
+  return 0;
+}

@@ -1,0 +1,105 @@
+#include "renderer/win32/renderer_window.h"
+
+namespace orvane::renderer::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"3dOrvaneRenderer";
+
+ScreenPoint CursorPosition() {
+  POINT point{};
+  GetCursorPos(&point);
+  return {point.x, point.y};
+}
+
+}  // namespace
+
+RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
+    : clock_(clock), width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)) {
+  WNDCLASSW windowClass{};
+  // OpenGL wants a drawing context of the window's own.
+  windowClass.style = CS_OWNDC;
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = kClassName;
+  RegisterClassW(&windowClass);
+  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, kTitle, WS_POPUP, 0, 0, width_, height_, nullptr,
+                                nullptr, instance, this));
+  if (!window_) return;
+  ShowWindow(window_.get(), SW_SHOWNORMAL);
+  SetForegroundWindow(window_.get());
+  ShowCursor(FALSE);
+  inputWatch_.emplace(CursorPosition(), clock_.Seconds());
+}
+
+LRESULT CALLBACK RendererWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<RendererWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self || message == WM_NCCREATE) return DefWindowProcW(window, message, wParam, lParam);
+  return self->OnMessage(window, message, wParam, lParam);
+}
+
+LRESULT RendererWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      OnMouseMove(lParam);
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+      Close();
+      return 0;
+    case WM_SETCURSOR:
+      SetCursor(nullptr);
+      return TRUE;
+    case WM_ENDSESSION:
+      OnEndSession(wParam);
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void RendererWindow::OnMouseMove(LPARAM lParam) {
+  if (!inputWatch_) return;
+  POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(window_.get(), &point);
+  if (inputWatch_->MoveEndsRun({point.x, point.y}, clock_.Seconds())) Close();
+}
+
+void RendererWindow::OnEndSession(WPARAM ending) {
+  if (ending) Close();
+}
+
+void RendererWindow::Close() {
+  if (window_) DestroyWindow(window_.release());
+}
+
+void RendererWindow::OnDestroy() {
+  window_.release();
+  PostQuitMessage(0);
+}
+
+bool PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return true;
+}
+
+}  // namespace orvane::renderer::win32

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "renderer/scene/input_watch.h"
+#include "renderer/win32/clock.h"
+#include "renderer/win32/renderer_handles.h"
+
+namespace orvane::renderer::win32 {
+
+// The renderer's one window: borderless, over the whole primary screen, titled "3dOrvane_VC"
+// (the screen saver watches for that title), without a cursor. A key, a mouse button, the
+// wheel or a real mouse movement closes it, and so do WM_CLOSE and the end of the session;
+// its closing ends the message loop and with it the program.
+class RendererWindow {
+ public:
+  static constexpr wchar_t kTitle[] = L"3dOrvane_VC";
+
+  RendererWindow(HINSTANCE instance, const Clock& clock);
+  RendererWindow(const RendererWindow&) = delete;
+  RendererWindow& operator=(const RendererWindow&) = delete;
+
+  HWND Handle() const { return window_.get(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+ private:
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void OnMouseMove(LPARAM lParam);
+  void OnEndSession(WPARAM ending);
+  void OnDestroy();
+  void Close();
+
+  const Clock& clock_;
+  int width_;
+  int height_;
+  UniqueWindow window_;
+  std::optional<InputWatch> inputWatch_;
+};
+
+// Hands the waiting messages to their windows; false once the program should end.
+bool PumpMessages();
+
+}  // namespace orvane::renderer::win32

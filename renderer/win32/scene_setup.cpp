@@ -1,0 +1,30 @@
+#include "renderer/win32/scene_setup.h"
+
+#include "platform/win32/handles.h"
+#include "renderer/model/model_file.h"
+#include "renderer/win32/gdi_scene_painter.h"
+#include "renderer/win32/gl_scene_painter.h"
+#include "renderer/win32/glow_texture.h"
+#include "renderer/win32/staged_files.h"
+
+namespace orvane::renderer::win32 {
+
+SceneAssets LoadSceneAssets() {
+  SceneAssets assets;
+  assets.model = LoadModelFile(std::filesystem::path(kStagedModelPath));
+  assets.glow = LoadGlowTexture(kStagedGlowTexturePath);
+  assets.atlas = BuildGlyphAtlas();
+  return assets;
+}
+
+std::unique_ptr<ScenePainter> CreateScenePainter(HWND window, const Scene& scene, const SceneAssets& assets) {
+  if (auto painter = GlScenePainter::Create(window, scene, assets, true)) return painter;
+  return GdiScenePainter::Create(window, scene, assets.atlas);
+}
+
+int DisplayRefreshRate() {
+  const platform::win32::WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.get(), VREFRESH);
+}
+
+}  // namespace orvane::renderer::win32
