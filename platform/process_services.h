@@ -1,8 +1,18 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane::platform {
+
+// A program started by this one.
+class StartedProgram {
+ public:
+  virtual ~StartedProgram() = default;
+  virtual bool HasEnded() = 0;
+};
 
 class ProcessServices {
  public:
@@ -12,6 +22,14 @@ class ProcessServices {
   virtual std::wstring CommandLine() = 0;
   // The folder holding the program file, without a trailing backslash except at a drive's root.
   virtual std::wstring ProgramFolder() = 0;
+  // Starts exactly the program file `programPath` (never another found by searching) with
+  // `commandLine` as its whole command line and the show-window mode `showMode`, without
+  // waiting for it; empty when it cannot be started.
+  virtual std::unique_ptr<StartedProgram> StartProgram(const std::wstring& programPath,
+                                                       const std::wstring& commandLine,
+                                                       int showMode) = 0;
+  // The bytes of one of the program's own resources (RCDATA), by number.
+  virtual std::vector<std::uint8_t> ResourceData(int resourceId) = 0;
 };
 
 }  // namespace orvane::platform

@@ -2,6 +2,7 @@
 
 #include "platform/display_services.h"
 #include "platform/file_services.h"
+#include "platform/form_services.h"
 #include "platform/multimedia_services.h"
 #include "platform/process_services.h"
 #include "platform/profile_services.h"
@@ -17,6 +18,7 @@ struct Services {
   ProcessServices& process;
   DisplayServices& display;
   MultimediaServices& multimedia;
+  FormServices& forms;
 };
 
 }  // namespace orvane::platform

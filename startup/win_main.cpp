@@ -1,24 +1,55 @@
 #include <windows.h>
 
+#include <chrono>
+#include <memory>
+#include <random>
+
+#include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
+#include "saver/saver_window.h"
 #include "startup/start_program.h"
 
 namespace {
 
-// The windows of the three modes come later: until then each mode ends after its preparations.
-class PreparationsOnly final : public orvane::startup::ModeWindows {
+using orvane::platform::Services;
+using orvane::startup::ProgramState;
+
+// The windows of the three modes, as this program opens them.
+class ProgramWindows final : public orvane::startup::ModeWindows {
  public:
+  ProgramWindows(Services& services, ProgramState& state) : services_(services), state_(state) {}
+
+  // The preview and the settings dialog come later: until then those modes end after their
+  // preparations.
   void ShowPreview(orvane::platform::WindowHandle, std::int16_t, std::int16_t) override {}
   void ShowSettingsDialog() override {}
-  void LoadSaverWindow() override {}
+
+  void LoadSaverWindow() override {
+    std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    saver_ = std::make_unique<orvane::saver::SaverWindow>(
+        services_, state_, [generator, uniform]() mutable { return uniform(generator); });
+    saver_->Load();
+  }
+
+  bool AnyWindowOpened() const { return saver_ != nullptr; }
+
+ private:
+  Services& services_;
+  ProgramState& state_;
+  std::unique_ptr<orvane::saver::SaverWindow> saver_;
 };
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   orvane::platform::win32::Win32Platform platform;
-  PreparationsOnly windows;
-  orvane::startup::ProgramState state;
-  orvane::startup::StartProgram(platform.services(), windows, state);
+  ProgramState state;
+  ProgramWindows windows(platform.services(), state);
+  const auto afterStart = orvane::startup::StartProgram(platform.services(), windows, state);
+  if (afterStart == orvane::startup::AfterStart::kRunOpenWindows && windows.AnyWindowOpened()) {
+    orvane::platform::win32::RunMessageLoop();
+  }
   return 0;
 }

@@ -13,6 +13,14 @@ struct FileHandleTraits {
 };
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 
+// A process, thread or other kernel object whose "none" is null.
+struct KernelHandleTraits {
+  using Handle = HANDLE;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { CloseHandle(handle); }
+};
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+
 }  // namespace orvane::platform::win32
 
 namespace orvane::platform::win32 {

@@ -17,4 +17,22 @@ bool Win32FileServices::CreateFolder(const std::wstring& path) {
   return CreateDirectoryA(ToAnsi(path).c_str(), nullptr) != 0;
 }
 
+bool Win32FileServices::CopyFileReplacing(const std::wstring& source, const std::wstring& target) {
+  return CopyFileA(ToAnsi(source).c_str(), ToAnsi(target).c_str(), FALSE) != 0;
+}
+
+bool Win32FileServices::WriteWholeFile(const std::wstring& path,
+                                       const std::vector<std::uint8_t>& bytes) {
+  const UniqueFile file(CreateFileA(ToAnsi(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+bool Win32FileServices::RemoveFile(const std::wstring& path) {
+  return DeleteFileA(ToAnsi(path).c_str()) != 0;
+}
+
 }  // namespace orvane::platform::win32

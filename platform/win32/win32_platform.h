@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/win32/win32_form_services.h"
 
 namespace orvane::platform::win32 {
 
@@ -21,6 +22,9 @@ class Win32FileServices final : public FileServices {
  public:
   bool CanOpenForReading(const std::wstring& path) override;
   bool CreateFolder(const std::wstring& path) override;
+  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
+  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  bool RemoveFile(const std::wstring& path) override;
 };
 
 class Win32ProfileServices final : public ProfileServices {
@@ -36,6 +40,10 @@ class Win32ProcessServices final : public ProcessServices {
  public:
   std::wstring CommandLine() override;
   std::wstring ProgramFolder() override;
+  std::unique_ptr<StartedProgram> StartProgram(const std::wstring& programPath,
+                                               const std::wstring& commandLine,
+                                               int showMode) override;
+  std::vector<std::uint8_t> ResourceData(int resourceId) override;
 };
 
 class Win32DisplayServices final : public DisplayServices {
@@ -64,7 +72,8 @@ class Win32Platform {
   Win32ProcessServices process_;
   Win32DisplayServices display_;
   Win32MultimediaServices multimedia_;
-  Services services_{windows_, files_, profile_, process_, display_, multimedia_};
+  Win32FormServices forms_;
+  Services services_{windows_, files_, profile_, process_, display_, multimedia_, forms_};
 };
 
 }  // namespace orvane::platform::win32

@@ -4,12 +4,52 @@
 
 #include "platform/program_paths.h"
 #include "platform/win32/ansi_text.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
 
 std::wstring Win32ProcessServices::CommandLine() {
   return ArgumentsAfterProgramName(FromAnsi(GetCommandLineA()));
+}
+
+namespace {
+
+class Win32StartedProgram final : public StartedProgram {
+ public:
+  explicit Win32StartedProgram(HANDLE process) : process_(process) {}
+  bool HasEnded() override { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+
+ private:
+  UniqueKernelHandle process_;
+};
+
+}  // namespace
+
+std::unique_ptr<StartedProgram> Win32ProcessServices::StartProgram(const std::wstring& programPath,
+                                                                   const std::wstring& commandLine,
+                                                                   int showMode) {
+  std::string arguments = ToAnsi(commandLine);  // CreateProcessA may write into it
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showMode);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessA(ToAnsi(programPath).c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &started)) {
+    return nullptr;
+  }
+  CloseHandle(started.hThread);
+  return std::make_unique<Win32StartedProgram>(started.hProcess);
+}
+
+std::vector<std::uint8_t> Win32ProcessServices::ResourceData(int resourceId) {
+  const HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(resourceId), RT_RCDATA);
+  if (!resource) return {};
+  const HGLOBAL loaded = LoadResource(nullptr, resource);
+  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(loaded));
+  if (!bytes) return {};
+  return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(nullptr, resource));
 }
 
 std::wstring Win32ProcessServices::ProgramFolder() {

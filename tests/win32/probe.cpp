@@ -107,7 +107,7 @@ int HoldWindow(const std::wstring& title, DWORD milliseconds) {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"OrvaneProbeWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP, 0, 0, 64, 64,
+  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 64, 64,
                               nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!window) return 1;
   wchar_t line[64];

@@ -100,6 +100,7 @@ std::string Probe::Run(const std::vector<std::string>& arguments, int* exitCode)
   if (exitCode) *exitCode = code.value_or(-1);
   std::string text = probe.Output();
   std::filesystem::remove(output);
+  std::filesystem::remove(output.string() + ".stderr");
   return text;
 }
 

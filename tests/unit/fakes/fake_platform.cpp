@@ -62,6 +62,50 @@ bool FakePlatform::CreateFolder(const std::wstring& path) {
   return true;
 }
 
+bool FakePlatform::CopyFileReplacing(const std::wstring& source, const std::wstring& target) {
+  calls.push_back(L"CopyFileReplacing(" + source + L", " + target + L")");
+  if (readableFiles.count(source)) readableFiles.insert(target);
+  return readableFiles.count(source) > 0;
+}
+
+bool FakePlatform::WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  calls.push_back(L"WriteWholeFile(" + path + L", " + std::to_wstring(bytes.size()) + L" bytes)");
+  readableFiles.insert(path);
+  return true;
+}
+
+bool FakePlatform::RemoveFile(const std::wstring& path) {
+  calls.push_back(L"RemoveFile(" + path + L")");
+  return readableFiles.erase(path) > 0;
+}
+
+namespace {
+
+class FakeStartedProgram : public platform::StartedProgram {
+ public:
+  explicit FakeStartedProgram(std::shared_ptr<bool> ended) : ended_(std::move(ended)) {}
+  bool HasEnded() override { return *ended_; }
+
+ private:
+  std::shared_ptr<bool> ended_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::wstring& programPath,
+                                                                     const std::wstring& commandLine,
+                                                                     int showMode) {
+  calls.push_back(L"StartProgram(" + programPath + L" | " + commandLine + L" | " +
+                  std::to_wstring(showMode) + L")");
+  if (startProgramFails) return nullptr;
+  return std::make_unique<FakeStartedProgram>(startedProgramEnded);
+}
+
+std::vector<std::uint8_t> FakePlatform::ResourceData(int resourceId) {
+  calls.push_back(L"ResourceData(" + std::to_wstring(resourceId) + L")");
+  return resourceBytes;
+}
+
 std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
                                                    const std::wstring& key,
                                                    const std::wstring& defaultValue,

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "fakes/fake_forms.h"
 #include "fakes/fake_multimedia.h"
 #include "platform/services.h"
 
@@ -34,8 +36,13 @@ class FakePlatform : public platform::WindowServices,
 
   std::vector<std::wstring> calls;
   FakeMultimedia multimedia;
+  FakeFormServices forms{calls};
+  std::vector<std::uint8_t> resourceBytes{'B', 'M'};
+  bool startProgramFails = false;
+  // Whether the last started program has ended.
+  std::shared_ptr<bool> startedProgramEnded = std::make_shared<bool>(false);
 
-  platform::Services services{*this, *this, *this, *this, *this, multimedia};
+  platform::Services services{*this, *this, *this, *this, *this, multimedia, forms};
 
   platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
   platform::Rect GetWindowRect(platform::WindowHandle window) override;
@@ -49,6 +56,9 @@ class FakePlatform : public platform::WindowServices,
 
   bool CanOpenForReading(const std::wstring& path) override;
   bool CreateFolder(const std::wstring& path) override;
+  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
+  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  bool RemoveFile(const std::wstring& path) override;
 
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                        const std::wstring& defaultValue, std::size_t bufferSize,
@@ -58,6 +68,10 @@ class FakePlatform : public platform::WindowServices,
 
   std::wstring CommandLine() override { return commandLine; }
   std::wstring ProgramFolder() override { return programFolder; }
+  std::unique_ptr<platform::StartedProgram> StartProgram(const std::wstring& programPath,
+                                                         const std::wstring& commandLine,
+                                                         int showMode) override;
+  std::vector<std::uint8_t> ResourceData(int resourceId) override;
 
   int TwipsPerPixelX() override { return twipsPerPixel; }
   int TwipsPerPixelY() override { return twipsPerPixel; }

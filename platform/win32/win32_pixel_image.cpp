@@ -1,0 +1,92 @@
+#include "platform/win32/win32_pixel_image.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orvane::platform::win32 {
+namespace {
+
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+
+}  // namespace
+
+Win32PixelImage::Win32PixelImage(std::int32_t width, std::int32_t height)
+    : dc_(CreateCompatibleDC(nullptr)) {
+  Resize(width, height);
+}
+
+Win32PixelImage::~Win32PixelImage() {
+  if (originalBitmap_) SelectObject(dc_.get(), originalBitmap_);
+}
+
+void Win32PixelImage::Resize(std::int32_t width, std::int32_t height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = std::max(width, 1);
+  info.bmiHeader.biHeight = -std::max(height, 1);  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return;
+  const HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
+  if (!originalBitmap_) originalBitmap_ = previous;
+  bitmap_ = std::move(bitmap);
+  pixels_ = static_cast<std::uint32_t*>(bits);
+  width_ = width;
+  height_ = height;
+}
+
+void Win32PixelImage::CopyFromScreen() {
+  const HWND desktop = GetDesktopWindow();
+  const WindowDC screen(desktop);
+  BitBlt(dc_.get(), 0, 0, width_, height_, screen.get(), 0, 0, SRCCOPY);
+}
+
+void Win32PixelImage::CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY,
+                               std::int32_t width, std::int32_t height, std::int32_t destinationX,
+                               std::int32_t destinationY) {
+  auto& from = static_cast<Win32PixelImage&>(source);
+  // Clipped to the source, then to the destination, moving the other side along.
+  const auto clip = [&width, &height](std::int32_t& x, std::int32_t& y, std::int32_t& otherX,
+                                      std::int32_t& otherY, std::int32_t limitX, std::int32_t limitY) {
+    if (x < 0) otherX -= x, width += x, x = 0;
+    if (y < 0) otherY -= y, height += y, y = 0;
+    width = std::min(width, limitX - x);
+    height = std::min(height, limitY - y);
+  };
+  clip(sourceX, sourceY, destinationX, destinationY, from.width_, from.height_);
+  clip(destinationX, destinationY, sourceX, sourceY, width_, height_);
+  if (width <= 0 || height <= 0 || !pixels_ || !from.pixels_) return;
+  GdiFlush();  // lines drawn through GDI must be in the pixels first
+  for (std::int32_t row = 0; row < height; ++row) {
+    std::memmove(pixels_ + static_cast<std::size_t>(destinationY + row) * width_ + destinationX,
+                 from.pixels_ + static_cast<std::size_t>(sourceY + row) * from.width_ + sourceX,
+                 static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+  }
+}
+
+void Win32PixelImage::FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width,
+                                    std::int32_t height, Colour colour) {
+  const std::int32_t left = std::max(x, 0), top = std::max(y, 0);
+  const std::int32_t right = std::min(x + width, width_), bottom = std::min(y + height, height_);
+  if (left >= right || top >= bottom || !pixels_) return;
+  // A DIB pixel holds red, green and blue the other way round from a colour value.
+  const std::uint32_t pixel = (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+  GdiFlush();
+  for (std::int32_t row = top; row < bottom; ++row) {
+    std::fill(pixels_ + static_cast<std::size_t>(row) * width_ + left,
+              pixels_ + static_cast<std::size_t>(row) * width_ + right, pixel);
+  }
+}
+
+void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour) {
+  const UniquePen pen(CreatePen(PS_SOLID, 1, colour));
+  const ScopedSelection selection(dc_.get(), pen.get());
+  MoveToEx(dc_.get(), from.x, from.y, nullptr);
+  LineTo(dc_.get(), to.x, to.y);
+  SetPixelV(dc_.get(), to.x, to.y, colour);  // LineTo leaves out the last point
+}
+
+}  // namespace orvane::platform::win32

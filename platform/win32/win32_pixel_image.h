@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/pixel_image.h"
+#include "platform/win32/handles.h"
+
+namespace orvane::platform::win32 {
+
+// A 32-bit top-down DIB section selected into a memory drawing context of its own. Copies
+// between such images and fills are done on the pixels directly, clipped as BitBlt clips:
+// an effect frame makes over a thousand of them, and a call into GDI each costs far more.
+class Win32PixelImage final : public PixelImage {
+ public:
+  Win32PixelImage(std::int32_t width, std::int32_t height);
+  ~Win32PixelImage() override;
+
+  std::int32_t Width() override { return width_; }
+  std::int32_t Height() override { return height_; }
+  void Resize(std::int32_t width, std::int32_t height) override;
+  void CopyFromScreen() override;
+  void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
+                std::int32_t height, std::int32_t destinationX, std::int32_t destinationY) override;
+  void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                     Colour colour) override;
+  void DrawLine(const Point& from, const Point& to, Colour colour) override;
+
+  HDC DeviceContext() const { return dc_.get(); }
+
+ private:
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ originalBitmap_ = nullptr;
+  std::uint32_t* pixels_ = nullptr;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+};
+
+}  // namespace orvane::platform::win32

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "music/background_music.h"
+#include "platform/form_services.h"
+#include "platform/services.h"
+#include "saver/split_effect.h"
+#include "startup/program_state.h"
+
+namespace orvane::saver {
+
+inline constexpr wchar_t kRendererWindowTitle[] = L"3dOrvane_VC";
+
+// The full-screen saver window: it shows the desktop picture, plays the music, tears the
+// picture apart, starts the renderer and hides, then closes once the renderer's window has
+// come and gone.
+class SaverWindow final : public platform::FormHandlers {
+ public:
+  // Timers of the window, with their intervals in milliseconds.
+  enum Timer : int { kMp3Watch = 1, kCdWatch = 2, kStartEffect = 3, kRendererWatch = 4 };
+  static constexpr std::uint32_t kMp3WatchMs = 1000;
+  static constexpr std::uint32_t kCdWatchMs = 200;
+  static constexpr std::uint32_t kStartEffectMs = 1;
+  static constexpr std::uint32_t kRendererWatchMs = 500;
+  // How many renderer-watch ticks the saver waits for the renderer's window to appear.
+  static constexpr int kRendererWindowWaitTicks = 60;
+
+  SaverWindow(platform::Services& services, startup::ProgramState& state, RandomDraw draw);
+
+  // Creates the window and runs its load handler.
+  void Load();
+
+  void OnTimer(int timerId) override;
+  void OnQueryUnload() override;
+  void OnUnload() override;
+
+ private:
+  void OnLoad();
+  void OnMp3WatchTimer();
+  void OnCdWatchTimer();
+  void OnStartEffectTimer();
+  void OnRendererWatchTimer();
+  void StartMusic();
+  void StopMusic();
+
+  platform::Services& services_;
+  startup::ProgramState& state_;
+  RandomDraw draw_;
+  music::BackgroundMusic music_;
+  std::unique_ptr<platform::FormWindow> form_;
+  std::unique_ptr<platform::PixelImage> desktopPicture_;
+  std::unique_ptr<platform::StartedProgram> renderer_;
+  bool waitingForRenderer_ = false;
+  int ticksWaitedForRenderer_ = 0;
+};
+
+}  // namespace orvane::saver

@@ -1,0 +1,51 @@
+#include "saver/split_effect.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvane::saver {
+
+Crack WalkCrack(int width, int height, const RandomDraw& draw) {
+  Crack crack;
+  crack.table.assign(static_cast<std::size_t>(std::max(height, 0)) + 1, 0.0);
+  double x = width / 2.0;
+  crack.line.push_back({x, 0});
+  const int stepWidth = static_cast<int>(draw() * 5 + 3);
+  for (int y = 0; y <= height - 1; y += 2) {
+    x += static_cast<int>(draw() * 2) == 0 ? stepWidth : -stepWidth;
+    x = std::clamp(x, 0.0, static_cast<double>(width));
+    crack.table[y] = x;
+    crack.travel = std::max({crack.travel, x, width - x});
+    crack.line.push_back({x, static_cast<double>(y)});
+  }
+  if (crack.line.size() == 1) crack.line.clear();
+  return crack;
+}
+
+double SlideOffset(int frame) {
+  // Written as one division, so the figures come out exact: -2.1, -4.3, -6.6, ...
+  return -(40.0 * frame + double(frame) * (frame + 1)) / 20.0;
+}
+
+int SlideFrameCount(double travel) {
+  int frames = 0;
+  while (frames + 1 <= travel && std::abs(SlideOffset(frames + 1)) <= travel) ++frames;
+  return frames;
+}
+
+std::vector<BandCopy> BandCopies(double crackX, int y, int width, double offset) {
+  using Source = BandCopy::Source;
+  return {
+      {Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX)},
+      {Source::kSnapshot, RoundHalfEven(crackX), RoundHalfEven(crackX - offset), y,
+       RoundHalfEven(width - crackX)},
+      {Source::kBlack, RoundHalfEven(crackX + offset), RoundHalfEven(crackX + offset), y,
+       RoundHalfEven(-2 * offset)},
+  };
+}
+
+std::int32_t RoundHalfEven(double value) {
+  return static_cast<std::int32_t>(std::nearbyint(value));
+}
+
+}  // namespace orvane::saver

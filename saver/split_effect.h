@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace orvane::saver {
+
+// The arithmetic of the split effect, apart from any drawing: the jagged crack from the
+// middle of the top edge down to the bottom, and the accelerating slide that moves the part
+// left of it to the left and the part right of it to the right, black opening between them.
+
+// A uniform draw in [0, 1).
+using RandomDraw = std::function<double()>;
+
+struct Crack {
+  // Entry y (y even, y <= height - 1) is the crack's x for the band of rows y and y + 1.
+  std::vector<double> table;
+  // The connected line of the crack: from (width / 2, 0) through (table[y], y) for each band.
+  struct Point {
+    double x;
+    double y;
+  };
+  std::vector<Point> line;
+  // How far each part must move before both have left the screen.
+  double travel = 0;
+};
+
+// Walks the crack down a surface of `width` by `height` pixels: a step width of 3 to 7 is
+// drawn once, then each band steps left or right by it with even odds, held inside the
+// surface.
+Crack WalkCrack(int width, int height, const RandomDraw& draw);
+
+// Offset of the left part after `frame` frames (1, 2, ...): -(2k + 0.05k(k+1)), so
+// -2.1, -4.3, -6.6, -9.0, -11.5, ...; the right part moves by its opposite.
+double SlideOffset(int frame);
+
+// How many frames the slide draws: up to the last whose offset stays within `travel`.
+int SlideFrameCount(double travel);
+
+// One block copy of a frame: `width` columns of the two rows at `y`, from `sourceX` of the
+// snapshot (or black for the gap) to `destinationX` of the screen. Positions and widths are
+// whole pixels, exact halves rounded to the even neighbour.
+struct BandCopy {
+  enum class Source { kSnapshot, kBlack };
+  Source source;
+  std::int32_t sourceX;
+  std::int32_t destinationX;
+  std::int32_t y;
+  std::int32_t width;
+};
+
+// The three copies of one band in a frame with the given offset: the left part, the right
+// part, then the gap, which wins where rounding makes it overlap a part.
+std::vector<BandCopy> BandCopies(double crackX, int y, int width, double offset);
+
+// Rounds to the nearest whole number, an exact half to the even one.
+std::int32_t RoundHalfEven(double value);
+
+}  // namespace orvane::saver

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/services.h"
+
+namespace orvane::saver {
+
+// The renderer's two input files, staged in the working folder for the length of a run.
+inline constexpr wchar_t kStagedModel[] = L"C:\\v_orim\\3dOrvane.x";
+inline constexpr wchar_t kStagedTexture[] = L"C:\\v_orim\\3dOrvane.bmp";
+
+// Resource number of the 128 x 128 glow texture, a Windows bitmap file carried by the program.
+inline constexpr int kGlowTextureResource = 101;
+
+// Copies the model shipped beside the program and writes the glow texture, replacing what
+// an earlier run may have left.
+void StageRendererFiles(platform::Services& services);
+// Deletes the two files where they exist; the folder stays.
+void RemoveStagedFiles(platform::Services& services);
+
+}  // namespace orvane::saver

@@ -1,0 +1,264 @@
+// Whole saver runs under Wine, watched the way a user sees them: the desktop picture, the
+// crack and the slide on the X display, the renderer (the test renderer standing in for it)
+// taking over, the staged files, and the process ending.
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "build_paths.h"
+#include "e2e_test.h"
+#include "x_screen.h"
+
+namespace orvane::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint32_t kRendererColour = 0x00A050;  // what the test renderer's window shows
+const std::string kSaverTitle = "3dOrvane_Main";
+const std::string kRendererTitle = "3dOrvane_VC";
+
+// A desktop picture in which every pixel tells its column, so a moved part shows how far it
+// moved: red is the column's low byte, green steps with its high byte; nothing is black.
+ScreenImage ColumnPattern(int width, int height) {
+  ScreenImage image{width, height, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.pixels.push_back(static_cast<std::uint32_t>((x & 0xFF) << 16 | (32 + (x >> 8) * 48) << 8 | (y & 0x7F)));
+    }
+  }
+  return image;
+}
+
+// The column a pattern pixel came from; -1 for black or anything else.
+int ColumnOf(std::uint32_t pixel) {
+  const int green = (pixel >> 8) & 0xFF;
+  if ((green - 32) % 48 != 0 || green < 32) return -1;
+  return (green - 32) / 48 * 256 + static_cast<int>((pixel >> 16) & 0xFF);
+}
+
+bool AllPixels(const ScreenImage& image, std::uint32_t colour) {
+  for (int y = 0; y < image.height; y += 16) {
+    for (int x = 0; x < image.width; x += 16) {
+      if (image.At(x, y) != colour) return false;
+    }
+  }
+  return true;
+}
+
+// How far the two parts of one row have moved apart, when the row shows the slide: the left
+// edge shows a column `shift` further right, the right edge one `shift` further left, and a
+// black gap of about twice the shift lies between. 0 when the row is not like that.
+int SlideShiftOfRow(const ScreenImage& image, int y) {
+  const int shift = ColumnOf(image.At(0, y));
+  if (shift <= 0 || image.width - 1 - ColumnOf(image.At(image.width - 1, y)) != shift) return 0;
+  int black = 0;
+  for (int x = 0; x < image.width; ++x) black += image.At(x, y) == 0 ? 1 : 0;
+  return std::abs(black - 2 * shift) <= 2 ? shift : 0;
+}
+
+// The shift of a frame of the slide: the same in every row looked at; 0 when it is no such frame.
+int SlideShift(const ScreenImage& image) {
+  const int shift = SlideShiftOfRow(image, 1);
+  for (int y = 1; y < image.height && shift > 0; y += 37) {
+    if (SlideShiftOfRow(image, y) != shift) return 0;
+  }
+  return shift;
+}
+
+std::string ReadFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+class SaverRunTest : public E2eTest {
+ protected:
+  void SetUp() override {
+    E2eTest::SetUp();
+    screen_ = std::make_unique<XScreen>(WineSession::Current().Variable("DISPLAY"));
+  }
+  // A program folder with the test renderer as the renderer, told what to do by `script`.
+  fs::path MakeRunFolder(const std::string& script, const std::string& name = "program") {
+    const fs::path program = MakeProgramFolder(Shipped{false, true}, Build::k32Bit, name);
+    fs::copy_file(kTestTools32 / "test_renderer.exe", program / "3dOrvane.dll");
+    std::ofstream(program / "renderer-script.txt") << script;
+    std::ofstream model(program / "3dOrvane.x", std::ios::binary);
+    model << "xof 0303txt 0032\n";
+    for (int i = 0; i < 5000; ++i) model.put(static_cast<char>(i * 7));
+    return program;
+  }
+  // Waits for a window with this title to be shown (or, with `shown` false, to go).
+  bool WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (screen_->WindowShown(title) == shown) return true;
+      std::this_thread::sleep_for(10ms);
+    }
+    return false;
+  }
+  // Posts WM_CLOSE to the window, as another program or the session's end would.
+  void CloseWindow(const std::string& title) {
+    ChildProcess closer = WineSession::Current().Start(kProbeProgram, {"close", title},
+                                                       OutputFolder() / ("close-" + title + ".log"));
+    EXPECT_EQ(closer.WaitForExit(30s), 0) << "no window titled " << title;
+  }
+  bool StagedFilesExist() const {
+    return fs::exists(StagingFolder() / "3dOrvane.x") || fs::exists(StagingFolder() / "3dOrvane.bmp");
+  }
+  void ExpectCleanEnd(ChildProcess& saver, std::chrono::milliseconds within) {
+    EXPECT_EQ(saver.WaitForExit(within), 0) << "the saver did not end";
+    EXPECT_FALSE(StagedFilesExist()) << "staged files were left behind";
+    EXPECT_TRUE(fs::is_directory(StagingFolder())) << "the staging folder went too";
+  }
+
+  std::unique_ptr<XScreen> screen_;
+};
+
+TEST_F(SaverRunTest, ShowsTheDesktopTearsItApartAndHandsOverToTheRenderer) {
+  const ScreenImage desktop = ColumnPattern(screen_->Width(), screen_->Height());
+  screen_->SetDesktopPicture(desktop);
+  const fs::path program = MakeRunFolder("keep 2000\n");
+
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  std::vector<int> shifts;
+  std::vector<ScreenImage> slideFrames;
+  bool rendererShown = false;
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
+  while (!rendererShown && std::chrono::steady_clock::now() < deadline && !saver.HasEnded()) {
+    ScreenImage frame = screen_->Capture();
+    const int shift = SlideShift(frame);
+    if (shift > 0 && (shifts.empty() || shift > shifts.back())) {
+      shifts.push_back(shift);
+      slideFrames.push_back(std::move(frame));
+    } else {
+      rendererShown = AllPixels(frame, kRendererColour);
+    }
+  }
+
+  ASSERT_GE(shifts.size(), 2u) << "the slide was not seen: the snapshot is not the desktop, "
+                                  "or the parts did not move apart";
+  EXPECT_LT(shifts.front(), shifts.back()) << "the gap did not widen";
+  EXPECT_TRUE(rendererShown) << "the renderer's window did not follow";
+  ExpectCleanEnd(saver, 10s);
+  std::cout << "slide frames seen with shifts:";
+  for (const int shift : shifts) std::cout << " " << shift;
+  std::cout << "\n";
+  // The first frame caught shows the crack best, a later one the slide; README shows both.
+  fs::create_directories(kScreenshotFolder);
+  slideFrames.front().SavePng(kScreenshotFolder / "saver-crack.png");
+  slideFrames[slideFrames.size() / 2].SavePng(kScreenshotFolder / "saver-slide.png");
+}
+
+TEST_F(SaverRunTest, WhileTheRendererRunsItsFilesAreStagedAndTheSaverWaitsHidden) {
+  const fs::path program = MakeRunFolder("keep 4000\n");
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ASSERT_TRUE(WaitForWindow(kRendererTitle, true, 30s));
+
+  EXPECT_EQ(ReadFile(StagingFolder() / "3dOrvane.x"), ReadFile(program / "3dOrvane.x"));
+  const std::string bitmap = ReadFile(StagingFolder() / "3dOrvane.bmp");
+  ASSERT_GE(bitmap.size(), 54u);
+  EXPECT_EQ(bitmap.substr(0, 2), "BM");
+  EXPECT_EQ(bitmap.substr(18, 8), std::string("\x80\0\0\0\x80\0\0\0", 8)) << "not 128 x 128";
+  bool hiddenSaverWindow = false;
+  for (const WindowInfo& window : probe().Windows()) {
+    if (window.title == kSaverTitle) hiddenSaverWindow = !window.visible;
+  }
+  EXPECT_TRUE(hiddenSaverWindow) << "the saver window should wait, hidden";
+  ChildProcess second = StartScreenSaver(program, {"/s"});
+  EXPECT_EQ(second.WaitForExit(10s), 0) << "a second copy started beside the run";
+
+  ASSERT_TRUE(WaitForWindow(kRendererTitle, false, 30s));
+  const auto rendererGone = std::chrono::steady_clock::now();
+  ExpectCleanEnd(saver, 5s);
+  const auto lag = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - rendererGone);
+  EXPECT_LE(lag.count(), 1500) << "the saver took too long to notice the renderer had gone";
+  std::cout << "saver ended " << lag.count() << " ms after the renderer's window went\n";
+
+  const std::string record = ReadFile(program / "renderer-record.txt");
+  EXPECT_NE(record.find("command line\t" + WindowsPath(program / "3dOrvane.dll") + "\n"),
+            std::string::npos) << record;
+  EXPECT_NE(record.find("texture\t49206 bytes"), std::string::npos) << record;
+}
+
+TEST_F(SaverRunTest, CloseFromOutsideDuringTheEffectCleansUpAndStartsNoRenderer) {
+  const fs::path program = MakeRunFolder("keep 10000\n");
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ASSERT_TRUE(WaitForWindow(kSaverTitle, true, 30s));
+
+  CloseWindow(kSaverTitle);
+
+  ExpectCleanEnd(saver, 10s);
+  EXPECT_FALSE(fs::exists(program / "renderer-record.txt")) << "the renderer was started";
+}
+
+TEST_F(SaverRunTest, CloseFromOutsideWhileTheRendererRunsCleansUpAndLeavesTheRenderer) {
+  const fs::path program = MakeRunFolder("keep 20000\n");
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ASSERT_TRUE(WaitForWindow(kRendererTitle, true, 30s));
+
+  CloseWindow(kSaverTitle);
+
+  ExpectCleanEnd(saver, 10s);
+  EXPECT_TRUE(screen_->WindowShown(kRendererTitle));
+  CloseWindow(kRendererTitle);
+}
+
+TEST_F(SaverRunTest, RendererInAFolderWithABlankIsStartedAndNoOtherProgram) {
+  const fs::path decoyFolder = OutputFolder();
+  const fs::path program = MakeRunFolder("keep 500\n", "my saver");
+  // An unquoted command line would run "my.exe" from the folder above instead.
+  fs::copy_file(kTestTools32 / "test_renderer.exe", decoyFolder / "my.exe");
+  std::ofstream(decoyFolder / "renderer-script.txt") << "keep 500\n";
+
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+
+  ExpectCleanEnd(saver, 30s);
+  EXPECT_FALSE(fs::exists(decoyFolder / "renderer-record.txt")) << "the decoy was started";
+  EXPECT_NE(ReadFile(program / "renderer-record.txt")
+                .find("command line\t" + WindowsPath(program / "3dOrvane.dll") + "\n"),
+            std::string::npos);
+}
+
+TEST_F(SaverRunTest, RendererThatEndsWithoutAWindowEndsTheRun) {
+  const fs::path program = MakeRunFolder("window no\nkeep 300\n");
+
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+
+  ExpectCleanEnd(saver, 15s);
+}
+
+TEST_F(SaverRunTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySeconds) {
+  const fs::path program = MakeRunFolder("window no\nkeep 120000\n");
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+
+  EXPECT_FALSE(saver.WaitForExit(25s)) << "gave up on the renderer too early";
+  ExpectCleanEnd(saver, 15s);
+}
+
+TEST_F(SaverRunTest, RendererDeletedAfterTheStartUpCheckEndsTheRunCleanly) {
+  const fs::path program = MakeRunFolder("keep 2000\n");
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ASSERT_TRUE(WaitForWindow(kSaverTitle, true, 30s));
+
+  fs::remove(program / "3dOrvane.dll");
+
+  ExpectCleanEnd(saver, 15s);
+  EXPECT_FALSE(fs::exists(program / "renderer-record.txt")) << "the renderer ran after all";
+}
+
+TEST(BuiltScreenSaver, DeclaresItselfAwareOfTheDisplaysDotsPerInch) {
+  for (const fs::path& dist : {kDistFolder32, kDistFolder64}) {
+    const std::string program = ReadFile(dist / "3dOrvane.scr");
+    EXPECT_NE(program.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
+              std::string::npos) << dist;
+  }
+}
+
+}  // namespace
+}  // namespace orvane::e2e

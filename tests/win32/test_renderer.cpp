@@ -1,0 +1,89 @@
+// Stands in for the renderer in the end-to-end tests of the saver run. Placed in the program
+// folder as 3dOrvane.dll, it reads what to do from "renderer-script.txt" beside it:
+//   delay MS      wait this long before showing the window (default 0)
+//   keep MS       keep the window, or without one live, this long (default 3000)
+//   window no     never show a window
+// and records in "renderer-record.txt" beside it (UTF-8) its command line and the staged
+// files it found. Its window is titled "3dOrvane_VC" and fills the screen in one colour.
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+constexpr COLORREF kWindowColour = RGB(0, 160, 80);
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder = path;
+  return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+  utf8.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+  return utf8;
+}
+
+std::string DescribeFile(const wchar_t* path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  if (!file) return "missing";
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return std::to_string(bytes.str().size()) + " bytes";
+}
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const std::wstring folder = OwnFolder();
+  DWORD delayMs = 0, keepMs = 3000;
+  bool showWindow = true;
+  std::ifstream script(std::filesystem::path(folder + L"\\renderer-script.txt"));
+  for (std::string word; script >> word;) {
+    if (word == "delay") script >> delayMs;
+    if (word == "keep") script >> keepMs;
+    if (word == "window") {
+      script >> word;
+      showWindow = word != "no";
+    }
+  }
+  std::ofstream(std::filesystem::path(folder + L"\\renderer-record.txt"), std::ios::binary)
+      << "command line\t" << Utf8(GetCommandLineW()) << "\n"
+      << "model\t" << DescribeFile(L"C:\\v_orim\\3dOrvane.x") << "\n"
+      << "texture\t" << DescribeFile(L"C:\\v_orim\\3dOrvane.bmp") << "\n";
+
+  Sleep(delayMs);
+  if (!showWindow) {
+    Sleep(keepMs);
+    return 0;
+  }
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hbrBackground = CreateSolidBrush(kWindowColour);
+  windowClass.lpszClassName = L"OrvaneTestRenderer";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneTestRenderer", L"3dOrvane_VC", WS_POPUP, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                nullptr, nullptr, instance, nullptr);
+  ShowWindow(window, SW_SHOWNORMAL);
+  SetTimer(window, 1, keepMs, nullptr);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.message == WM_TIMER && message.hwnd == window) DestroyWindow(window);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
