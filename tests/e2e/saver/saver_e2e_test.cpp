@@ -149,9 +149,8 @@ TEST_F(SaverRunTest, ShowsTheDesktopTearsItApartAndHandsOverToTheRenderer) {
   for (const int shift : shifts) std::cout << " " << shift;
   std::cout << "\n";
   // The first frame caught shows the crack best, a later one the slide; README shows both.
-  fs::create_directories(kScreenshotFolder);
-  slideFrames.front().SavePng(kScreenshotFolder / "saver-crack.png");
-  slideFrames[slideFrames.size() / 2].SavePng(kScreenshotFolder / "saver-slide.png");
+  slideFrames.front().SavePng(kOutputFolder / "saver-crack.png");
+  slideFrames[slideFrames.size() / 2].SavePng(kOutputFolder / "saver-slide.png");
 }
 
 TEST_F(SaverRunTest, WhileTheRendererRunsItsFilesAreStagedAndTheSaverWaitsHidden) {
