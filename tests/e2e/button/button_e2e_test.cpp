@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <optional>
 #include <thread>
 
@@ -188,7 +187,7 @@ TEST_F(ButtonTest, HoverPressAndReleaseGoHotPressedHighlightedAndSelectedWithOne
   StartHost();
   CaptureFace("normal", kNormal);
 
-  MoveOverButton();
+  MoveOverButton();  // onto the caption's text, which belongs to the button
   ExpectGradient(CaptureFace("hot", kHighLight), true, "hot");
 
   Xdotool({"mousedown", "1"});
@@ -203,20 +202,6 @@ TEST_F(ButtonTest, HoverPressAndReleaseGoHotPressedHighlightedAndSelectedWithOne
   ExpectGradient(CaptureFace("left", kSelected), false, "selected");
   Settle();
   EXPECT_EQ(Clicks(), 1);
-}
-
-TEST_F(ButtonTest, MovingTheCaptionsTextKeepsTheHotFace) {
-  StartHost();
-  CaptureFace("normal", kNormal);
-
-  MoveOverButton(58, 14);
-  CaptureFace("hot", kHighLight);
-  MoveOverButton(52, 12);
-  Settle();
-
-  CaptureFace("still-hot", kHighLight);
-  MoveOntoHost();
-  CaptureFace("left", kNormal);
 }
 
 TEST_F(ButtonTest, DraggingOffAHeldButtonPastAPollAndBackCancelsTheClick) {
@@ -251,8 +236,18 @@ TEST_F(ButtonTest, RightAndMiddleReleasesOverTheButtonClickWithoutTakingTheFocus
 
   EXPECT_EQ(Clicks(), 2);
   CaptureFace("still-hot", kHighLight);
-  MoveOntoHost();
-  CaptureFace("left", kNormal);
+}
+
+// Two presses within the double-click time are two presses, as on any push button.
+TEST_F(ButtonTest, TwoQuickClicksAtOneSpotAreTwoClicks) {
+  StartHost();
+  MoveOverButton();
+  CaptureFace("hot", kHighLight);
+
+  Xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+  Settle();
+
+  EXPECT_EQ(Clicks(), 2);
 }
 
 TEST_F(ButtonTest, TabMovesTheFocusOnAndOffAndNoKeyClicks) {
@@ -268,30 +263,6 @@ TEST_F(ButtonTest, TabMovesTheFocusOnAndOffAndNoKeyClicks) {
 
   Xdotool({"key", "Tab"});
   CaptureFace("unfocused", kNormal);
-}
-
-TEST_F(ButtonTest, TabbingOntoTheButtonUnderTheMouseShowsPressedUntilTheMouseLeaves) {
-  StartHost();
-  MoveOverButton();
-  CaptureFace("hot", kHighLight);
-
-  Xdotool({"key", "Tab"});
-  ExpectGradient(CaptureFace("focused-while-hot", kPressed), true, "focus while hot");
-
-  MoveOntoHost();
-  CaptureFace("left", kSelected);
-  EXPECT_EQ(Clicks(), 0);
-}
-
-TEST_F(ButtonTest, TwoQuickClicksAtOneSpotAreTwoClicks) {
-  StartHost();
-  MoveOverButton();
-  CaptureFace("hot", kHighLight);
-
-  Xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
-  Settle();
-
-  EXPECT_EQ(Clicks(), 2);
 }
 
 TEST_F(ButtonTest, ADisabledButtonIgnoresThePointerAndGreysItsCaption) {

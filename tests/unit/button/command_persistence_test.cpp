@@ -10,20 +10,13 @@ const platform::FontSpec kDialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false
 
 class CommandPropertiesTest : public CommandTest {};
 
-TEST_F(CommandPropertiesTest, ANewButtonHasItsDesignCaptionAndFontAndStaysDisabled) {
+TEST_F(CommandPropertiesTest, FirstReadOfEnabledOnANewButtonEnablesItAndDrawsTheNormalFace) {
+  // A new button has its design caption and font, and stays disabled until then.
   EXPECT_EQ(caption.text, L"Command");
-  EXPECT_EQ(caption.colour, 0u);
   EXPECT_EQ(caption.font, kDialogFont);
   EXPECT_EQ(testing::Text(caption.box), L"0 90 1635 195");
-  EXPECT_EQ(command.buttonState(), ButtonState::kNotInitialized);
-  EXPECT_FALSE(command.firstRunDone());
-
-  fake.calls.clear();
   command.OnResize();
   EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_DISABLE"});
-}
-
-TEST_F(CommandPropertiesTest, FirstReadOfEnabledOnANewButtonEnablesItAndDrawsTheNormalFace) {
   fake.calls.clear();
 
   EXPECT_TRUE(command.Enabled());
