@@ -42,6 +42,14 @@ void Win32PixelImage::CopyFromScreen() {
   const HWND desktop = GetDesktopWindow();
   const WindowDC screen(desktop);
   BitBlt(dc_.get(), 0, 0, width_, height_, screen.get(), 0, 0, SRCCOPY);
+  gdiDrawingPending_ = true;
+}
+
+void Win32PixelImage::FlushGdiDrawing() {
+  // What GDI drew may still be queued; the pixels are read and written directly only after it.
+  if (!gdiDrawingPending_) return;
+  GdiFlush();
+  gdiDrawingPending_ = false;
 }
 
 void Win32PixelImage::CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY,
@@ -59,7 +67,8 @@ void Win32PixelImage::CopyFrom(PixelImage& source, std::int32_t sourceX, std::in
   clip(sourceX, sourceY, destinationX, destinationY, from.width_, from.height_);
   clip(destinationX, destinationY, sourceX, sourceY, width_, height_);
   if (width <= 0 || height <= 0 || !pixels_ || !from.pixels_) return;
-  GdiFlush();  // lines drawn through GDI must be in the pixels first
+  from.FlushGdiDrawing();
+  FlushGdiDrawing();
   for (std::int32_t row = 0; row < height; ++row) {
     std::memmove(pixels_ + static_cast<std::size_t>(destinationY + row) * width_ + destinationX,
                  from.pixels_ + static_cast<std::size_t>(sourceY + row) * from.width_ + sourceX,
@@ -74,7 +83,7 @@ void Win32PixelImage::FillRectangle(std::int32_t x, std::int32_t y, std::int32_t
   if (left >= right || top >= bottom || !pixels_) return;
   // A DIB pixel holds red, green and blue the other way round from a colour value.
   const std::uint32_t pixel = (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
-  GdiFlush();
+  FlushGdiDrawing();
   for (std::int32_t row = top; row < bottom; ++row) {
     std::fill(pixels_ + static_cast<std::size_t>(row) * width_ + left,
               pixels_ + static_cast<std::size_t>(row) * width_ + right, pixel);
@@ -87,6 +96,7 @@ void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour
   MoveToEx(dc_.get(), from.x, from.y, nullptr);
   LineTo(dc_.get(), to.x, to.y);
   SetPixelV(dc_.get(), to.x, to.y, colour);  // LineTo leaves out the last point
+  gdiDrawingPending_ = true;
 }
 
 }  // namespace orvane::platform::win32

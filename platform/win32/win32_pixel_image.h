@@ -28,10 +28,13 @@ class Win32PixelImage final : public PixelImage {
   HDC DeviceContext() const { return dc_.get(); }
 
  private:
+  void FlushGdiDrawing();
+
   UniqueMemoryDc dc_;
   UniqueBitmap bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
   std::uint32_t* pixels_ = nullptr;
+  bool gdiDrawingPending_ = false;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
 };
