@@ -10,6 +10,7 @@
 
 #include "build_paths.h"
 #include "e2e_test.h"
+#include "sound_recording.h"
 #include "x_screen.h"
 
 namespace orvane::e2e {
@@ -249,6 +250,28 @@ TEST_F(SaverRunTest, RendererDeletedAfterTheStartUpCheckEndsTheRunCleanly) {
 
   ExpectCleanEnd(saver, 15s);
   EXPECT_FALSE(fs::exists(program / "renderer-record.txt")) << "the renderer ran after all";
+}
+
+TEST_F(SaverRunTest, ChosenMusicPlaysThroughTheRunAndStopsWithIt) {
+  const fs::path program = MakeRunFolder("keep 4000\n");
+  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / "loop.wav").string(), "synth", "1",
+              "sine", "440", "vol", "0.5"});
+  // Music source 2 (a music file) in the settings file, keys in code page 932.
+  std::ofstream(program / "3dOrvane.ini", std::ios::binary)
+      << "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=0\r\nBGM\xcc\xa7\xb2\xd9="
+      << WindowsPath(program / "loop.wav") << "\r\n";
+  SoundRecording recording(OutputFolder() / "recording.raw");
+
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ExpectCleanEnd(saver, 30s);
+  std::this_thread::sleep_for(1500ms);
+  recording.Stop();
+
+  std::cout << recording.Describe() << "\n";
+  const auto spans = recording.Spans();
+  ASSERT_EQ(spans.size(), 1u) << "the music did not play without a break";
+  EXPECT_GE(spans[0].Length(), 3.0) << "the music did not last through the renderer's run";
+  EXPECT_LE(spans[0].end, recording.Seconds() - 1.0) << "the music went on after the run";
 }
 
 TEST(BuiltScreenSaver, DeclaresItselfAwareOfTheDisplaysDotsPerInch) {
