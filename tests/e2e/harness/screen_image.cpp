@@ -34,4 +34,21 @@ ScreenImage ScreenImage::Load(const std::filesystem::path& picture) {
   return image;
 }
 
+void ScreenImage::SavePng(const std::filesystem::path& file) const {
+  const std::filesystem::path pixelFile = file.string() + ".ppm";
+  {
+    std::ofstream out(pixelFile, std::ios::binary);
+    out << "P6\n" << width_ << " " << height_ << "\n255\n";
+    for (const Rgb& pixel : pixels_) {
+      out.put(static_cast<char>(pixel.red)).put(static_cast<char>(pixel.green)).put(static_cast<char>(pixel.blue));
+    }
+  }
+  ChildProcess convert({"convert", "ppm:" + pixelFile.string(), file.string()},
+                       WineSession::Current().Environment(), file.string() + ".log");
+  convert.WaitForExit(std::chrono::seconds(60));
+  std::filesystem::remove(pixelFile);
+  std::filesystem::remove(file.string() + ".log");
+  std::filesystem::remove(file.string() + ".log.stderr");
+}
+
 }  // namespace orvane::e2e

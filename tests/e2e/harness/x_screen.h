@@ -1,22 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <string>
-#include <vector>
+
+#include "screen_image.h"
 
 namespace orvane::e2e {
-
-// A picture of the screen, or one to put on it: 0x00RRGGBB pixels, row by row.
-struct ScreenImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-
-  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-  // Writes the picture as a PNG file (through ImageMagick's convert).
-  void SavePng(const std::filesystem::path& file) const;
-};
 
 // The Wine session's X display, read and written directly through Xlib: far faster than a
 // screenshot program, so a test can catch the frames of a short effect.

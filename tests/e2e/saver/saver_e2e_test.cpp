@@ -18,32 +18,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::uint32_t kRendererColour = 0x00A050;  // what the test renderer's window shows
+constexpr Rgb kRendererColour{0, 160, 80};  // what the test renderer's window shows
+constexpr Rgb kBlack{0, 0, 0};
 const std::string kSaverTitle = "3dOrvane_Main";
 const std::string kRendererTitle = "3dOrvane_VC";
 
 // A desktop picture in which every pixel tells its column, so a moved part shows how far it
 // moved: red is the column's low byte, green steps with its high byte; nothing is black.
 ScreenImage ColumnPattern(int width, int height) {
-  ScreenImage image{width, height, {}};
+  ScreenImage image(width, height);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      image.pixels.push_back(static_cast<std::uint32_t>((x & 0xFF) << 16 | (32 + (x >> 8) * 48) << 8 | (y & 0x7F)));
-    }
+    for (int x = 0; x < width; ++x) image.Set(x, y, {x & 0xFF, 32 + (x >> 8) * 48, y & 0x7F});
   }
   return image;
 }
 
 // The column a pattern pixel came from; -1 for black or anything else.
-int ColumnOf(std::uint32_t pixel) {
-  const int green = (pixel >> 8) & 0xFF;
-  if ((green - 32) % 48 != 0 || green < 32) return -1;
-  return (green - 32) / 48 * 256 + static_cast<int>((pixel >> 16) & 0xFF);
+int ColumnOf(const Rgb& pixel) {
+  if (pixel.green < 32 || (pixel.green - 32) % 48 != 0) return -1;
+  return (pixel.green - 32) / 48 * 256 + pixel.red;
 }
 
-bool AllPixels(const ScreenImage& image, std::uint32_t colour) {
-  for (int y = 0; y < image.height; y += 16) {
-    for (int x = 0; x < image.width; x += 16) {
+bool AllPixels(const ScreenImage& image, const Rgb& colour) {
+  for (int y = 0; y < image.height(); y += 16) {
+    for (int x = 0; x < image.width(); x += 16) {
       if (image.At(x, y) != colour) return false;
     }
   }
@@ -55,16 +53,16 @@ bool AllPixels(const ScreenImage& image, std::uint32_t colour) {
 // black gap of about twice the shift lies between. 0 when the row is not like that.
 int SlideShiftOfRow(const ScreenImage& image, int y) {
   const int shift = ColumnOf(image.At(0, y));
-  if (shift <= 0 || image.width - 1 - ColumnOf(image.At(image.width - 1, y)) != shift) return 0;
+  if (shift <= 0 || image.width() - 1 - ColumnOf(image.At(image.width() - 1, y)) != shift) return 0;
   int black = 0;
-  for (int x = 0; x < image.width; ++x) black += image.At(x, y) == 0 ? 1 : 0;
+  for (int x = 0; x < image.width(); ++x) black += image.At(x, y) == kBlack ? 1 : 0;
   return std::abs(black - 2 * shift) <= 2 ? shift : 0;
 }
 
 // The shift of a frame of the slide: the same in every row looked at; 0 when it is no such frame.
 int SlideShift(const ScreenImage& image) {
   const int shift = SlideShiftOfRow(image, 1);
-  for (int y = 1; y < image.height && shift > 0; y += 37) {
+  for (int y = 1; y < image.height() && shift > 0; y += 37) {
     if (SlideShiftOfRow(image, y) != shift) return 0;
   }
   return shift;
