@@ -3,9 +3,10 @@
 #   tools/run.sh            saver mode (/s)
 #   tools/run.sh /c         the settings dialog
 #   tools/run.sh /p HWND    the preview inside window HWND
-# On the caller's X display when there is one; otherwise on a private Xvfb display, with a
-# screenshot every second saved to build/run/screenshots (the run then ends after
-# ORVANE_RUN_SECONDS seconds, 30 by default, or when the program does).
+# On the caller's X display when there is one; otherwise on a private Xvfb display showing a
+# desktop picture, with a screenshot every second saved to build/run/screenshots; after
+# ORVANE_RUN_SECONDS seconds (30 by default) the run is ended as a user would, by moving the
+# mouse.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,6 +34,10 @@ shots=$run/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
 set -a; . "$session/env" 2>/dev/null; set +a
+# Something to see torn apart: a desktop picture on the private display.
+convert -size 1024x768 gradient:'#3a6ea5-#0b1f3a' -gravity center -pointsize 72 -fill '#dfe8f5' \
+  -font "$(fc-match -f '%{file}' IPAGothic)" -annotate 0 '3dOrvane' "$run/desktop.png"
+display -window root "$run/desktop.png" || true  # sets the picture, yet exits with 1
 wine "$program/3dOrvane.scr" "${arguments[@]}" &
 saver=$!
 for second in $(seq -w "${ORVANE_RUN_SECONDS:-30}"); do
@@ -40,5 +45,7 @@ for second in $(seq -w "${ORVANE_RUN_SECONDS:-30}"); do
   import -window root "$shots/$second.png"
   kill -0 "$saver" 2>/dev/null || break
 done
+xdotool mousemove 200 200 sleep 0.2 mousemove 600 500
+for _ in $(seq 50); do kill -0 "$saver" 2>/dev/null || break; sleep 0.1; done
 kill "$saver" 2>/dev/null || true
 echo "Screenshots of the run: $shots"
