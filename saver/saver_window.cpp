@@ -85,6 +85,10 @@ void SaverWindow::OnStartEffectTimer() {
   platform::FormWindow& form = *form_;
   form.DisableTimer(kStartEffect);
   try {
+    // Without a desktop picture the halves that slide apart are black.
+    if (!desktopPicture_) {
+      desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
+    }
     SplitDesktop(form, *desktopPicture_, services_.forms, draw_);
   } catch (const std::exception&) {
     // A failed effect ends the run the normal way: music off, cursor back, files removed.
