@@ -66,8 +66,9 @@ class ButtonTest : public E2eTest {
     MovePointer(kHostSpotX + 400, kHostSpotY + 400);
   }
 
-  void StartHost(const std::vector<std::string>& arguments = {}) {
-    host_.emplace(WineSession::Current().Start(kTestTools32 / "button_host.exe", arguments,
+  void StartHost(const std::vector<std::string>& arguments = {},
+                 const fs::path& tools = kTestTools32) {
+    host_.emplace(WineSession::Current().Start(tools / "button_host.exe", arguments,
                                                OutputFolder() / "host.log"));
     ASSERT_TRUE(host_->WaitForOutput("ready", 30s)) << host_->Output();
     int right = 0, bottom = 0;
@@ -299,6 +300,18 @@ TEST_F(ButtonTest, AClickHandlerMayCloseTheWindowThatHoldsTheButton) {
 
   EXPECT_EQ(host_->WaitForExit(10s), 0) << host_->Output();
   EXPECT_EQ(Clicks(), 1);
+}
+
+TEST_F(ButtonTest, The64BitBuildDrawsAndClicksTheSame) {
+  StartHost({}, kBuildFolder / "win64" / "test-tools");
+  ExpectGradient(CaptureFace("normal", kNormal), false, "normal");
+
+  MoveOverButton();
+  ExpectGradient(CaptureFace("hot", kHighLight), true, "hot");
+  Xdotool({"click", "1"});
+
+  ASSERT_TRUE(host_->WaitForOutput("click", 5s));
+  CaptureFace("released", kHighLight);
 }
 
 // The five looks side by side, each cut from a screenshot of the host in that state, into
