@@ -269,10 +269,10 @@ std::string OrvaneModelText() {
   text += MeshText("CoreSpikes", Spikes(core, 0.38, 0.55), kSparkMaterial, "  ");
   text += " }\n";
   text += " Frame OuterRing {\n" + Matrix(RotationX(72), "  ");
-  text += MeshText("OuterRingBody", Torus(2.05, 0.075, 72, 10, 6), "   { Azure }\n", "  ");
+  text += MeshText("OuterRingBody", Torus(2.05, 0.075, 40, 6, 6), "   { Azure }\n", "  ");
   // Nested, so its matrix turns it about the outer ring's own axis.
   text += "  Frame InnerRing {\n" + Matrix(RotationZ(90), "   ");
-  text += MeshText("InnerRingBody", Torus(1.7, 0.06, 64, 10, 5), "    { Azure }\n", "   ");
+  text += MeshText("InnerRingBody", Torus(1.7, 0.06, 36, 6, 5), "    { Azure }\n", "   ");
   text += "  }\n";
   text += " }\n";
   text += "}\n";

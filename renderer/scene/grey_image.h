@@ -25,6 +25,26 @@ GreyImage WithGlow(const GreyImage& atlas, int cellPixels, int radius, float str
 // glyph leaves its cell blank.
 bool CellHasInk(const GreyImage& atlas, int cellPixels, int cell);
 
+// A picture of `columns` x `rows` cells, each `cellPixels` square, cell (column, row) being a
+// copy of cell `source(column, row)` (counted row by row) of `atlas`.
+template <typename CellSource>
+GreyImage ArrangeCells(const GreyImage& atlas, int cellPixels, int columns, int rows, CellSource source) {
+  GreyImage arranged(columns * cellPixels, rows * cellPixels);
+  const int atlasColumns = atlas.width / cellPixels;
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      const int cell = source(column, row);
+      const int left = cell % atlasColumns * cellPixels, top = cell / atlasColumns * cellPixels;
+      for (int y = 0; y < cellPixels; ++y) {
+        for (int x = 0; x < cellPixels; ++x) {
+          arranged.At(column * cellPixels + x, row * cellPixels + y) = atlas.At(left + x, top + y);
+        }
+      }
+    }
+  }
+  return arranged;
+}
+
 // The levels for mipmapping after `image` itself: each pixel the rounded mean of a 2 x 2 block
 // of the level before, down to 1 x 1. Sides must be powers of two.
 std::vector<GreyImage> SmallerLevels(const GreyImage& image);

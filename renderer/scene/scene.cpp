@@ -66,7 +66,10 @@ Billboard Scene::Halo(double seconds) const {
 }
 
 void Scene::AppendGlyphs(double seconds, std::vector<GlyphSprite>& sprites) const {
-  rain_.AppendSprites(seconds, sprites);
+  rain_.AppendLargeGlyphs(seconds, sprites);
+  std::vector<RainColumn> columns;
+  rain_.AppendColumns(seconds, columns);
+  for (const RainColumn& column : columns) rain_.AppendColumnGlyphs(column, sprites);
 }
 
 void Scene::Project(double seconds, const std::vector<GlyphSprite>& sprites,

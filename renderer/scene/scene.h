@@ -30,7 +30,7 @@ class Scene {
  public:
   static constexpr float kModelDistance = 6.5f;
   static constexpr float kModelRadius = 1.7f;
-  static constexpr float kHaloSize = 8.0f;
+  static constexpr float kHaloSize = 6.0f;
 
   Scene(int width, int height, int glyphVariety);
 
@@ -44,6 +44,8 @@ class Scene {
   Mat4 ModelTransform(const ModelFit& fit, double seconds) const;
   // The soft glow behind the model, in world coordinates.
   Billboard Halo(double seconds) const;
+  const GlyphRain& Rain() const { return rain_; }
+  // Every glyph of the rain at `seconds`, the large ones first, the columns taken apart.
   void AppendGlyphs(double seconds, std::vector<GlyphSprite>& sprites) const;
   // The sprites seen from the camera at `seconds`, far ones first; those behind it are left out.
   void Project(double seconds, const std::vector<GlyphSprite>& sprites,

@@ -23,7 +23,6 @@ struct GlApi {
   decltype(&::glClear) Clear = nullptr;
   decltype(&::glClearColor) ClearColor = nullptr;
   decltype(&::glColor4f) Color4f = nullptr;
-  decltype(&::glDeleteTextures) DeleteTextures = nullptr;
   decltype(&::glDepthFunc) DepthFunc = nullptr;
   decltype(&::glDepthMask) DepthMask = nullptr;
   decltype(&::glDisable) Disable = nullptr;
@@ -33,6 +32,7 @@ struct GlApi {
   decltype(&::glEnableClientState) EnableClientState = nullptr;
   decltype(&::glGenTextures) GenTextures = nullptr;
   decltype(&::glGetError) GetError = nullptr;
+  decltype(&::glGetIntegerv) GetIntegerv = nullptr;
   decltype(&::glGetString) GetString = nullptr;
   decltype(&::glInterleavedArrays) InterleavedArrays = nullptr;
   decltype(&::glLightModelfv) LightModelfv = nullptr;
@@ -41,10 +41,10 @@ struct GlApi {
   decltype(&::glMaterialf) Materialf = nullptr;
   decltype(&::glMaterialfv) Materialfv = nullptr;
   decltype(&::glMatrixMode) MatrixMode = nullptr;
-  decltype(&::glMultMatrixf) MultMatrixf = nullptr;
   decltype(&::glNormalPointer) NormalPointer = nullptr;
   decltype(&::glPixelStorei) PixelStorei = nullptr;
   decltype(&::glShadeModel) ShadeModel = nullptr;
+  decltype(&::glTexEnvfv) TexEnvfv = nullptr;
   decltype(&::glTexEnvi) TexEnvi = nullptr;
   decltype(&::glTexGeni) TexGeni = nullptr;
   decltype(&::glTexImage2D) TexImage2D = nullptr;

@@ -13,10 +13,20 @@ constexpr GLfloat kKeyLightDirection[] = {-0.45f, 0.6f, 0.66f, 0};
 constexpr GLfloat kKeyLightColour[] = {1, 1, 1, 1};
 constexpr GLfloat kRimLightDirection[] = {0.6f, -0.25f, -0.76f, 0};
 constexpr GLfloat kRimLightColour[] = {0.25f, 0.35f, 0.65f, 1};
-// How strongly the glow texture, wrapped round the model as seen from the camera, lights it.
-constexpr GLfloat kSheenColour[] = {0.42f, 0.45f, 0.6f, 1};
+// The glow texture, wrapped round the model as the camera sees it, pulls the lit colour this
+// far towards kSheenColour where it is brightest: surfaces facing the camera glow.
+constexpr float kSheenStrength = 0.5f;
+constexpr GLfloat kSheenColour[] = {0.85f, 0.9f, 1.0f, 1};
+constexpr Colour kBlack{0, 0, 0, 1};
 
 GLubyte Channel(float value) { return static_cast<GLubyte>(std::clamp(value, 0.0f, 1.0f) * 255 + 0.5f); }
+
+Colour Scaled(const Colour& c, float factor) { return {c.r * factor, c.g * factor, c.b * factor, 1}; }
+
+GreyImage Dimmed(GreyImage image, float factor) {
+  for (std::uint8_t& pixel : image.pixels) pixel = static_cast<std::uint8_t>(pixel * factor + 0.5f);
+  return image;
+}
 
 void SetMaterial(const GlApi& gl, const Material& material) {
   const GLfloat diffuse[] = {material.diffuse.r, material.diffuse.g, material.diffuse.b, material.diffuse.a};
@@ -75,10 +85,22 @@ bool GlScenePainter::SetUp(bool vsync) {
   gl.ClearColor(0, 0, 0, 1);
   gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
   gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  gl.TexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, kSheenColour);
+  gl.TexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+  gl.TexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
   gl.DepthFunc(GL_LEQUAL);
   gl.ShadeModel(GL_SMOOTH);
+
+  GLint largestTexture = 0;
+  gl.GetIntegerv(GL_MAX_TEXTURE_SIZE, &largestTexture);
   atlasTexture_ = Upload(assets_.atlas.image, true);
-  if (assets_.glow) glowTexture_ = Upload(*assets_.glow, false);
+  stripTexture_ = Upload(StripImage(largestTexture), true);
+  // A column's run of cells may go past the strip's end and carry on from its start.
+  gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+  if (assets_.glow) {
+    glowTexture_ = Upload(*assets_.glow, false);
+    sheenTexture_ = Upload(Dimmed(*assets_.glow, kSheenStrength), false);
+  }
   SetUpLights();
   gl.MatrixMode(GL_PROJECTION);
   gl.LoadMatrixf(scene_.Projection().m.data());
@@ -108,6 +130,27 @@ GLuint GlScenePainter::Upload(const GreyImage& image, bool withMipmaps) {
   return texture;
 }
 
+// The glyph strips side by side, each strip's cells from the bottom up so that a column's
+// glyphs stand upright as they go up; smaller still if the driver's largest texture is small.
+GreyImage GlScenePainter::StripImage(GLint largestTexture) const {
+  constexpr int kCellsAcross = std::max(GlyphRain::kStrips, GlyphRain::kStripLength);
+  // The nearest glyphs are under 40 pixels tall even on a 1080-line screen: half-size cells
+  // are sharp enough and keep the texture small, which software OpenGL samples faster.
+  int cellPixels = GlyphAtlas::kCellPixels / 2;
+  std::size_t level = 1;
+  while (cellPixels > 1 && cellPixels * kCellsAcross > largestTexture) {
+    cellPixels /= 2;
+    ++level;
+  }
+  const std::vector<GreyImage> smaller = SmallerLevels(assets_.atlas.image);
+  const GlyphRain& rain = scene_.Rain();
+  return ArrangeCells(smaller[level - 1], cellPixels, GlyphRain::kStrips, GlyphRain::kStripLength,
+                      [&](int strip, int row) {
+                        const int glyph = rain.GlyphInStrip(strip, GlyphRain::kStripLength - 1 - row);
+                        return assets_.atlas.usableCells[static_cast<std::size_t>(glyph)];
+                      });
+}
+
 void GlScenePainter::SetUpLights() {
   const GlApi& gl = library_->Api();
   // Light directions are fixed to the camera: set with an identity model-view matrix.
@@ -129,21 +172,24 @@ void GlScenePainter::Paint(double seconds) {
   const GlApi& gl = library_->Api();
   gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const Mat4 view = scene_.View(seconds);
+  gl.LoadMatrixf(view.m.data());
 
-  // The model first, so that it hides the glyphs behind it; everything after it only adds light.
-  gl.Enable(GL_DEPTH_TEST);
-  if (assets_.model) DrawModel(view * scene_.ModelTransform(fit_, seconds));
-  gl.DepthMask(GL_FALSE);
+  // Software OpenGL pays for every pixel of every quad, so the light is laid down without
+  // depth tests: the model's halo straight onto the black, the glyphs added to it. The model
+  // comes last and covers what is behind it; the few columns in front of it are fading anyway.
+  gl.Enable(GL_TEXTURE_2D);
+  if (assets_.model && glowTexture_) DrawHalo(seconds);
   gl.Enable(GL_BLEND);
   gl.BlendFunc(GL_ONE, GL_ONE);
-  gl.Enable(GL_TEXTURE_2D);
-  if (assets_.model && glowTexture_) DrawModelSheen();
-  gl.LoadMatrixf(view.m.data());
-  if (glowTexture_) DrawHalo(seconds);
-  DrawGlyphs(seconds);
-  gl.Disable(GL_TEXTURE_2D);
+  DrawLargeGlyphs(seconds);
+  DrawColumns(seconds);
   gl.Disable(GL_BLEND);
-  gl.DepthMask(GL_TRUE);
+  gl.Disable(GL_TEXTURE_2D);
+  if (assets_.model) {
+    gl.Enable(GL_DEPTH_TEST);
+    DrawModel(view * scene_.ModelTransform(fit_, seconds));
+    gl.Disable(GL_DEPTH_TEST);
+  }
   SwapBuffers(dc_.get());
 }
 
@@ -156,77 +202,96 @@ void GlScenePainter::DrawModel(const Mat4& modelView) {
   const GlApi& gl = library_->Api();
   gl.LoadMatrixf(modelView.m.data());
   gl.Enable(GL_LIGHTING);
-  DrawModelParts(true);
-  gl.Disable(GL_LIGHTING);
-}
-
-// The glow texture as a sphere map: surfaces facing the camera light up, the outline stays dark.
-// Runs with the model's matrix still in place from DrawModel.
-void GlScenePainter::DrawModelSheen() {
-  const GlApi& gl = library_->Api();
-  gl.BindTexture(GL_TEXTURE_2D, glowTexture_);
-  gl.TexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-  gl.TexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-  gl.Enable(GL_TEXTURE_GEN_S);
-  gl.Enable(GL_TEXTURE_GEN_T);
-  gl.Color4f(kSheenColour[0], kSheenColour[1], kSheenColour[2], kSheenColour[3]);
-  DrawModelParts(false);
-  gl.Disable(GL_TEXTURE_GEN_S);
-  gl.Disable(GL_TEXTURE_GEN_T);
-}
-
-void GlScenePainter::DrawModelParts(bool withMaterials) {
-  const GlApi& gl = library_->Api();
+  if (sheenTexture_) {
+    gl.Enable(GL_TEXTURE_2D);
+    gl.BindTexture(GL_TEXTURE_2D, sheenTexture_);
+    gl.Enable(GL_TEXTURE_GEN_S);
+    gl.Enable(GL_TEXTURE_GEN_T);
+    gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
+  }
   gl.EnableClientState(GL_VERTEX_ARRAY);
   gl.EnableClientState(GL_NORMAL_ARRAY);
   for (const ModelPart& part : assets_.model->parts) {
-    if (withMaterials) SetMaterial(gl, part.material);
+    SetMaterial(gl, part.material);
     gl.VertexPointer(3, GL_FLOAT, sizeof(ModelVertex), &part.triangles[0].position);
     gl.NormalPointer(GL_FLOAT, sizeof(ModelVertex), &part.triangles[0].normal);
     gl.DrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(part.triangles.size()));
   }
   gl.DisableClientState(GL_NORMAL_ARRAY);
   gl.DisableClientState(GL_VERTEX_ARRAY);
-}
-
-void GlScenePainter::AddQuad(const Billboard& billboard, float s0, float t0, float s1, float t1) {
-  const float half = billboard.size / 2;
-  const Vec3& c = billboard.centre;
-  const GLubyte r = Channel(billboard.colour.r), g = Channel(billboard.colour.g), b = Channel(billboard.colour.b);
-  vertices_.push_back({s0, t1, r, g, b, 255, c.x - half, c.y - half, c.z});
-  vertices_.push_back({s1, t1, r, g, b, 255, c.x + half, c.y - half, c.z});
-  vertices_.push_back({s1, t0, r, g, b, 255, c.x + half, c.y + half, c.z});
-  vertices_.push_back({s0, t0, r, g, b, 255, c.x - half, c.y + half, c.z});
-}
-
-void GlScenePainter::DrawHalo(double seconds) {
-  const GlApi& gl = library_->Api();
-  vertices_.clear();
-  AddQuad(scene_.Halo(seconds), 0, 0, 1, 1);
-  gl.BindTexture(GL_TEXTURE_2D, glowTexture_);
-  gl.InterleavedArrays(GL_T2F_C4UB_V3F, 0, vertices_.data());
-  gl.DrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices_.size()));
-}
-
-void GlScenePainter::DrawGlyphs(double seconds) {
-  const GlApi& gl = library_->Api();
-  sprites_.clear();
-  scene_.AppendGlyphs(seconds, sprites_);
-  vertices_.clear();
-  const float cell = 1.0f / GlyphAtlas::kCellsPerRow;
-  for (const GlyphSprite& sprite : sprites_) {
-    const int atlasCell = assets_.atlas.usableCells[static_cast<std::size_t>(sprite.glyph)];
-    const float s0 = static_cast<float>(atlasCell % GlyphAtlas::kCellsPerRow) * cell;
-    const float t0 = static_cast<float>(atlasCell / GlyphAtlas::kCellsPerRow) * cell;
-    AddQuad(sprite, s0, t0, s0 + cell, t0 + cell);
+  if (sheenTexture_) {
+    gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    gl.Disable(GL_TEXTURE_GEN_S);
+    gl.Disable(GL_TEXTURE_GEN_T);
+    gl.Disable(GL_TEXTURE_2D);
   }
-  gl.BindTexture(GL_TEXTURE_2D, atlasTexture_);
+  gl.Disable(GL_LIGHTING);
+}
+
+void GlScenePainter::AddQuad(const Vec3& centre, float width, float height, const TextureArea& area,
+                             const Colour& bottom, const Colour& top) {
+  const float x0 = centre.x - width / 2, x1 = centre.x + width / 2;
+  const float y0 = centre.y - height / 2, y1 = centre.y + height / 2;
+  const GLubyte r0 = Channel(bottom.r), g0 = Channel(bottom.g), b0 = Channel(bottom.b);
+  const GLubyte r1 = Channel(top.r), g1 = Channel(top.g), b1 = Channel(top.b);
+  vertices_.push_back({area.s0, area.t1, r0, g0, b0, 255, x0, y0, centre.z});
+  vertices_.push_back({area.s1, area.t1, r0, g0, b0, 255, x1, y0, centre.z});
+  vertices_.push_back({area.s1, area.t0, r1, g1, b1, 255, x1, y1, centre.z});
+  vertices_.push_back({area.s0, area.t0, r1, g1, b1, 255, x0, y1, centre.z});
+}
+
+void GlScenePainter::DrawQuads(GLuint texture) {
+  const GlApi& gl = library_->Api();
+  gl.BindTexture(GL_TEXTURE_2D, texture);
   gl.InterleavedArrays(GL_T2F_C4UB_V3F, 0, vertices_.data());
   gl.DrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices_.size()));
   // InterleavedArrays switched on the arrays it names.
   gl.DisableClientState(GL_TEXTURE_COORD_ARRAY);
   gl.DisableClientState(GL_COLOR_ARRAY);
   gl.DisableClientState(GL_VERTEX_ARRAY);
+  vertices_.clear();
+}
+
+void GlScenePainter::DrawHalo(double seconds) {
+  const Billboard halo = scene_.Halo(seconds);
+  AddQuad(halo.centre, halo.size, halo.size, {0, 0, 1, 1}, halo.colour, halo.colour);
+  DrawQuads(glowTexture_);
+}
+
+void GlScenePainter::DrawLargeGlyphs(double seconds) {
+  sprites_.clear();
+  scene_.Rain().AppendLargeGlyphs(seconds, sprites_);
+  const float cell = 1.0f / GlyphAtlas::kCellsPerRow;
+  for (const GlyphSprite& sprite : sprites_) {
+    const int atlasCell = assets_.atlas.usableCells[static_cast<std::size_t>(sprite.glyph)];
+    const float s0 = static_cast<float>(atlasCell % GlyphAtlas::kCellsPerRow) * cell;
+    const float t0 = static_cast<float>(atlasCell / GlyphAtlas::kCellsPerRow) * cell;
+    AddQuad(sprite.centre, sprite.size, sprite.size, {s0, t0, s0 + cell, t0 + cell}, sprite.colour, sprite.colour);
+  }
+  DrawQuads(atlasTexture_);
+}
+
+// Each column as two quads: its head, and its tail above it fading out as far as it is seen.
+void GlScenePainter::DrawColumns(double seconds) {
+  columns_.clear();
+  scene_.Rain().AppendColumns(seconds, columns_);
+  constexpr float kSize = GlyphRain::kGlyphSize;
+  constexpr float kCells = GlyphRain::kStripLength;
+  for (const RainColumn& column : columns_) {
+    const float s0 = static_cast<float>(column.strip) / GlyphRain::kStrips;
+    const float s1 = static_cast<float>(column.strip + 1) / GlyphRain::kStrips;
+    // Cell k of a strip is the k-th from the bottom of the texture: t = (cells - k) / cells at
+    // its lower edge, and a run past the top carries on below t = 0.
+    const float headBottom = (kCells - column.stripOffset) / kCells;
+    const Colour head = GlyphRain::HeadColour(column);
+    AddQuad(column.head, kSize, kSize, {s0, headBottom - 1 / kCells, s1, headBottom}, head, head);
+    const int tail = GlyphRain::VisibleLength(column.length) - 1;
+    const Vec3 tailCentre{column.head.x, column.head.y + kSize / 2 + tail * kSize / 2, column.head.z};
+    const Colour tailBottom = Scaled(column.colour, GlyphRain::TailBrightness(1, column.length));
+    AddQuad(tailCentre, kSize, tail * kSize, {s0, headBottom - (1 + tail) / kCells, s1, headBottom - 1 / kCells},
+            tailBottom, kBlack);
+  }
+  DrawQuads(stripTexture_);
 }
 
 }  // namespace orvane::renderer::win32

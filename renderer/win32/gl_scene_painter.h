@@ -12,7 +12,10 @@
 
 namespace orvane::renderer::win32 {
 
-// The scene in OpenGL 1.1: the lit model, its glow and the glyph rain added on top.
+// The scene in OpenGL 1.1: the glow texture as a halo, the glyph rain added to it, and the lit
+// model in front with the glow texture as its sheen. Software OpenGL pays for each quad and
+// each pixel it covers, so a frame is kept to a few hundred quads: a rain column is two quads
+// cut from a texture of glyph strips rather than one quad per glyph.
 class GlScenePainter final : public ScenePainter {
  public:
   // Empty when OpenGL cannot draw into `window`. With `vsync` each frame waits for the display
@@ -32,17 +35,23 @@ class GlScenePainter final : public ScenePainter {
     GLubyte r, g, b, a;
     GLfloat x, y, z;
   };
+  // A quad's corners in the texture: t0 at its top edge, t1 at its bottom edge.
+  struct TextureArea {
+    float s0, t0, s1, t1;
+  };
 
   GlScenePainter(HWND window, const Scene& scene, const SceneAssets& assets);
   bool SetUp(bool vsync);
   GLuint Upload(const GreyImage& image, bool withMipmaps);
+  GreyImage StripImage(GLint largestTexture) const;
   void SetUpLights();
   void DrawModel(const Mat4& modelView);
-  void DrawModelSheen();
-  void DrawModelParts(bool withMaterials);
   void DrawHalo(double seconds);
-  void DrawGlyphs(double seconds);
-  void AddQuad(const Billboard& billboard, float s0, float t0, float s1, float t1);
+  void DrawLargeGlyphs(double seconds);
+  void DrawColumns(double seconds);
+  void DrawQuads(GLuint texture);
+  void AddQuad(const Vec3& centre, float width, float height, const TextureArea& area, const Colour& bottom,
+               const Colour& top);
 
   platform::win32::WindowDC dc_;
   std::unique_ptr<OpenGlLibrary> library_;
@@ -51,8 +60,11 @@ class GlScenePainter final : public ScenePainter {
   const SceneAssets& assets_;
   ModelFit fit_;
   GLuint atlasTexture_ = 0;
+  GLuint stripTexture_ = 0;
   GLuint glowTexture_ = 0;
+  GLuint sheenTexture_ = 0;
   std::vector<GlyphSprite> sprites_;
+  std::vector<RainColumn> columns_;
   std::vector<SpriteVertex> vertices_;
 };
 

@@ -14,7 +14,7 @@ struct GlyphAtlas {
   static constexpr int kCellsPerRow = 8;
 
   GreyImage image;
-  // The characters of the cells that the font could draw; the rain's glyph n is usable[n].
+  // The cells whose character the font could draw; the rain's glyph n is usableCells[n].
   std::vector<int> usableCells;
   std::wstring characters;  // one per cell
 

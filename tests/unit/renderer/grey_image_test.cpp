@@ -42,6 +42,24 @@ TEST(GreyImage, OnlyCellsWithSomethingDrawnHaveInk) {
   EXPECT_TRUE(CellHasInk(atlas, 16, 3));
 }
 
+TEST(GreyImage, ArrangedCellsAreCopiesOfTheChosenAtlasCells) {
+  GreyImage atlas(4, 4);  // four cells of 2 x 2, cell n filled with n + 1 and its corner marked
+  for (int cell = 0; cell < 4; ++cell) {
+    const int left = cell % 2 * 2, top = cell / 2 * 2;
+    for (int y = 0; y < 2; ++y) {
+      for (int x = 0; x < 2; ++x) atlas.At(left + x, top + y) = static_cast<std::uint8_t>(cell + 1);
+    }
+    atlas.At(left, top) = static_cast<std::uint8_t>(10 * (cell + 1));
+  }
+
+  const GreyImage arranged = ArrangeCells(atlas, 2, 3, 1, [](int column, int) { return 3 - column; });
+
+  EXPECT_EQ(arranged.width, 6);
+  EXPECT_EQ(arranged.height, 2);
+  EXPECT_EQ(arranged.pixels, (std::vector<std::uint8_t>{40, 4, 30, 3, 20, 2,  //
+                                                         4, 4, 3, 3, 2, 2}));
+}
+
 TEST(GreyImage, SmallerLevelsAverageTwoByTwoBlocksDownToOnePixel) {
   GreyImage image(4, 4);
   image.pixels = {0,   10,  100, 100,  //

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace orvane::renderer {
 namespace {
@@ -125,6 +126,71 @@ TEST(GlyphRain, FromOneFrameToTheNextGlyphsMoveOnlyAFewPixels) {
     }
     EXPECT_GT(near, static_cast<int>(after.size() * 95 / 100)) << seconds;
   }
+}
+
+TEST(GlyphRain, AColumnsGlyphsGoUpFromItsHeadThroughItsStripAndFadeOut) {
+  const GlyphRain rain(kGlyphVariety, 4.0f / 3);
+  RainColumn column;
+  column.head = {1, 2, -10};
+  column.length = 10;
+  column.strip = 3;
+  column.stripOffset = 30;
+  column.colour = {0.3f, 0.55f, 1.0f, 1};
+
+  std::vector<GlyphSprite> glyphs;
+  rain.AppendColumnGlyphs(column, glyphs);
+
+  // The tenth glyph would be under 6 % bright and is left out.
+  EXPECT_EQ(GlyphRain::VisibleLength(10), 9);
+  ASSERT_EQ(glyphs.size(), 9u);
+  for (std::size_t i = 0; i < glyphs.size(); ++i) {
+    EXPECT_FLOAT_EQ(glyphs[i].centre.y, 2 + 0.25f * i);
+    EXPECT_FLOAT_EQ(glyphs[i].centre.x, 1);
+    if (i > 0) {
+      EXPECT_LT(glyphs[i].colour.b, glyphs[i - 1].colour.b);
+    }
+  }
+  // Past the strip's last cell the column carries on from its first, as the texture repeats.
+  EXPECT_EQ(glyphs[1].glyph, rain.GlyphInStrip(3, 31));
+  EXPECT_EQ(glyphs[2].glyph, rain.GlyphInStrip(3, 0));
+  EXPECT_EQ(glyphs[8].glyph, rain.GlyphInStrip(3, 6));
+  // The head is the whitest: its red is raised most against its blue.
+  EXPECT_FLOAT_EQ(glyphs[0].colour.b, 1.0f);
+  EXPECT_GT(glyphs[0].colour.r, 0.6f);
+  EXPECT_LT(glyphs[1].colour.r / glyphs[1].colour.b, 0.31f);
+}
+
+TEST(GlyphRain, ColumnsMoveOnThroughTheirStripsNowAndThenButNotEveryFrame) {
+  const GlyphRain rain(kGlyphVariety, 4.0f / 3);
+  auto offsetsByPlace = [&](double seconds) {
+    std::vector<RainColumn> columns;
+    rain.AppendColumns(seconds, columns);
+    // While it crosses, a column keeps its strip and its direction from the camera.
+    std::map<std::pair<long, int>, int> offsets;
+    for (const RainColumn& column : columns) {
+      offsets[{std::lround(column.head.x / -column.head.z * 1e5), column.strip}] = column.stripOffset;
+    }
+    return offsets;
+  };
+  const auto start = offsetsByPlace(100.0);
+  const auto nextFrame = offsetsByPlace(100.0 + 1.0 / 60);
+  const auto later = offsetsByPlace(104.0);
+
+  int sameNextFrame = 0, comparedNextFrame = 0, movedLater = 0, comparedLater = 0;
+  for (const auto& [place, offset] : start) {
+    if (const auto found = nextFrame.find(place); found != nextFrame.end()) {
+      ++comparedNextFrame;
+      sameNextFrame += found->second == offset;
+    }
+    if (const auto found = later.find(place); found != later.end()) {
+      ++comparedLater;
+      movedLater += found->second != offset;
+    }
+  }
+  ASSERT_GT(comparedNextFrame, 50);
+  ASSERT_GT(comparedLater, 50);
+  EXPECT_GT(sameNextFrame, comparedNextFrame * 9 / 10);
+  EXPECT_GT(movedLater, comparedLater * 3 / 4);
 }
 
 TEST(Scene, AnyModelIsFittedIntoTheMiddleOfTheScreen) {

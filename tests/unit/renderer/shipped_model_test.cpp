@@ -43,8 +43,8 @@ TEST(ShippedModel, IsUnderOneMegabyteAndReadsAsACoreSpikesAndTwoRings) {
   ASSERT_EQ(model->parts.size(), 4u);
   EXPECT_EQ(model->parts[0].triangles.size(), 12u * 3 * 3);        // 12 pentagons
   EXPECT_EQ(model->parts[1].triangles.size(), 12u * 5 * 3);        // 12 five-sided spikes
-  EXPECT_EQ(model->parts[2].triangles.size(), 72u * 10 * 2 * 3);   // outer ring of quads
-  EXPECT_EQ(model->parts[3].triangles.size(), 64u * 10 * 2 * 3);   // inner ring
+  EXPECT_EQ(model->parts[2].triangles.size(), 40u * 6 * 2 * 3);    // outer ring of quads
+  EXPECT_EQ(model->parts[3].triangles.size(), 36u * 6 * 2 * 3);    // inner ring
   EXPECT_FLOAT_EQ(model->parts[0].material.diffuse.g, 0.76f);      // Gold, by reference
   EXPECT_FLOAT_EQ(model->parts[1].material.emissive.r, 0.45f);     // Spark, inline
   EXPECT_FLOAT_EQ(model->parts[2].material.diffuse.b, 1.0f);       // Azure
