@@ -12,6 +12,7 @@
 #include "e2e_test.h"
 #include "scene_look.h"
 #include "x_screen.h"
+#include "xdotool.h"
 
 namespace orvane::e2e {
 namespace {
@@ -61,10 +62,7 @@ class SaverWithRendererTest : public E2eTest {
   }
 
   void Xdotool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{"xdotool"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    ChildProcess xdotool(command, WineSession::Current().Environment(), OutputFolder() / "xdotool.log");
-    EXPECT_EQ(xdotool.WaitForExit(10s), 0) << xdotool.Output();
+    e2e::Xdotool(arguments, OutputFolder() / "xdotool.log");
   }
 
   // The command line of a process still running this test's renderer, seen from Linux; empty
