@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/form_controls.h"
 #include "platform/pixel_image.h"
 #include "platform/types.h"
 
@@ -20,10 +23,45 @@ class FormHandlers {
   virtual void OnQueryUnload() = 0;
   // Right after OnQueryUnload, before the window goes.
   virtual void OnUnload() = 0;
+  // Any mouse button went down over a label or an image of the window.
+  virtual void OnControlMouseDown(int /*controlId*/) {}
+  // The left button went down and came up again over the same label or image.
+  virtual void OnControlClick(int /*controlId*/) {}
 };
 
-// A borderless top-level window showing a retained image in pixels, with window timers
-// that tick through its messages. The process ends once its last window has been unloaded.
+enum class FormBorder {
+  kNone,         // no border and no title bar
+  kFixedDialog,  // a dialog frame with a title bar and a close box, not resizable
+};
+
+struct FormStyle {
+  FormBorder border = FormBorder::kNone;
+  // The client area's size in pixels; a borderless window is sized later.
+  std::int32_t clientWidth = 0;
+  std::int32_t clientHeight = 0;
+  // What the window's image holds before anything is drawn on it.
+  Colour background = kBlack;
+};
+
+// The pointer shown over every window of the program, whatever its controls would show.
+enum class ScreenPointer { kDefault, kHourglass };
+
+// What the system's file-open dialog is asked for: an ANSI OPENFILENAME record without the
+// later extension fields, with one filter and no initial folder.
+struct OpenFileRequest {
+  WindowHandle owner = 0;
+  std::wstring filterDescription;
+  std::wstring filterPattern;
+  // Buffer lengths in bytes of the ANSI code page, the closing NUL included.
+  std::size_t fileBufferSize = 0;
+  std::size_t fileTitleBufferSize = 0;
+  std::wstring title;
+  std::uint32_t flags = 0;
+};
+
+// A top-level window showing a retained image in pixels, with controls over it and window
+// timers that tick through its messages. The process ends once its last window has been
+// unloaded.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -36,6 +74,10 @@ class FormWindow {
   // Shows the window, not minimised or maximised, without waiting.
   virtual void Show() = 0;
   virtual void Hide() = 0;
+  // Shows the window and handles the thread's messages until it has been unloaded.
+  virtual void ShowModal() = 0;
+  // Where the window's controls are placed: its client area.
+  virtual ControlContainer& Controls() = 0;
 
   virtual void EnableTimer(int timerId, std::uint32_t intervalMs) = 0;
   virtual void DisableTimer(int timerId) = 0;
@@ -54,13 +96,25 @@ class FormServices {
  public:
   virtual ~FormServices() = default;
 
-  virtual std::unique_ptr<FormWindow> CreateForm(const std::wstring& title,
-                                                 FormHandlers& handlers) = 0;
+  // A new window, not shown yet.
+  virtual std::unique_ptr<FormWindow> CreateForm(const std::wstring& title, FormHandlers& handlers,
+                                                 const FormStyle& style) = 0;
+  // A borderless window on black.
+  std::unique_ptr<FormWindow> CreateForm(const std::wstring& title, FormHandlers& handlers) {
+    return CreateForm(title, handlers, FormStyle{});
+  }
   virtual std::unique_ptr<PixelImage> CreateImage(std::int32_t width, std::int32_t height) = 0;
+  // One of the program's stored pictures, as an image of the picture's own size; empty when
+  // the program holds no such picture.
+  virtual std::unique_ptr<PixelImage> LoadPicture(const std::wstring& pictureName) = 0;
   virtual std::int32_t PrimaryScreenWidth() = 0;
   virtual std::int32_t PrimaryScreenHeight() = 0;
   // Handles the window messages waiting now, then returns.
   virtual void ProcessPendingMessages() = 0;
+  virtual void SetScreenPointer(ScreenPointer pointer) = 0;
+  // Shows the system's file-open dialog and waits for it: the chosen file's full path, or
+  // empty when the user cancelled or the dialog failed.
+  virtual std::optional<std::wstring> ChooseFileToOpen(const OpenFileRequest& request) = 0;
 };
 
 }  // namespace orvane::platform

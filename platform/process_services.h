@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/types.h"
+
 namespace orvane::platform {
 
 // A program started by this one.
@@ -28,6 +30,11 @@ class ProcessServices {
   virtual std::unique_ptr<StartedProgram> StartProgram(const std::wstring& programPath,
                                                        const std::wstring& commandLine,
                                                        int showMode) = 0;
+  // ShellExecuteA: runs `operation` ("open") on `file`, a document, a program or an address,
+  // with the program that the system has registered for it. The result is not reported.
+  virtual void OpenWithShell(WindowHandle owner, const std::wstring& operation,
+                             const std::wstring& file, const std::wstring& parameters,
+                             const std::wstring& folder, int showCommand) = 0;
   // The bytes of one of the program's own resources (RCDATA), by number.
   virtual std::vector<std::uint8_t> ResourceData(int resourceId) = 0;
 };

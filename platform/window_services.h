@@ -17,6 +17,11 @@ class WindowServices {
   virtual WindowHandle FindTopLevelWindow(const std::wstring& title) = 0;
   // GetWindowRect; a zero rectangle when the call fails.
   virtual Rect GetWindowRect(WindowHandle window) = 0;
+  // The window's style bits (GetWindowLongA and SetWindowLongA with GWL_STYLE).
+  virtual std::int32_t GetWindowStyle(WindowHandle window) = 0;
+  virtual void SetWindowStyle(WindowHandle window, std::int32_t style) = 0;
+  // Makes `child` a child window of `parent` (SetParent).
+  virtual void SetParent(WindowHandle child, WindowHandle parent) = 0;
   // ShowCursor with `show` as its BOOL argument; returns the new display count.
   virtual std::int32_t ShowCursor(std::int32_t show) = 0;
   virtual std::optional<Point> GetCursorPos() = 0;

@@ -90,6 +90,15 @@ std::optional<std::int32_t> RoundToInt32(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
+std::optional<std::int16_t> RoundToInt16(double value) {
+  const double rounded = std::nearbyint(value);
+  if (rounded < std::numeric_limits<std::int16_t>::min() ||
+      rounded > std::numeric_limits<std::int16_t>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<std::int16_t>(rounded);
+}
+
 std::optional<std::int16_t> FloorToInt16(double value) {
   const double whole = std::floor(value);
   if (whole < std::numeric_limits<std::int16_t>::min() ||

@@ -23,6 +23,10 @@ std::optional<double> NumericLiteralValue(std::wstring_view text);
 // the 32-bit range.
 std::optional<std::int32_t> RoundToInt32(double value);
 
+// The nearest 16-bit integer, an exact half going to the even neighbour; empty outside the
+// 16-bit range.
+std::optional<std::int16_t> RoundToInt16(double value);
+
 // The nearest 16-bit integer at or below `value`; empty outside the 16-bit range.
 std::optional<std::int16_t> FloorToInt16(double value);
 

@@ -4,9 +4,12 @@
 #include <memory>
 #include <random>
 
+#include "dialog/settings_dialog.h"
+#include "dialog/win32/win32_push_buttons.h"
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
 #include "saver/saver_window.h"
+#include "startup/preview_window.h"
 #include "startup/start_program.h"
 
 namespace {
@@ -19,10 +22,17 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
  public:
   ProgramWindows(Services& services, ProgramState& state) : services_(services), state_(state) {}
 
-  // The preview and the settings dialog come later: until then those modes end after their
-  // preparations.
-  void ShowPreview(orvane::platform::WindowHandle, std::int16_t, std::int16_t) override {}
-  void ShowSettingsDialog() override {}
+  void ShowPreview(orvane::platform::WindowHandle pane, std::int16_t widthTwips,
+                   std::int16_t heightTwips) override {
+    preview_ = std::make_unique<orvane::startup::PreviewWindow>(services_);
+    preview_->ShowInPane(pane, widthTwips, heightTwips);
+  }
+
+  void ShowSettingsDialog() override {
+    orvane::dialog::win32::Win32PushButtons buttons(services_);
+    orvane::dialog::SettingsDialog dialog(services_, state_, buttons);
+    dialog.ShowModal();
+  }
 
   void LoadSaverWindow() override {
     std::mt19937 generator(static_cast<std::mt19937::result_type>(
@@ -33,12 +43,13 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
     saver_->Load();
   }
 
-  bool AnyWindowOpened() const { return saver_ != nullptr; }
+  bool AnyWindowOpened() const { return saver_ != nullptr || preview_ != nullptr; }
 
  private:
   Services& services_;
   ProgramState& state_;
   std::unique_ptr<orvane::saver::SaverWindow> saver_;
+  std::unique_ptr<orvane::startup::PreviewWindow> preview_;
 };
 
 }  // namespace

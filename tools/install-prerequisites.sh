@@ -7,7 +7,9 @@ packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine wine32:i386 wine64 libwine:i386
-  xvfb xdotool x11-utils imagemagick libx11-dev
+  xvfb xdotool x11-utils imagemagick libx11-dev libxfixes-dev
+  # the preview picture's JPEG writer, in the build
+  libjpeg-dev
   locales fonts-ipafont-gothic
   pulseaudio pulseaudio-utils libpulse0 libpulse0:i386 sox libsox-fmt-mp3
   gstreamer1.0-plugins-base gstreamer1.0-plugins-base:i386

@@ -95,7 +95,12 @@ start() {
   [ -f "$session/env" ] && stop
   mkdir -p "$session/tmp" "$session/home" "$cache"
   make_locale
-  [ -n "$display" ] || display=$(start_xvfb "$screen")
+  # A private display has no window manager, so Wine draws the windows' frames itself.
+  local decorated=Y
+  if [ -z "$display" ]; then
+    display=$(start_xvfb "$screen")
+    decorated=N
+  fi
   session_environment "$display" >"$session/env"
   load_environment
   start_sound_server
@@ -107,6 +112,7 @@ start() {
   fi
   # One server for the whole session: a warm start of a Wine program then takes well under 1 s.
   setsid wineserver -p </dev/null >"$session/wineserver.log" 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1
 }
 
 stop() {

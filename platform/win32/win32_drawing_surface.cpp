@@ -1,6 +1,7 @@
 #include "platform/win32/win32_drawing_surface.h"
 
 #include "platform/win32/ansi_text.h"
+#include "platform/win32/parent_background.h"
 
 namespace orvane::platform::win32 {
 
@@ -92,22 +93,10 @@ void Win32DrawingSurface::SetBackgroundStyle(BackgroundStyle style) {
 
 void Win32DrawingSurface::PaintTo(HDC dc) {
   if (style_ == BackgroundStyle::kTransparent || !image_) {
-    PaintParentBackground(dc);
+    PaintParentBackground(window_, dc);
     return;
   }
   BitBlt(dc, 0, 0, imageSize_.cx, imageSize_.cy, imageDc_.get(), 0, 0, SRCCOPY);
-}
-
-// Asks the parent to paint, into this window's drawing context, what it shows behind it.
-void Win32DrawingSurface::PaintParentBackground(HDC dc) {
-  const HWND parent = GetParent(window_);
-  POINT offset{0, 0};
-  MapWindowPoints(window_, parent, &offset, 1);
-  POINT previousOrigin{};
-  OffsetViewportOrgEx(dc, -offset.x, -offset.y, &previousOrigin);
-  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  SetViewportOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
 }
 
 }  // namespace orvane::platform::win32

@@ -39,7 +39,6 @@ class Win32DrawingSurface final : public DrawingSurface {
   // The image's drawing context, with an image as large as the window now is.
   HDC Image();
   HBITMAP Picture(const std::wstring& name);
-  void PaintParentBackground(HDC dc);
 
   HWND window_;
   int twipsPerPixelX_;

@@ -1,11 +1,17 @@
 #include "platform/win32/win32_form_services.h"
 
 #include <windows.h>
+#include <commdlg.h>
 
+#include <cstddef>
 #include <set>
+#include <vector>
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/screen_pointer.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_pixel_image.h"
 
 namespace orvane::platform::win32 {
@@ -15,7 +21,7 @@ constexpr char kFormClassName[] = "ThreeDOrvane.Form";
 
 class Win32FormWindow final : public FormWindow {
  public:
-  Win32FormWindow(const std::wstring& title, FormHandlers& handlers);
+  Win32FormWindow(const std::wstring& title, FormHandlers& handlers, const FormStyle& style);
   ~Win32FormWindow() override;
 
   WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(window_); }
@@ -24,6 +30,8 @@ class Win32FormWindow final : public FormWindow {
   std::int32_t ClientHeight() override;
   void Show() override { ShowWindow(window_, SW_SHOWNORMAL); }
   void Hide() override { ShowWindow(window_, SW_HIDE); }
+  void ShowModal() override;
+  ControlContainer& Controls() override { return *controls_; }
   void EnableTimer(int timerId, std::uint32_t intervalMs) override;
   void DisableTimer(int timerId) override;
   bool TimerEnabled(int timerId) override { return enabledTimers_.count(timerId) > 0; }
@@ -36,12 +44,32 @@ class Win32FormWindow final : public FormWindow {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
+  void Paint(HDC dc);
+  // The window has gone without Unload: its parent, another program's window, went.
+  void OnDestroyedFromOutside();
+  // What is left to do once the window is going: its timers, and the end of the program.
+  void Forget();
 
   FormHandlers& handlers_;
+  const Colour background_;
   HWND window_ = nullptr;
-  Win32PixelImage image_{0, 0};
+  Win32PixelImage image_;
   std::set<int> enabledTimers_;
+  std::unique_ptr<Win32ControlLayer> controls_;
 };
+
+struct WindowFrame {
+  DWORD style;
+  DWORD extendedStyle;
+};
+
+WindowFrame FrameOf(FormBorder border) {
+  if (border == FormBorder::kFixedDialog) {
+    return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+            WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT};
+  }
+  return {WS_POPUP | WS_CLIPCHILDREN, 0};
+}
 
 void RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -55,11 +83,20 @@ void RegisterFormClass(WNDPROC procedure) {
   (void)registered;
 }
 
-Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handlers)
-    : handlers_(handlers) {
+Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handlers,
+                                 const FormStyle& style)
+    : handlers_(handlers),
+      background_(style.background),
+      image_(style.clientWidth, style.clientHeight) {
   RegisterFormClass(&WindowProcedure);
-  window_ = CreateWindowExA(0, kFormClassName, ToAnsi(title).c_str(), WS_POPUP, 0, 0, 0, 0,
-                            nullptr, nullptr, GetModuleHandleA(nullptr), this);
+  image_.FillRectangle(0, 0, style.clientWidth, style.clientHeight, background_);
+  const WindowFrame frame = FrameOf(style.border);
+  RECT outer{0, 0, style.clientWidth, style.clientHeight};
+  AdjustWindowRectEx(&outer, frame.style, FALSE, frame.extendedStyle);
+  window_ = CreateWindowExA(frame.extendedStyle, kFormClassName, ToAnsi(title).c_str(), frame.style,
+                            0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), this);
+  controls_ = std::make_unique<Win32ControlLayer>(window_, handlers_);
 }
 
 Win32FormWindow::~Win32FormWindow() {
@@ -89,13 +126,22 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_ERASEBKGND:
       return 1;
+    case WM_SETCURSOR:
+      if (ShowScreenPointer()) return TRUE;
+      return DefWindowProcA(window_, message, wParam, lParam);
     case WM_CLOSE:
       Unload();
       return 0;
     case WM_ENDSESSION:
       if (wParam) Unload();
+      return 0;
+    case WM_DESTROY:
+      OnDestroyedFromOutside();
       return 0;
     default:
       return DefWindowProcA(window_, message, wParam, lParam);
@@ -105,8 +151,38 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Win32FormWindow::OnPaint() {
   PAINTSTRUCT paint;
   const HDC dc = BeginPaint(window_, &paint);
-  BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+  Paint(dc);
   EndPaint(window_, &paint);
+}
+
+void Win32FormWindow::Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  // Beyond the image, the window shows its background colour.
+  using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+  const UniqueBrush background(CreateSolidBrush(background_));
+  ExcludeClipRect(dc, 0, 0, image_.Width(), image_.Height());
+  FillRect(dc, &client, background.get());
+  SelectClipRgn(dc, nullptr);
+  BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+  controls_->DrawFrames(dc);
+}
+
+void Win32FormWindow::ShowModal() {
+  Show();
+  MSG message;
+  while (window_) {
+    const BOOL received = GetMessageA(&message, nullptr, 0, 0);
+    if (received <= 0) {
+      // Whoever runs the main loop must still see the end of the program.
+      if (received == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    // Tab and the arrow keys move the focus between the window's controls.
+    if (window_ && IsDialogMessageA(window_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
 }
 
 void Win32FormWindow::SetBounds(const Rect& bounds) {
@@ -146,10 +222,22 @@ void Win32FormWindow::Unload() {
   if (!window_) return;
   handlers_.OnQueryUnload();
   handlers_.OnUnload();
+  const HWND window = window_;
+  Forget();
+  DestroyWindow(window);
+}
+
+void Win32FormWindow::OnDestroyedFromOutside() {
+  handlers_.OnQueryUnload();
+  handlers_.OnUnload();
+  Forget();
+}
+
+void Win32FormWindow::Forget() {
   for (const int timerId : enabledTimers_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
   enabledTimers_.clear();
   SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-  DestroyWindow(std::exchange(window_, nullptr));
+  window_ = nullptr;
   // Each mode opens one window, so the program's work is done when it goes.
   PostQuitMessage(0);
 }
@@ -157,8 +245,43 @@ void Win32FormWindow::Unload() {
 }  // namespace
 
 std::unique_ptr<FormWindow> Win32FormServices::CreateForm(const std::wstring& title,
-                                                          FormHandlers& handlers) {
-  return std::make_unique<Win32FormWindow>(title, handlers);
+                                                          FormHandlers& handlers,
+                                                          const FormStyle& style) {
+  return std::make_unique<Win32FormWindow>(title, handlers, style);
+}
+
+std::unique_ptr<PixelImage> Win32FormServices::LoadPicture(const std::wstring& pictureName) {
+  return LoadPictureResource(pictureName);
+}
+
+void Win32FormServices::SetScreenPointer(ScreenPointer pointer) { ChangeScreenPointer(pointer); }
+
+std::optional<std::wstring> Win32FormServices::ChooseFileToOpen(const OpenFileRequest& request) {
+  // The record without the later extension fields: 76 bytes in a 32-bit program.
+  constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+  static_assert(sizeof(void*) != 4 || kRecordSize == 76);
+  std::string filter = ToAnsi(request.filterDescription);
+  filter += '\0';
+  filter += ToAnsi(request.filterPattern);
+  filter += '\0';  // the list ends with a second NUL, the string's own
+  const std::string title = ToAnsi(request.title);
+  std::vector<char> file(request.fileBufferSize, '\0');
+  std::vector<char> fileTitle(request.fileTitleBufferSize, '\0');
+
+  OPENFILENAMEA record{};
+  record.lStructSize = kRecordSize;
+  record.hwndOwner = reinterpret_cast<HWND>(request.owner);
+  record.hInstance = GetModuleHandleA(nullptr);
+  record.lpstrFilter = filter.c_str();
+  record.lpstrFile = file.data();
+  record.nMaxFile = static_cast<DWORD>(file.size());
+  record.lpstrFileTitle = fileTitle.data();
+  record.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+  record.lpstrInitialDir = nullptr;
+  record.lpstrTitle = title.c_str();
+  record.Flags = request.flags;
+  if (GetOpenFileNameA(&record) <= 0) return std::nullopt;
+  return FromAnsiBuffer(file.data(), file.size());
 }
 
 std::unique_ptr<PixelImage> Win32FormServices::CreateImage(std::int32_t width, std::int32_t height) {

@@ -6,11 +6,16 @@ namespace orvane::platform::win32 {
 
 class Win32FormServices final : public FormServices {
  public:
-  std::unique_ptr<FormWindow> CreateForm(const std::wstring& title, FormHandlers& handlers) override;
+  using FormServices::CreateForm;
+  std::unique_ptr<FormWindow> CreateForm(const std::wstring& title, FormHandlers& handlers,
+                                         const FormStyle& style) override;
   std::unique_ptr<PixelImage> CreateImage(std::int32_t width, std::int32_t height) override;
+  std::unique_ptr<PixelImage> LoadPicture(const std::wstring& pictureName) override;
   std::int32_t PrimaryScreenWidth() override;
   std::int32_t PrimaryScreenHeight() override;
   void ProcessPendingMessages() override;
+  void SetScreenPointer(ScreenPointer pointer) override;
+  std::optional<std::wstring> ChooseFileToOpen(const OpenFileRequest& request) override;
 };
 
 // Runs the thread's message loop until the program's last window has been unloaded.

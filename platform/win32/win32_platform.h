@@ -9,6 +9,9 @@ class Win32WindowServices final : public WindowServices {
  public:
   WindowHandle FindTopLevelWindow(const std::wstring& title) override;
   Rect GetWindowRect(WindowHandle window) override;
+  std::int32_t GetWindowStyle(WindowHandle window) override;
+  void SetWindowStyle(WindowHandle window, std::int32_t style) override;
+  void SetParent(WindowHandle child, WindowHandle parent) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<Point> GetCursorPos() override;
   WindowHandle WindowFromPoint(const Point& point) override;
@@ -43,6 +46,9 @@ class Win32ProcessServices final : public ProcessServices {
   std::unique_ptr<StartedProgram> StartProgram(const std::wstring& programPath,
                                                const std::wstring& commandLine,
                                                int showMode) override;
+  void OpenWithShell(WindowHandle owner, const std::wstring& operation, const std::wstring& file,
+                     const std::wstring& parameters, const std::wstring& folder,
+                     int showCommand) override;
   std::vector<std::uint8_t> ResourceData(int resourceId) override;
 };
 

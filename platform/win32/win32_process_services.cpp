@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -41,6 +42,13 @@ std::unique_ptr<StartedProgram> Win32ProcessServices::StartProgram(const std::ws
   }
   CloseHandle(started.hThread);
   return std::make_unique<Win32StartedProgram>(started.hProcess);
+}
+
+void Win32ProcessServices::OpenWithShell(WindowHandle owner, const std::wstring& operation,
+                                         const std::wstring& file, const std::wstring& parameters,
+                                         const std::wstring& folder, int showCommand) {
+  ShellExecuteA(reinterpret_cast<HWND>(owner), ToAnsi(operation).c_str(), ToAnsi(file).c_str(),
+                ToAnsi(parameters).c_str(), ToAnsi(folder).c_str(), showCommand);
 }
 
 std::vector<std::uint8_t> Win32ProcessServices::ResourceData(int resourceId) {

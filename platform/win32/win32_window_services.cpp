@@ -22,6 +22,18 @@ Rect Win32WindowServices::GetWindowRect(WindowHandle window) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+std::int32_t Win32WindowServices::GetWindowStyle(WindowHandle window) {
+  return GetWindowLongA(ToHwnd(window), GWL_STYLE);
+}
+
+void Win32WindowServices::SetWindowStyle(WindowHandle window, std::int32_t style) {
+  SetWindowLongA(ToHwnd(window), GWL_STYLE, style);
+}
+
+void Win32WindowServices::SetParent(WindowHandle child, WindowHandle parent) {
+  ::SetParent(ToHwnd(child), ToHwnd(parent));
+}
+
 std::int32_t Win32WindowServices::ShowCursor(std::int32_t show) { return ::ShowCursor(show); }
 
 std::optional<Point> Win32WindowServices::GetCursorPos() {

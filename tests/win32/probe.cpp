@@ -3,7 +3,14 @@
 //                                     handle, visible, class, left,top,right,bottom, title
 //   probe message CAPTION [MS]        waits for a message box; prints its text and buttons
 //   probe press CAPTION BUTTON        presses a button of that message box
-//   probe hold TITLE MS               keeps a window with that title for MS milliseconds
+//   probe hold TITLE MS [WxH] [hand]  keeps a window with that title for MS milliseconds, at
+//                                     (0, 0), 64 x 64 or W x H pixels, with the hand pointer
+//                                     over it when asked; prints "ready" and its handle
+//   probe children TITLE              the client area of the top-level window with that title
+//                                     on the screen ("client", left,top,width,height), then one
+//                                     line per window inside it: handle, visible, enabled,
+//                                     class, control id, left,top,right,bottom in the client
+//                                     area, text
 //   probe close TITLE                 posts WM_CLOSE to the window with that title
 //   probe launch PATH                 starts PATH the way the screen saver starts its renderer
 //                                     (the unquoted path alone as its command line, shown
@@ -101,14 +108,49 @@ int PressButton(const std::wstring& caption, const std::wstring& buttonText) {
   return 1;
 }
 
-int HoldWindow(const std::wstring& title, DWORD milliseconds) {
+// A control's text as the control itself gives it: GetWindowText does not ask a window of
+// another program, and some controls, such as a combo box, keep their text apart.
+std::wstring ControlText(HWND control) {
+  wchar_t text[1024] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      2000, &copied);
+  return text;
+}
+
+int ListChildren(const std::wstring& title) {
+  HWND top = FindWindowW(nullptr, title.c_str());
+  if (!top) return 1;
+  RECT client{};
+  GetClientRect(top, &client);
+  POINT origin{0, 0};
+  ClientToScreen(top, &origin);
+  wchar_t line[2048];
+  swprintf(line, 2048, L"client\t%ld,%ld,%ld,%ld\n", origin.x, origin.y, client.right, client.bottom);
+  PrintUtf8(line);
+  for (HWND child : ChildWindows(top)) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rect), 2);
+    swprintf(line, 2048, L"0x%llx\t%d\t%d\t%ls\t%d\t%ld,%ld,%ld,%ld\t%ls\n",
+             static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(child)),
+             IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0,
+             ClassName(child).c_str(), GetDlgCtrlID(child), rect.left, rect.top, rect.right,
+             rect.bottom, ControlText(child).c_str());
+    PrintUtf8(line);
+  }
+  return 0;
+}
+
+int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int height, bool hand) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = hand ? LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)) : nullptr;  // IDC_HAND
   windowClass.lpszClassName = L"OrvaneProbeWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 64, 64,
-                              nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
+                              width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!window) return 1;
   wchar_t line[64];
   swprintf(line, 64, L"ready\t0x%llx\n",
@@ -159,10 +201,19 @@ int wmain(int argc, wchar_t** argv) {
     return DescribeMessageBox(argv[2], argc >= 4 ? wcstoul(argv[3], nullptr, 10) : 0);
   }
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
-  if (command == L"hold" && argc == 4) return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10));
+  if (command == L"hold" && argc >= 4) {
+    int width = 64, height = 64;
+    bool hand = false;
+    for (int i = 4; i < argc; ++i) {
+      if (std::wstring(argv[i]) == L"hand") hand = true;
+      else swscanf(argv[i], L"%dx%d", &width, &height);
+    }
+    return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height, hand);
+  }
+  if (command == L"children" && argc == 3) return ListChildren(argv[2]);
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"launch" && argc == 3) return Launch(argv[2]);
   PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
-            L"hold TITLE MS | close TITLE | launch PATH\n");
+            L"hold TITLE MS [WxH] [hand] | children TITLE | close TITLE | launch PATH\n");
   return 2;
 }

@@ -56,6 +56,12 @@ void E2eTest::RunOnLinux(const std::vector<std::string>& command) {
 
 fs::path E2eTest::StagingFolder() const { return WineSession::Current().DriveC() / "v_orim"; }
 
+void E2eTest::Xdotool(const std::vector<std::string>& arguments) {
+  std::vector<std::string> command{"xdotool"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  RunOnLinux(command);
+}
+
 void E2eTest::Screenshot(const std::string& name) {
   WineSession::Current().Screenshot(outputFolder_ / (name + ".png"));
 }

@@ -41,6 +41,8 @@ class E2eTest : public ::testing::Test {
   std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);
   // Runs a Linux command in the session's environment and expects it to succeed.
   void RunOnLinux(const std::vector<std::string>& command);
+  // Moves the real pointer or presses real keys on the session's display.
+  void Xdotool(const std::vector<std::string>& arguments);
   std::filesystem::path StagingFolder() const;
   void Screenshot(const std::string& name);
 

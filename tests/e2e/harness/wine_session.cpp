@@ -1,6 +1,7 @@
 #include "wine_session.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -142,13 +143,55 @@ bool Probe::Press(const std::string& caption, const std::string& button) {
   return exitCode == 0;
 }
 
-ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds duration) {
-  ChildProcess holder = WineSession::Current().Start(
-      kProbeProgram, {"hold", title, std::to_string(duration.count())}, NextOutputFile());
+ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds duration, int width,
+                         int height, bool hand) {
+  std::vector<std::string> arguments{"hold", title, std::to_string(duration.count()),
+                                     std::to_string(width) + "x" + std::to_string(height)};
+  if (hand) arguments.push_back("hand");
+  ChildProcess holder = WineSession::Current().Start(kProbeProgram, arguments, NextOutputFile());
   if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
     throw std::runtime_error("the probe could not hold a window titled " + title);
   }
   return holder;
+}
+
+const ChildWindowInfo* WindowContents::Control(int controlId) const {
+  for (const ChildWindowInfo& child : children) {
+    if (child.controlId == controlId) return &child;
+  }
+  return nullptr;
+}
+
+std::optional<WindowContents> Probe::Contents(const std::string& title) {
+  int exitCode = 0;
+  const std::string output = Run({"children", title}, &exitCode);
+  if (exitCode != 0) return std::nullopt;
+  WindowContents contents;
+  for (const std::string& line : SplitLines(output)) {
+    const auto fields = SplitFields(line);
+    if (fields.size() == 2 && fields[0] == "client") {
+      std::sscanf(fields[1].c_str(), "%d,%d,%d,%d", &contents.clientLeft, &contents.clientTop,
+                  &contents.clientWidth, &contents.clientHeight);
+    } else if (fields.size() >= 6) {
+      ChildWindowInfo child;
+      child.handle = fields[0];
+      child.visible = fields[1] == "1";
+      child.enabled = fields[2] == "1";
+      child.className = fields[3];
+      child.controlId = std::atoi(fields[4].c_str());
+      std::sscanf(fields[5].c_str(), "%d,%d,%d,%d", &child.left, &child.top, &child.right,
+                  &child.bottom);
+      child.text = fields.size() > 6 ? fields[6] : "";
+      contents.children.push_back(child);
+    }
+  }
+  return contents;
+}
+
+bool Probe::Close(const std::string& title) {
+  int exitCode = 0;
+  Run({"close", title}, &exitCode);
+  return exitCode == 0;
 }
 
 }  // namespace orvane::e2e

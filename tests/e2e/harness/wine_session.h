@@ -44,6 +44,26 @@ struct WindowInfo {
   std::string title;
 };
 
+// A window inside a top-level window, with its rectangle in the top-level's client area.
+struct ChildWindowInfo {
+  std::string handle;
+  bool visible = false;
+  bool enabled = false;
+  std::string className;
+  int controlId = 0;
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::string text;
+};
+
+// The client area of a top-level window on the screen, and the windows inside it.
+struct WindowContents {
+  int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
+  std::vector<ChildWindowInfo> children;
+
+  // The first child with this control id; null when there is none.
+  const ChildWindowInfo* Control(int controlId) const;
+};
+
 struct MessageBoxInfo {
   std::string text;
   std::vector<std::string> buttons;
@@ -59,7 +79,14 @@ class Probe {
                                                   std::chrono::milliseconds timeout);
   bool Press(const std::string& caption, const std::string& button);
   // A window with this title, kept until `duration` has passed or the process is killed.
-  ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration);
+  // It is 64 x 64 pixels at (0, 0) unless given a size; over a window made with `hand`, the
+  // mouse pointer is the system's hand.
+  ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration, int width = 64,
+                    int height = 64, bool hand = false);
+  // The insides of the top-level window with this title; empty when there is none.
+  std::optional<WindowContents> Contents(const std::string& title);
+  // Posts WM_CLOSE to the top-level window with this title; false when there is none.
+  bool Close(const std::string& title);
 
  private:
   std::string Run(const std::vector<std::string>& arguments, int* exitCode = nullptr);

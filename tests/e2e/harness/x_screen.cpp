@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
 
 #include <cstdint>
 #include <stdexcept>
@@ -57,6 +58,22 @@ ScreenImage XScreen::Capture() {
     }
   }
   XDestroyImage(x);
+  return image;
+}
+
+ScreenImage XScreen::Pointer() {
+  XFixesCursorImage* cursor = XFixesGetCursorImage(connection_->display);
+  if (!cursor) throw std::runtime_error("cannot read the mouse pointer");
+  ScreenImage image(cursor->width, cursor->height);
+  for (int y = 0; y < cursor->height; ++y) {
+    for (int x = 0; x < cursor->width; ++x) {
+      // Premultiplied ARGB, in an unsigned long each.
+      const unsigned long pixel = cursor->pixels[y * cursor->width + x];
+      image.Set(x, y, {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+                       static_cast<int>(pixel & 0xFF)});
+    }
+  }
+  XFree(cursor);
   return image;
 }
 

@@ -23,6 +23,9 @@ class XScreen {
   // Whether a window with this exact title is mapped on the screen now. Wine gives each
   // shown top-level window an X window of the same name.
   bool WindowShown(const std::string& title);
+  // The mouse pointer's picture as the display shows it now (its colours weighted by their
+  // opacity), so two pointers can be told apart.
+  ScreenImage Pointer();
 
  private:
   struct Connection;

@@ -1,5 +1,7 @@
 #include "fakes/fake_forms.h"
 
+#include "fakes/fake_controls.h"
+
 namespace orvane::testing {
 namespace {
 
@@ -38,6 +40,21 @@ void FakePixelImage::DrawLine(const platform::Point& from, const platform::Point
                    Numbers({from.x, from.y, to.x, to.y, static_cast<std::int32_t>(colour)}) + L")");
 }
 
+FakeFormWindow::FakeFormWindow(std::wstring title, platform::FormHandlers& handlers,
+                               std::vector<std::wstring>& calls, const platform::FormStyle& style,
+                               platform::Point frame)
+    : title_(std::move(title)),
+      handlers_(handlers),
+      calls_(calls),
+      style_(style),
+      frame_(frame),
+      image_(L"window", style.clientWidth, style.clientHeight, calls),
+      controls_(std::make_unique<FakeControlContainer>(L"form", Handle(), calls)),
+      clientWidth_(style.clientWidth),
+      clientHeight_(style.clientHeight) {}
+
+FakeFormWindow::~FakeFormWindow() = default;
+
 bool FakeFormWindow::Tick(int timerId) {
   if (!TimerEnabled(timerId) || !loaded_) return false;
   handlers_.OnTimer(timerId);
@@ -50,8 +67,8 @@ std::uint32_t FakeFormWindow::TimerInterval(int timerId) const {
 }
 
 void FakeFormWindow::SetBounds(const platform::Rect& bounds) {
-  clientWidth_ = bounds.right - bounds.left;
-  clientHeight_ = bounds.bottom - bounds.top;
+  clientWidth_ = bounds.right - bounds.left - frame_.x;
+  clientHeight_ = bounds.bottom - bounds.top - frame_.y;
   calls_.push_back(L"SetBounds(" + Numbers({bounds.left, bounds.top, bounds.right, bounds.bottom}) +
                    L")");
 }
@@ -65,6 +82,13 @@ void FakeFormWindow::Hide() {
   visible_ = false;
   calls_.push_back(L"Hide");
 }
+
+void FakeFormWindow::ShowModal() {
+  visible_ = true;
+  calls_.push_back(L"ShowModal");
+}
+
+platform::ControlContainer& FakeFormWindow::Controls() { return *controls_; }
 
 void FakeFormWindow::EnableTimer(int timerId, std::uint32_t intervalMs) {
   timers_[timerId] = intervalMs;
@@ -87,9 +111,17 @@ void FakeFormWindow::Unload() {
 }
 
 std::unique_ptr<platform::FormWindow> FakeFormServices::CreateForm(const std::wstring& title,
-                                                                   platform::FormHandlers& handlers) {
-  calls_.push_back(L"CreateForm(" + title + L")");
-  auto created = std::make_unique<FakeFormWindow>(title, handlers, calls_);
+                                                                   platform::FormHandlers& handlers,
+                                                                   const platform::FormStyle& style) {
+  const bool dialog = style.border == platform::FormBorder::kFixedDialog;
+  if (dialog) {
+    calls_.push_back(L"CreateForm(" + title + L", dialog " +
+                     Numbers({style.clientWidth, style.clientHeight}) + L")");
+  } else {
+    calls_.push_back(L"CreateForm(" + title + L")");
+  }
+  auto created = std::make_unique<FakeFormWindow>(title, handlers, calls_, style,
+                                                  dialog ? dialogFrame : platform::Point{});
   form = created.get();
   return created;
 }
@@ -99,6 +131,28 @@ std::unique_ptr<platform::PixelImage> FakeFormServices::CreateImage(std::int32_t
   const std::wstring name = L"image" + std::to_wstring(++images_);
   calls_.push_back(L"CreateImage(" + name + L", " + Numbers({width, height}) + L")");
   return std::make_unique<FakePixelImage>(name, width, height, calls_);
+}
+
+std::unique_ptr<platform::PixelImage> FakeFormServices::LoadPicture(const std::wstring& pictureName) {
+  calls_.push_back(L"LoadPicture(" + pictureName + L")");
+  const auto found = pictures.find(pictureName);
+  if (found == pictures.end()) return nullptr;
+  return std::make_unique<FakePixelImage>(pictureName, found->second.first, found->second.second,
+                                          calls_);
+}
+
+void FakeFormServices::SetScreenPointer(platform::ScreenPointer pointer) {
+  calls_.push_back(pointer == platform::ScreenPointer::kHourglass ? L"SetScreenPointer(hourglass)"
+                                                                  : L"SetScreenPointer(default)");
+}
+
+std::optional<std::wstring> FakeFormServices::ChooseFileToOpen(const platform::OpenFileRequest& request) {
+  calls_.push_back(L"ChooseFileToOpen(owner " + std::to_wstring(request.owner) + L", " +
+                   request.filterDescription + L" | " + request.filterPattern + L", buffers " +
+                   std::to_wstring(request.fileBufferSize) + L" " +
+                   std::to_wstring(request.fileTitleBufferSize) + L", " + request.title +
+                   L", flags " + std::to_wstring(request.flags) + L")");
+  return chosenFile;
 }
 
 void FakeFormServices::ProcessPendingMessages() {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,18 +38,24 @@ class FakePixelImage : public platform::PixelImage {
   std::vector<std::wstring>& calls_;
 };
 
+class FakeControlContainer;
+
 // A window that records what is done to it; a test makes its timers tick with Tick().
 class FakeFormWindow : public platform::FormWindow {
  public:
+  // `frame`: how much larger than the client area the outer rectangle is.
   FakeFormWindow(std::wstring title, platform::FormHandlers& handlers,
-                 std::vector<std::wstring>& calls)
-      : title_(std::move(title)), handlers_(handlers), calls_(calls), image_(L"window", 0, 0, calls) {}
+                 std::vector<std::wstring>& calls, const platform::FormStyle& style = {},
+                 platform::Point frame = {});
+  ~FakeFormWindow() override;
 
   // Runs the handler of an enabled timer; false when the timer is not enabled.
   bool Tick(int timerId);
   std::uint32_t TimerInterval(int timerId) const;
   bool Visible() const { return visible_; }
   const std::wstring& Title() const { return title_; }
+  const platform::FormStyle& Style() const { return style_; }
+  FakeControlContainer& controls() { return *controls_; }
 
   platform::WindowHandle Handle() override { return 0x5A5A; }
   void SetBounds(const platform::Rect& bounds) override;
@@ -56,6 +63,8 @@ class FakeFormWindow : public platform::FormWindow {
   std::int32_t ClientHeight() override { return clientHeight_; }
   void Show() override;
   void Hide() override;
+  void ShowModal() override;
+  platform::ControlContainer& Controls() override;
   void EnableTimer(int timerId, std::uint32_t intervalMs) override;
   void DisableTimer(int timerId) override;
   bool TimerEnabled(int timerId) override { return timers_.count(timerId) > 0; }
@@ -68,7 +77,10 @@ class FakeFormWindow : public platform::FormWindow {
   std::wstring title_;
   platform::FormHandlers& handlers_;
   std::vector<std::wstring>& calls_;
+  platform::FormStyle style_;
+  platform::Point frame_;
   FakePixelImage image_;
+  std::unique_ptr<FakeControlContainer> controls_;
   std::map<int, std::uint32_t> timers_;
   std::int32_t clientWidth_ = 0;
   std::int32_t clientHeight_ = 0;
@@ -86,13 +98,24 @@ class FakeFormServices : public platform::FormServices {
   std::function<void()> onPendingMessages;
   // The last form created.
   FakeFormWindow* form = nullptr;
+  // The program's stored pictures, with their sizes.
+  std::map<std::wstring, std::pair<std::int32_t, std::int32_t>> pictures;
+  // How much larger than its client area a dialog's outer rectangle is.
+  platform::Point dialogFrame{6, 26};
+  // What the user chooses in the file-open dialog; empty when cancelling it.
+  std::optional<std::wstring> chosenFile;
 
+  using platform::FormServices::CreateForm;
   std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title,
-                                                   platform::FormHandlers& handlers) override;
+                                                   platform::FormHandlers& handlers,
+                                                   const platform::FormStyle& style) override;
   std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override;
+  std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override;
   std::int32_t PrimaryScreenWidth() override { return screenWidth; }
   std::int32_t PrimaryScreenHeight() override { return screenHeight; }
   void ProcessPendingMessages() override;
+  void SetScreenPointer(platform::ScreenPointer pointer) override;
+  std::optional<std::wstring> ChooseFileToOpen(const platform::OpenFileRequest& request) override;
 
  private:
   std::vector<std::wstring>& calls_;

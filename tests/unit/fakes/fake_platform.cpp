@@ -1,5 +1,7 @@
 #include "fakes/fake_platform.h"
 
+#include <cwchar>
+
 namespace orvane::testing {
 namespace {
 
@@ -19,6 +21,23 @@ platform::Rect FakePlatform::GetWindowRect(platform::WindowHandle window) {
   calls.push_back(L"GetWindowRect(" + std::to_wstring(window) + L")");
   const auto found = windowRects.find(window);
   return found == windowRects.end() ? platform::Rect{} : found->second;
+}
+
+std::int32_t FakePlatform::GetWindowStyle(platform::WindowHandle window) {
+  calls.push_back(L"GetWindowStyle(" + std::to_wstring(window) + L")");
+  const auto found = windowStyles.find(window);
+  return found == windowStyles.end() ? 0 : found->second;
+}
+
+void FakePlatform::SetWindowStyle(platform::WindowHandle window, std::int32_t style) {
+  wchar_t hex[16];
+  std::swprintf(hex, 16, L"%08X", static_cast<std::uint32_t>(style));
+  calls.push_back(L"SetWindowStyle(" + std::to_wstring(window) + L", " + hex + L")");
+  windowStyles[window] = style;
+}
+
+void FakePlatform::SetParent(platform::WindowHandle child, platform::WindowHandle parent) {
+  calls.push_back(L"SetParent(" + std::to_wstring(child) + L", " + std::to_wstring(parent) + L")");
 }
 
 std::int32_t FakePlatform::ShowCursor(std::int32_t show) {
@@ -99,6 +118,13 @@ std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::
                   std::to_wstring(showMode) + L")");
   if (startProgramFails) return nullptr;
   return std::make_unique<FakeStartedProgram>(startedProgramEnded);
+}
+
+void FakePlatform::OpenWithShell(platform::WindowHandle owner, const std::wstring& operation,
+                                 const std::wstring& file, const std::wstring& parameters,
+                                 const std::wstring& folder, int showCommand) {
+  calls.push_back(L"OpenWithShell(" + std::to_wstring(owner) + L", " + operation + L", " + file +
+                  L", " + parameters + L", " + folder + L", " + std::to_wstring(showCommand) + L")");
 }
 
 std::vector<std::uint8_t> FakePlatform::ResourceData(int resourceId) {

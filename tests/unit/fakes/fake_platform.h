@@ -25,6 +25,7 @@ class FakePlatform : public platform::WindowServices,
   // What the fake system holds.
   std::set<std::wstring> windowTitles;           // top-level windows, by title
   std::map<platform::WindowHandle, platform::Rect> windowRects;
+  std::map<platform::WindowHandle, std::int32_t> windowStyles;
   std::set<std::wstring> readableFiles;
   std::map<std::pair<std::wstring, std::wstring>, std::wstring> iniValues;  // (section, key)
   std::wstring commandLine;
@@ -46,6 +47,9 @@ class FakePlatform : public platform::WindowServices,
 
   platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
   platform::Rect GetWindowRect(platform::WindowHandle window) override;
+  std::int32_t GetWindowStyle(platform::WindowHandle window) override;
+  void SetWindowStyle(platform::WindowHandle window, std::int32_t style) override;
+  void SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<platform::Point> GetCursorPos() override;
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override;
@@ -71,6 +75,9 @@ class FakePlatform : public platform::WindowServices,
   std::unique_ptr<platform::StartedProgram> StartProgram(const std::wstring& programPath,
                                                          const std::wstring& commandLine,
                                                          int showMode) override;
+  void OpenWithShell(platform::WindowHandle owner, const std::wstring& operation,
+                     const std::wstring& file, const std::wstring& parameters,
+                     const std::wstring& folder, int showCommand) override;
   std::vector<std::uint8_t> ResourceData(int resourceId) override;
 
   int TwipsPerPixelX() override { return twipsPerPixel; }

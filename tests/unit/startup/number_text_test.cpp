@@ -59,6 +59,16 @@ TEST(RoundToInt32, RoundsHalvesToEvenWithinTheRange) {
   EXPECT_EQ(RoundToInt32(2147483648.0), std::nullopt);
 }
 
+TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatEndsOutsideTheRange) {
+  EXPECT_EQ(RoundToInt16(7.5), 8);
+  EXPECT_EQ(RoundToInt16(6.5), 6);
+  EXPECT_EQ(RoundToInt16(-6.5), -6);
+  EXPECT_EQ(RoundToInt16(32767.4), 32767);
+  EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);
+  EXPECT_EQ(RoundToInt16(-32768.5), -32768);
+  EXPECT_EQ(RoundToInt16(-32769), std::nullopt);
+}
+
 TEST(FloorToInt16, TakesTheWholeNumberAtOrBelowWithinTheRange) {
   EXPECT_EQ(FloorToInt16(1.9), 1);
   EXPECT_EQ(FloorToInt16(-0.5), -1);

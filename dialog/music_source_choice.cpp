@@ -1,0 +1,51 @@
+// Choosing the music source, with the marks and labels acting as option buttons, and the
+// music file.
+#include "dialog/settings_dialog.h"
+#include "startup/settings.h"
+
+namespace orvane::dialog {
+namespace {
+
+// GetOpenFileNameA's file and file-title buffers hold 255 bytes, the closing NUL included.
+constexpr std::size_t kFileBufferSize = 255;
+
+}  // namespace
+
+void SettingsDialog::OnControlMouseDown(int controlId) {
+  for (int kind = 0; kind < kSourceCount; ++kind) {
+    if (controlId == kLblBgm + kind || controlId == kImgBgm + kind) return SelectSource(kind);
+  }
+}
+
+void SettingsDialog::SelectSource(int index) {
+  state_.settings.bgmKind = static_cast<std::int16_t>(index);
+  cmdBgm_->SetEnabled(false);
+  bgmRepeat_->SetEnabled(false);
+  ShowSelectedSource(state_.settings.bgmKind);
+  if (index == startup::kAudioCd) bgmRepeat_->SetEnabled(true);
+  if (index == startup::kMusicFile) cmdBgm_->SetEnabled(true);
+}
+
+// A kind that is none of the three marks no source.
+void SettingsDialog::ShowSelectedSource(std::int16_t kind) {
+  for (platform::ImageControl* mark : imgBgm_) mark->SetPicture(kMarkPictures[0]);
+  if (kind >= 0 && kind < kSourceCount) imgBgm_[kind]->SetPicture(kMarkPictures[1]);
+}
+
+void SettingsDialog::OnBgmClick() {
+  platform::OpenFileRequest request;
+  request.owner = form_->Handle();
+  request.filterDescription = L"BGMﾌｧｲﾙ (MP3 WAV)";
+  request.filterPattern = L"*.MP3;*.WAV";
+  request.fileBufferSize = kFileBufferSize;
+  request.fileTitleBufferSize = kFileBufferSize;
+  request.title = L"ﾌｧｲﾙを開く";
+  // No flags: the file need not exist, and neither need its folder.
+  request.flags = 0;
+  const std::optional<std::wstring> chosen = services_.forms.ChooseFileToOpen(request);
+  if (!chosen) return;
+  state_.settings.bgmFile = *chosen;
+  lblFname_->SetCaption(*chosen);
+}
+
+}  // namespace orvane::dialog

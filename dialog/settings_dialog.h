@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "dialog/push_button.h"
+#include "platform/form_services.h"
+#include "platform/services.h"
+#include "startup/program_state.h"
+
+namespace orvane::dialog {
+
+// The dialog's controls, by the identifiers the platform reports their events under. The
+// three music sources are indexed by their kind: 0 none, 1 audio CD, 2 music file.
+enum ControlId : int {
+  kLblBgm = 100,  // lbl_BGM(0..2): 100 to 102, the names of the sources
+  kImgBgm = 110,  // Img_BGM(0..2): 110 to 112, the marks in front of them
+  kBgmRepeat = 120,
+  kCmdBgm,
+  kCmdSet,
+  kCmdCan,
+  kPicC,
+  kLblFname,
+  kLblUrl,
+  kLblHeading,
+  kLblRepeat,
+  kLblCredit,
+};
+
+inline constexpr int kSourceCount = 3;
+
+// The marks in front of the sources (Img_Ra 0 and 1) and the tile of the panel (Pic_Mbl),
+// stored pictures of the program.
+inline constexpr const wchar_t* kMarkPictures[2] = {L"DIALOG_MARK_UNSELECTED",
+                                                   L"DIALOG_MARK_SELECTED"};
+inline constexpr wchar_t kTilePicture[] = L"DIALOG_TILE";
+
+// The settings dialog: shows the music settings, lets the user choose the source, the CD
+// track and the music file, and writes them to the settings file on "設定". It edits the
+// settings in place; the program ends when it has closed.
+class SettingsDialog final : public platform::FormHandlers {
+ public:
+  static constexpr std::int32_t kClientWidth = 495;
+  static constexpr std::int32_t kClientHeight = 246;
+
+  SettingsDialog(platform::Services& services, startup::ProgramState& state,
+                 PushButtonFactory& buttons);
+
+  // Loads the dialog, shows it modally and returns when it has been unloaded.
+  void ShowModal();
+
+  void OnTimer(int) override {}
+  void OnQueryUnload() override {}
+  void OnUnload() override;
+  void OnControlMouseDown(int controlId) override;
+  void OnControlClick(int controlId) override;
+
+ private:
+  void CreateControls();
+  void OnLoad();
+  void OnResize();
+  void InitialiseButtons();
+  void ShowSelectedSource(std::int16_t kind);
+  void SelectSource(int index);
+  void OnSetClick();
+  void OnCanClick();
+  void OnBgmClick();
+  void OnUrlClick();
+
+  platform::Services& services_;
+  startup::ProgramState& state_;
+  PushButtonFactory& buttonFactory_;
+  std::unique_ptr<platform::FormWindow> form_;
+  std::unique_ptr<platform::PixelImage> picMbl_;
+  platform::PictureBox* picC_ = nullptr;
+  std::array<platform::ImageControl*, kSourceCount> imgBgm_{};
+  platform::ComboBox* bgmRepeat_ = nullptr;
+  platform::Label* lblFname_ = nullptr;
+  platform::Label* lblUrl_ = nullptr;
+  PushButton* cmdBgm_ = nullptr;
+  std::vector<PushButton*> pushButtons_;
+};
+
+}  // namespace orvane::dialog

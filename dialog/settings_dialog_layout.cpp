@@ -1,0 +1,74 @@
+// The dialog as it is designed: its controls, their captions, places and looks.
+#include "dialog/dialog_decoration.h"
+#include "dialog/settings_dialog.h"
+
+namespace orvane::dialog {
+namespace {
+
+using platform::BoxAt;
+
+const platform::FontSpec& DialogFont() {
+  static const platform::FontSpec font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+                                       platform::kShiftJisCharset};
+  return font;
+}
+
+platform::FontSpec Underlined(platform::FontSpec font) {
+  font.underline = true;
+  return font;
+}
+
+constexpr platform::Colour kPanelText = 0x000000;
+constexpr platform::Colour kFrameColour = 0x602020;   // dark blue
+constexpr platform::Colour kCreditColour = 0xFFFFFF;  // on the darker lower part of the band
+constexpr platform::Colour kLinkColour = 0x99FFFF;    // pale yellow
+
+constexpr wchar_t kCreditLine[] = L"3dOrvane Screen Saver";
+
+struct SourceRow {
+  const wchar_t* name;
+  std::int32_t top;
+  std::int32_t labelWidth;
+};
+
+// The sources in the order of their kind; on the panel they are listed audio CD, none,
+// music file from the top.
+constexpr SourceRow kSourceRows[kSourceCount] = {
+    {L"なし", 76, 22}, {L"音楽CD", 56, 43}, {L"MP3、WAV", 96, 60}};
+
+}  // namespace
+
+void SettingsDialog::CreateControls() {
+  platform::ControlContainer& form = form_->Controls();
+  const platform::LabelStyle panelText{DialogFont(), kPanelText};
+
+  picMbl_ = services_.forms.LoadPicture(kTilePicture);
+  picC_ = &form.AddPictureBox(kPicC, BoxAt(12, 16, 469, 165));
+  platform::PictureBox& panel = *picC_;
+  panel.AddFrame(BoxAt(20, 20, 113, 21), kFrameColour);
+  panel.AddLabel(kLblHeading, BoxAt(20, 24, 111, 13), L"BGM",
+                 {DialogFont(), kPanelText, platform::TextAlignment::kCentre});
+  for (int kind = 0; kind < kSourceCount; ++kind) {
+    const SourceRow& row = kSourceRows[kind];
+    imgBgm_[kind] = &panel.AddImage(kImgBgm + kind, BoxAt(28, row.top, 13, 13), false);
+    panel.AddLabel(kLblBgm + kind, BoxAt(44, row.top, row.labelWidth, 13), row.name, panelText);
+  }
+  bgmRepeat_ = &panel.AddComboBox(kBgmRepeat, BoxAt(112, 52, 41, 20), DialogFont());
+  panel.AddLabel(kLblRepeat, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
+  cmdBgm_ = &buttonFactory_.AddPushButton(panel.Handle(), kCmdBgm, BoxAt(40, 112, 29, 21), L"...",
+                                          DialogFont(), [this] { OnBgmClick(); });
+  lblFname_ = &panel.AddLabel(kLblFname, BoxAt(72, 112, 381, 33), L"",
+                              {DialogFont(), kPanelText, platform::TextAlignment::kLeft, true});
+
+  form.AddLabel(kLblCredit, BoxAt(12, 192, 165, 13), kCreditLine, {DialogFont(), kCreditColour});
+  lblUrl_ = &form.AddLabel(kLblUrl, BoxAt(12, 208, 219, 13), kHomePageAddress,
+                           {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
+                            false, platform::Pointer::kHand});
+  PushButton& cmdSet = buttonFactory_.AddPushButton(form.Handle(), kCmdSet, BoxAt(292, 200, 93, 25),
+                                                    L"設定", DialogFont(), [this] { OnSetClick(); });
+  PushButton& cmdCan = buttonFactory_.AddPushButton(form.Handle(), kCmdCan, BoxAt(388, 200, 93, 25),
+                                                    L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCanClick(); });
+  pushButtons_ = {cmdBgm_, &cmdSet, &cmdCan};
+}
+
+}  // namespace orvane::dialog

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "dialog/push_button.h"
+#include "platform/services.h"
+
+namespace orvane::dialog::win32 {
+
+// Places the program's own push buttons (the button control's child windows) on the
+// dialog's windows.
+class Win32PushButtons final : public PushButtonFactory {
+ public:
+  explicit Win32PushButtons(platform::Services& services);
+  ~Win32PushButtons() override;
+
+  PushButton& AddPushButton(platform::WindowHandle parent, int controlId, const platform::Rect& box,
+                            const std::wstring& caption, const platform::FontSpec& font,
+                            std::function<void()> onClick) override;
+
+ private:
+  class Button;
+
+  platform::Services& services_;
+  std::vector<std::unique_ptr<Button>> buttons_;
+};
+
+}  // namespace orvane::dialog::win32

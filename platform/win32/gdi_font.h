@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/font_spec.h"
+#include "platform/win32/handles.h"
+
+namespace orvane::platform::win32 {
+
+// The system font for `font` on a screen with `twipsPerPixelY`, with the font's character
+// height (what a point size measures) in pixels.
+UniqueFont MakeFont(const FontSpec& font, int twipsPerPixelY);
+
+}  // namespace orvane::platform::win32

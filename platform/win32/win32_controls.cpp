@@ -1,0 +1,374 @@
+#include "platform/win32/win32_controls.h"
+
+#include <string>
+
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/gdi_font.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/parent_background.h"
+#include "platform/win32/screen_pointer.h"
+#include "platform/win32/win32_pixel_image.h"
+#include "platform/win32/win32_picture.h"
+#include "platform/win32/win32_platform.h"
+
+namespace orvane::platform::win32 {
+namespace {
+
+constexpr char kLabelClass[] = "ThreeDOrvane.Label";
+constexpr char kImageClass[] = "ThreeDOrvane.Image";
+constexpr char kPictureBoxClass[] = "ThreeDOrvane.PictureBox";
+
+int TwipsPerPixelY() { return Win32DisplayServices().TwipsPerPixelY(); }
+
+// A child window of a class of this program, whose messages go to the object that made it.
+class ChildWindow : public Win32Control {
+ public:
+  ChildWindow() = default;
+  ChildWindow(const ChildWindow&) = delete;
+  ChildWindow& operator=(const ChildWindow&) = delete;
+  ~ChildWindow() override {
+    if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  }
+
+  HWND hwnd() const { return window_; }
+
+ protected:
+  // Makes the window; from then on its messages come to HandleMessage. Called last in the
+  // constructor of the control, so the messages of the creation reach it whole.
+  void CreateChildWindow(const char* className, HWND parent, int controlId, const Rect& box,
+                         DWORD style, DWORD extendedStyle, const std::wstring& text) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA windowClass{};
+    if (!GetClassInfoA(instance, className, &windowClass)) {
+      windowClass.lpfnWndProc = WindowProc;
+      windowClass.hInstance = instance;
+      windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+      windowClass.lpszClassName = className;
+      RegisterClassA(&windowClass);
+    }
+    CreateWindowExA(extendedStyle, className, ToAnsi(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                    box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
+  }
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window_, message, wParam, lParam);
+  }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      auto* self = static_cast<ChildWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+      self->window_ = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ChildWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      self->window_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+  }
+
+  HWND window_ = nullptr;
+};
+
+// A label or an image: it shows what lies behind it around its content, and tells the form
+// when a mouse button goes down on it and when a left click on it is complete.
+class PressableWindow : public ChildWindow {
+ public:
+  PressableWindow(FormHandlers& handlers, int controlId, Pointer pointer)
+      : handlers_(handlers), controlId_(controlId), pointer_(pointer) {}
+
+ protected:
+  virtual void DrawContent(HDC dc, const RECT& client) = 0;
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_PAINT:
+        OnPaint();
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;  // the paint handler covers every pixel
+      case WM_LBUTTONDOWN:
+        // Held on to until the button comes up, so that the release decides the click.
+        leftHeld_ = true;
+        SetCapture(hwnd());
+        handlers_.OnControlMouseDown(controlId_);
+        return 0;
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        handlers_.OnControlMouseDown(controlId_);
+        return 0;
+      case WM_LBUTTONUP:
+        OnLeftButtonUp(lParam);
+        return 0;
+      case WM_SETCURSOR:
+        if (ShowScreenPointer()) return TRUE;
+        if (pointer_ == Pointer::kHand && LOWORD(lParam) == HTCLIENT) {
+          SetCursor(LoadCursor(nullptr, IDC_HAND));
+          return TRUE;
+        }
+        break;
+    }
+    return ChildWindow::HandleMessage(message, wParam, lParam);
+  }
+
+ private:
+  void OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(hwnd(), &paint);
+    PaintParentBackground(hwnd(), dc);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    DrawContent(dc, client);
+    EndPaint(hwnd(), &paint);
+  }
+
+  void OnLeftButtonUp(LPARAM lParam) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    const bool clicked = leftHeld_ && PtInRect(&client, at);
+    leftHeld_ = false;
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    // Last: the form's handler may unload the form, and this control with it.
+    if (clicked) handlers_.OnControlClick(controlId_);
+  }
+
+  FormHandlers& handlers_;
+  const int controlId_;
+  const Pointer pointer_;
+  bool leftHeld_ = false;
+};
+
+class Win32Label final : public PressableWindow, public Label {
+ public:
+  Win32Label(HWND parent, FormHandlers& handlers, int controlId, const Rect& box,
+             const std::wstring& caption, const LabelStyle& style)
+      : PressableWindow(handlers, controlId, style.pointer),
+        caption_(caption),
+        style_(style),
+        font_(MakeFont(style.font, TwipsPerPixelY())) {
+    // The window's text is the caption, so other programs can read it.
+    CreateChildWindow(kLabelClass, parent, controlId, box, 0, 0, caption);
+  }
+
+  std::wstring Caption() override { return caption_; }
+
+  void SetCaption(const std::wstring& caption) override {
+    caption_ = caption;
+    SetWindowTextA(hwnd(), ToAnsi(caption).c_str());
+    InvalidateRect(hwnd(), nullptr, FALSE);
+  }
+
+ private:
+  void DrawContent(HDC dc, const RECT& client) override {
+    const ScopedSelection font(dc, font_ ? static_cast<HGDIOBJ>(font_.get())
+                                         : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, style_.colour);
+    UINT format = DT_NOPREFIX | DT_TOP;
+    format |= style_.alignment == TextAlignment::kCentre ? DT_CENTER : DT_LEFT;
+    // An edit control's breaking also breaks a word too long for a line, such as a path.
+    format |= style_.wordWrap ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
+    RECT box = client;
+    const std::string text = ToAnsi(caption_);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
+  }
+
+  std::wstring caption_;
+  const LabelStyle style_;
+  UniqueFont font_;
+};
+
+class Win32Image final : public PressableWindow, public ImageControl {
+ public:
+  Win32Image(HWND parent, FormHandlers& handlers, int controlId, const Rect& box, bool stretch)
+      : PressableWindow(handlers, controlId, Pointer::kDefault), stretch_(stretch) {
+    CreateChildWindow(kImageClass, parent, controlId, box, 0, 0, L"");
+  }
+
+  void SetPicture(const std::wstring& pictureName) override {
+    picture_ = LoadPictureResource(pictureName);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+  }
+
+  void Move(const Rect& box) override {
+    SetWindowPos(hwnd(), nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+ private:
+  void DrawContent(HDC dc, const RECT& client) override {
+    if (!picture_) return;
+    const HDC picture = picture_->DeviceContext();
+    if (stretch_) {
+      SetStretchBltMode(dc, COLORONCOLOR);
+      StretchBlt(dc, 0, 0, client.right, client.bottom, picture, 0, 0, picture_->Width(),
+                 picture_->Height(), SRCCOPY);
+    } else {
+      BitBlt(dc, 0, 0, picture_->Width(), picture_->Height(), picture, 0, 0, SRCCOPY);
+    }
+  }
+
+  const bool stretch_;
+  std::unique_ptr<Win32PixelImage> picture_;
+};
+
+// The system's own drop-down combo box with an editable field.
+class Win32ComboBox final : public Win32Control, public ComboBox {
+ public:
+  Win32ComboBox(HWND parent, int controlId, const Rect& box, const FontSpec& font)
+      : font_(MakeFont(font, TwipsPerPixelY())) {
+    constexpr int kListHeight = 200;
+    const int height = box.bottom - box.top;
+    window_ = CreateWindowExA(0, "COMBOBOX", "",
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+                                  CBS_AUTOHSCROLL,
+                              box.left, box.top, box.right - box.left, height + kListHeight,
+                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                              GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    // The closed box's height follows its field's, which is set until the box has the
+    // height asked for. The field's height can read back other than it was set (Wine adds
+    // two pixels), so each try goes on from the one set before.
+    LRESULT field = SendMessageA(window_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+      RECT shown{};
+      GetWindowRect(window_, &shown);
+      if (shown.bottom - shown.top == height) break;
+      field += height - (shown.bottom - shown.top);
+      SendMessageA(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+  }
+
+  void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
+
+  std::wstring Text() override {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
+    GetWindowTextA(window_, text.data(), static_cast<int>(text.size()));
+    return FromAnsiBuffer(text.data(), text.size());
+  }
+
+  void SetText(const std::wstring& text) override { SetWindowTextA(window_, ToAnsi(text).c_str()); }
+
+  void AddItem(const std::wstring& item) override {
+    const std::string text = ToAnsi(item);
+    SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+
+ private:
+  UniqueFont font_;  // before the window in the class, so it outlives it
+  HWND window_ = nullptr;
+};
+
+class Win32PictureBox final : public ChildWindow, public PictureBox {
+ public:
+  Win32PictureBox(HWND parent, FormHandlers& handlers, int controlId, const Rect& box)
+      : image_(box.right - box.left, box.bottom - box.top) {
+    image_.FillRectangle(0, 0, image_.Width(), image_.Height(),
+                         static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
+    CreateChildWindow(kPictureBoxClass, parent, controlId, box, WS_CLIPCHILDREN,
+                      WS_EX_CONTROLPARENT, L"");
+    controls_ = std::make_unique<Win32ControlLayer>(hwnd(), handlers);
+  }
+
+  WindowHandle Handle() override { return controls_->Handle(); }
+  Label& AddLabel(int controlId, const Rect& box, const std::wstring& caption,
+                  const LabelStyle& style) override {
+    return controls_->AddLabel(controlId, box, caption, style);
+  }
+  ImageControl& AddImage(int controlId, const Rect& box, bool stretch) override {
+    return controls_->AddImage(controlId, box, stretch);
+  }
+  ComboBox& AddComboBox(int controlId, const Rect& box, const FontSpec& font) override {
+    return controls_->AddComboBox(controlId, box, font);
+  }
+  PictureBox& AddPictureBox(int controlId, const Rect& box) override {
+    return controls_->AddPictureBox(controlId, box);
+  }
+  void AddFrame(const Rect& box, Colour colour) override { controls_->AddFrame(box, colour); }
+  PixelImage& Image() override { return image_; }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(hwnd(), &paint);
+        Paint(dc);
+        EndPaint(hwnd(), &paint);
+        return 0;
+      }
+      case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
+      case WM_ERASEBKGND:
+        return 1;
+      case WM_SETCURSOR:
+        if (ShowScreenPointer()) return TRUE;
+        break;
+    }
+    return ChildWindow::HandleMessage(message, wParam, lParam);
+  }
+
+  void Paint(HDC dc) {
+    BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+    if (controls_) controls_->DrawFrames(dc);
+  }
+
+  Win32PixelImage image_;
+  std::unique_ptr<Win32ControlLayer> controls_;
+};
+
+}  // namespace
+
+Win32ControlLayer::Win32ControlLayer(HWND window, FormHandlers& handlers)
+    : window_(window), handlers_(handlers) {}
+
+Win32ControlLayer::~Win32ControlLayer() = default;
+
+template <typename Control, typename... Arguments>
+Control& Win32ControlLayer::Add(Arguments&&... arguments) {
+  auto control = std::make_unique<Control>(std::forward<Arguments>(arguments)...);
+  Control& added = *control;
+  controls_.push_back(std::move(control));
+  return added;
+}
+
+Label& Win32ControlLayer::AddLabel(int controlId, const Rect& box, const std::wstring& caption,
+                                   const LabelStyle& style) {
+  return Add<Win32Label>(window_, handlers_, controlId, box, caption, style);
+}
+
+ImageControl& Win32ControlLayer::AddImage(int controlId, const Rect& box, bool stretch) {
+  return Add<Win32Image>(window_, handlers_, controlId, box, stretch);
+}
+
+ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const FontSpec& font) {
+  return Add<Win32ComboBox>(window_, controlId, box, font);
+}
+
+PictureBox& Win32ControlLayer::AddPictureBox(int controlId, const Rect& box) {
+  return Add<Win32PictureBox>(window_, handlers_, controlId, box);
+}
+
+void Win32ControlLayer::AddFrame(const Rect& box, Colour colour) {
+  frames_.emplace_back(box, colour);
+  const RECT area{box.left, box.top, box.right, box.bottom};
+  InvalidateRect(window_, &area, FALSE);
+}
+
+void Win32ControlLayer::DrawFrames(HDC dc) const {
+  using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+  for (const auto& [box, colour] : frames_) {
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    const RECT rect{box.left, box.top, box.right, box.bottom};
+    FrameRect(dc, &rect, brush.get());
+  }
+}
+
+}  // namespace orvane::platform::win32

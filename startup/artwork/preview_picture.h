@@ -1,0 +1,18 @@
+#pragma once
+
+#include "button/artwork/face_art.h"
+
+namespace orvane::startup::artwork {
+
+using button::artwork::Picture;
+using button::artwork::Rgb;
+
+inline constexpr int kPreviewWidth = 152;
+inline constexpr int kPreviewHeight = 112;
+
+// The still picture of the preview: a dark scene with columns of small glowing blue and
+// yellow characters running down it and a few large dim glyphs behind them, as the renderer
+// shows the saver.
+Picture PaintPreviewPicture();
+
+}  // namespace orvane::startup::artwork

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/form_services.h"
+#include "platform/services.h"
+
+namespace orvane::startup {
+
+inline constexpr wchar_t kPreviewWindowTitle[] = L"Preview Window";
+// The still picture of the preview, a stored picture of the program.
+inline constexpr wchar_t kPreviewPicture[] = L"PREVIEW_PICTURE";
+
+// The still picture that stands for the saver in the preview pane of the system's display
+// settings. It reacts to nothing and stays until the host closes the pane.
+class PreviewWindow final : public platform::FormHandlers {
+ public:
+  enum ControlId : int { kImgPrev = 1 };
+
+  explicit PreviewWindow(platform::Services& services);
+
+  // Loads the window, makes it a child window of the host's pane, places it at (0, 0) with
+  // the pane's size (given in twips), stretches the picture over it and shows it without
+  // waiting.
+  void ShowInPane(platform::WindowHandle pane, std::int16_t widthTwips, std::int16_t heightTwips);
+
+  void OnTimer(int) override {}
+  void OnQueryUnload() override {}
+  void OnUnload() override {}
+
+ private:
+  platform::Services& services_;
+  std::unique_ptr<platform::FormWindow> form_;
+  platform::ImageControl* imgPrev_ = nullptr;
+};
+
+}  // namespace orvane::startup

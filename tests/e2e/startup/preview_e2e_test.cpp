@@ -1,0 +1,134 @@
+// The preview under Wine: a window of the probe stands in for the preview pane of the display
+// settings. Wine does not draw a child window whose parent belongs to another process, so the
+// picture itself is looked at through preview_host, which puts the same preview window into
+// a host window of its own process.
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "build_paths.h"
+#include "e2e_test.h"
+#include "screen_image.h"
+#include "x_screen.h"
+
+namespace orvane::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kPaneTitle = "Preview Host";
+
+class PreviewTest : public E2eTest {
+ protected:
+  // A pane of this size; `paneHandle_` is its handle in decimal.
+  ChildProcess HoldPane(int width, int height) {
+    ChildProcess pane = probe().Hold(kPaneTitle, 120s, width, height);
+    const std::string output = pane.Output();
+    paneHandle_ = std::to_string(std::strtoull(output.c_str() + output.find("0x"), nullptr, 16));
+    return pane;
+  }
+
+  // The windows inside the pane, once the preview is among them.
+  std::optional<WindowContents> WaitForPreview(ChildProcess& saver) {
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (std::chrono::steady_clock::now() < deadline && !saver.HasEnded()) {
+      std::optional<WindowContents> pane = probe().Contents(kPaneTitle);
+      if (pane && pane->children.size() >= 2) return pane;
+      std::this_thread::sleep_for(200ms);
+    }
+    return std::nullopt;
+  }
+
+  std::string paneHandle_;
+};
+
+TEST_F(PreviewTest, BecomesAChildOfThePaneAtItsTopLeftWithItsSizeWhicheverWayTheHandleIsGiven) {
+  const fs::path program = MakeProgramFolder();
+  for (const bool withColon : {false, true}) {
+    SCOPED_TRACE(withColon ? "/p:HANDLE" : "/p HANDLE");
+    ChildProcess pane = HoldPane(200, 150);
+    ChildProcess saver = withColon ? StartScreenSaver(program, {"/p:" + paneHandle_})
+                                   : StartScreenSaver(program, {"/p", paneHandle_});
+
+    const std::optional<WindowContents> contents = WaitForPreview(saver);
+    ASSERT_TRUE(contents) << "no preview in the pane";
+    const ChildWindowInfo& preview = contents->children[0];
+    EXPECT_EQ(preview.text, "Preview Window");
+    EXPECT_EQ(preview.className, "ThreeDOrvane.Form");
+    EXPECT_EQ((std::vector<int>{preview.left, preview.top, preview.right, preview.bottom}),
+              (std::vector<int>{0, 0, 200, 150}));
+    // The picture covers the whole window.
+    const ChildWindowInfo& picture = contents->children[1];
+    EXPECT_EQ(picture.className, "ThreeDOrvane.Image");
+    EXPECT_EQ((std::vector<int>{picture.left, picture.top, picture.right, picture.bottom}),
+              (std::vector<int>{0, 0, 200, 150}));
+    // Nothing in preview mode stages files.
+    EXPECT_FALSE(fs::exists(StagingFolder()));
+
+    ASSERT_TRUE(probe().Close(kPaneTitle));
+    EXPECT_EQ(saver.WaitForExit(10s), 0);
+  }
+}
+
+TEST_F(PreviewTest, ThePreviewEndsWithinASecondOfThePanesEnd) {
+  const fs::path program = MakeProgramFolder({false, false});
+  ChildProcess pane = HoldPane(152, 112);
+  ChildProcess saver = StartScreenSaver(program, {"/p", paneHandle_});
+  ASSERT_TRUE(WaitForPreview(saver));
+  // It reacts to neither the mouse nor the keyboard.
+  Xdotool({"mousemove", "70", "50", "click", "1"});
+  Xdotool({"key", "Escape"});
+  std::this_thread::sleep_for(500ms);
+  ASSERT_FALSE(saver.HasEnded());
+
+  ASSERT_TRUE(probe().Close(kPaneTitle));
+  ASSERT_TRUE(pane.WaitForExit(10s)) << "the pane did not go";
+
+  EXPECT_TRUE(saver.WaitForExit(1s)) << "the preview outlived its pane";
+}
+
+TEST_F(PreviewTest, ThePictureFillsThePaneStretchedToItsSize) {
+  const fs::path stored = OutputFolder() / "preview_picture.jpg";
+  fs::copy_file(kBuildFolder / "startup" / "preview-picture" / "preview_picture.jpg", stored);
+  const ScreenImage picture = ScreenImage::Load(stored);
+  ASSERT_EQ(picture.width(), 152);
+  ASSERT_EQ(picture.height(), 112);
+  XScreen screen(WineSession::Current().Variable("DISPLAY"));
+  for (const int scale : {1, 2}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    const int width = 152 * scale, height = 112 * scale;
+    ChildProcess host = WineSession::Current().Start(
+        kTestTools32 / "preview_host.exe", {std::to_string(width), std::to_string(height)},
+        OutputFolder() / ("preview-host-" + std::to_string(scale) + ".log"));
+    ASSERT_TRUE(host.WaitForOutput("ready", 30s)) << host.Output();
+    std::this_thread::sleep_for(700ms);
+
+    const ScreenImage shown = screen.Capture();
+    // Each pixel of the pane shows the picture's pixel it was stretched from. The decoders of
+    // Wine and of the test may round a colour differently by a step.
+    int off = 0;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const Rgb want = picture.At(x / scale, y / scale);
+        const Rgb got = shown.At(x, y);
+        off += std::abs(want.red - got.red) > 2 || std::abs(want.green - got.green) > 2 ||
+               std::abs(want.blue - got.blue) > 2;
+      }
+    }
+    EXPECT_EQ(off, 0) << "pixels unlike the picture";
+    if (scale == 2) {
+      ScreenImage pane(width, height);
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pane.Set(x, y, shown.At(x, y));
+      }
+      pane.SavePng(kOutputFolder / "preview.png");
+    }
+    Xdotool({"key", "Escape"});  // no key ends it
+    ASSERT_TRUE(probe().Close(kPaneTitle));
+    EXPECT_EQ(host.WaitForExit(10s), 0);
+  }
+}
+
+}  // namespace
+}  // namespace orvane::e2e
