@@ -4,6 +4,7 @@
 // a host window of its own process.
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <thread>
 
@@ -84,8 +85,12 @@ TEST_F(PreviewTest, ThePreviewEndsWithinASecondOfThePanesEnd) {
 
   ASSERT_TRUE(probe().Close(kPaneTitle));
   ASSERT_TRUE(pane.WaitForExit(10s)) << "the pane did not go";
+  const auto paneGone = std::chrono::steady_clock::now();
 
   EXPECT_TRUE(saver.WaitForExit(1s)) << "the preview outlived its pane";
+  const auto lag = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - paneGone);
+  std::cout << "the preview ended " << lag.count() << " ms after its pane's program\n";
 }
 
 TEST_F(PreviewTest, ThePictureFillsThePaneStretchedToItsSize) {
