@@ -36,7 +36,7 @@ void Command::ReadProperties(const platform::PropertyBag& bag) {
   const platform::PropertyValue caption = bag.ReadProperty(kCaptionKey, kDefaultCaption);
   if (const std::wstring* text = As<std::wstring>(caption)) parts_.caption.SetText(*text);
   const platform::PropertyValue font = bag.ReadProperty(kFontKey, parts_.container.AmbientFont());
-  if (const platform::FontSpec* spec = As<platform::FontSpec>(font)) parts_.caption.SetFont(*spec);
+  if (const platform::FontSpec* savedFont = As<platform::FontSpec>(font)) parts_.caption.SetFont(*savedFont);
   const platform::PropertyValue firstRun = bag.ReadProperty(kFirstRunKey, kFirstRunDone);
   if (const std::int32_t* value = InRange(firstRun, 0, 255)) {
     firstRun_ = static_cast<std::uint8_t>(*value);
