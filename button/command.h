@@ -6,7 +6,7 @@
 #include "button/command_container.h"
 #include "button/face_pictures.h"
 #include "platform/drawing_surface.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/property_bag.h"
 #include "platform/text_label.h"
 #include "platform/window_services.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 
 namespace orvane::button {
 

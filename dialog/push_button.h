@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/types.h"
 
 namespace orvane::dialog {

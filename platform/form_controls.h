@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/pixel_image.h"
 #include "platform/types.h"
 

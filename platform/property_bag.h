@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 
 namespace orvane::platform {
 

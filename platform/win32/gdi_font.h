@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 #include "platform/win32/handles.h"
 
 namespace orvane::platform::win32 {
