@@ -130,7 +130,7 @@ TEST_F(DialogTest, CancellingAfterChangesLeavesTheFileAsItWasAndEndsTheProgram) 
 
 TEST_F(DialogTest, ASecondCopyEndsAtOnceWhileTheDialogIsOpen) {
   ChildProcess dialog = OpenDialog();
-  const fs::path other = MakeProgramFolder({}, Build::k32Bit, "other");
+  const fs::path other = MakeProgramFolder({}, PrimaryBuild(), "other");
 
   for (const std::string mode : {"/c", "/s"}) {
     ChildProcess second = StartScreenSaver(other, {mode});

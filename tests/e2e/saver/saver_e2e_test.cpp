@@ -85,8 +85,8 @@ class SaverRunTest : public E2eTest {
   }
   // A program folder with the test renderer as the renderer, told what to do by `script`.
   fs::path MakeRunFolder(const std::string& script, const std::string& name = "program") {
-    const fs::path program = MakeProgramFolder(Shipped{false, true}, Build::k32Bit, name);
-    fs::copy_file(kTestTools32 / "test_renderer.exe", program / "3dOrvane.dll");
+    const fs::path program = MakeProgramFolder(Shipped{false, true}, PrimaryBuild(), name);
+    fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", program / "3dOrvane.dll");
     std::ofstream(program / "renderer-script.txt") << script;
     std::ofstream model(program / "3dOrvane.x", std::ios::binary);
     model << "xof 0303txt 0032\n";
@@ -104,7 +104,7 @@ class SaverRunTest : public E2eTest {
   }
   // Posts WM_CLOSE to the window, as another program or the session's end would.
   void CloseWindow(const std::string& title) {
-    ChildProcess closer = WineSession::Current().Start(kProbeProgram, {"close", title},
+    ChildProcess closer = WineSession::Current().Start(ProbeProgram(), {"close", title},
                                                        OutputFolder() / ("close-" + title + ".log"));
     EXPECT_EQ(closer.WaitForExit(30s), 0) << "no window titled " << title;
   }
@@ -214,7 +214,7 @@ TEST_F(SaverRunTest, RendererInAFolderWithABlankIsStartedAndNoOtherProgram) {
   const fs::path decoyFolder = OutputFolder();
   const fs::path program = MakeRunFolder("keep 500\n", "my saver");
   // An unquoted command line would run "my.exe" from the folder above instead.
-  fs::copy_file(kTestTools32 / "test_renderer.exe", decoyFolder / "my.exe");
+  fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", decoyFolder / "my.exe");
   std::ofstream(decoyFolder / "renderer-script.txt") << "keep 500\n";
 
   ChildProcess saver = StartScreenSaver(program, {"/s"});
@@ -276,7 +276,7 @@ TEST_F(SaverRunTest, ChosenMusicPlaysThroughTheRunAndStopsWithIt) {
 }
 
 TEST(BuiltScreenSaver, DeclaresItselfAwareOfTheDisplaysDotsPerInch) {
-  for (const fs::path& dist : {kDistFolder32, kDistFolder64}) {
+  for (const fs::path& dist : {DistFolder(Build::k32Bit), DistFolder(Build::k64Bit)}) {
     const std::string program = ReadFile(dist / "3dOrvane.scr");
     EXPECT_NE(program.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"),
               std::string::npos) << dist;
