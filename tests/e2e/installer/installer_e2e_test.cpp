@@ -62,6 +62,8 @@ struct InstalledApp {
   }
 };
 
+void PrintTo(const InstalledApp& app, std::ostream* out) { *out << app.productCode << " " << app.name; }
+
 class InstallerTest : public DialogTest {
  protected:
   void SetUp() override {
@@ -105,8 +107,11 @@ class InstallerTest : public DialogTest {
   std::string LinuxPath(const std::string& windowsPath) {
     return Trimmed(Wine("winepath", {"-u", windowsPath}).output);
   }
-  std::optional<std::string> RegistryValue(const std::string& key, const std::string& name) {
-    const WineRun query = Wine("reg", {"query", key, "/v", name});
+  std::optional<std::string> RegistryValue(const std::string& key, const std::string& name,
+                                           const std::vector<std::string>& options = {}) {
+    std::vector<std::string> arguments{"query", key, "/v", name};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    const WineRun query = Wine("reg", arguments);
     const std::string type = "REG_SZ";
     const size_t at = query.output.find(type);
     if (query.exitCode != 0 || at == std::string::npos) return std::nullopt;
@@ -116,10 +121,12 @@ class InstallerTest : public DialogTest {
   std::optional<std::string> DesktopValue(const std::string& name) {
     return RegistryValue(kDesktopKey, name);
   }
+  // Wine keeps the entries of installed apps in the machine's registry, in the view of the
+  // package's bitness.
   std::optional<std::string> DisplayVersion(const InstalledApp& app) {
     return RegistryValue(
         "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + app.productCode,
-        "DisplayVersion");
+        "DisplayVersion", {build_ == "win64" ? "/reg:64" : "/reg:32"});
   }
   std::vector<InstalledApp> InstalledApps() {
     std::vector<InstalledApp> apps;
