@@ -53,17 +53,6 @@ std::string FileVersion(const fs::path& program) {
          std::to_string(low >> 16) + "." + std::to_string(low & 0xffff);
 }
 
-// An entry under installed apps, as Wine's uninstaller lists it.
-struct InstalledApp {
-  std::string productCode;
-  std::string name;
-  bool operator==(const InstalledApp& other) const {
-    return productCode == other.productCode && name == other.name;
-  }
-};
-
-void PrintTo(const InstalledApp& app, std::ostream* out) { *out << app.productCode << " " << app.name; }
-
 class InstallerTest : public DialogTest {
  protected:
   void SetUp() override {
@@ -123,25 +112,27 @@ class InstallerTest : public DialogTest {
   }
   // Wine keeps the entries of installed apps in the machine's registry, in the view of the
   // package's bitness.
-  std::optional<std::string> DisplayVersion(const InstalledApp& app) {
+  std::optional<std::string> DisplayVersion(const std::string& productCode) {
     return RegistryValue(
-        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + app.productCode,
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + productCode,
         "DisplayVersion", {build_ == "win64" ? "/reg:64" : "/reg:32"});
   }
-  std::vector<InstalledApp> InstalledApps() {
-    std::vector<InstalledApp> apps;
+  // The product codes of the entries named after the product under installed apps, as
+  // Wine's uninstaller lists them ("{code}|||name").
+  std::vector<std::string> InstalledProducts() {
+    std::vector<std::string> products;
     std::istringstream lines(Wine("uninstaller", {"--list"}).output);
     for (std::string line; std::getline(lines, line);) {
       const size_t separator = line.find("|||");
-      if (separator == std::string::npos) continue;
-      InstalledApp app{line.substr(0, separator), Trimmed(line.substr(separator + 3))};
-      if (app.name == kProductName) apps.push_back(app);
+      if (separator != std::string::npos && Trimmed(line.substr(separator + 3)) == kProductName) {
+        products.push_back(line.substr(0, separator));
+      }
     }
-    return apps;
+    return products;
   }
   // Leaves the prefix as the other tests expect it: nothing of ours installed.
   void UninstallEverything() {
-    for (const InstalledApp& app : InstalledApps()) Msiexec("cleanup", {"/x", app.productCode});
+    for (const std::string& product : InstalledProducts()) Msiexec("cleanup", {"/x", product});
     fs::remove_all(installFolder_);
   }
 
@@ -187,9 +178,9 @@ TEST_F(InstallerTest, InstallsForTheUserRunsFromThereAndUninstallsKeepingTheSett
   ASSERT_TRUE(screenSaver) << "no screen saver chosen";
   EXPECT_EQ(LinuxPath(*screenSaver), (installFolder_ / "3dOrvane.scr").string());
   EXPECT_EQ(DesktopValue("ScreenSaveActive"), "1");
-  const std::vector<InstalledApp> apps = InstalledApps();
-  ASSERT_EQ(apps.size(), 1u);
-  EXPECT_EQ(DisplayVersion(apps[0]), ORVANE_PRODUCT_VERSION);
+  const std::vector<std::string> products = InstalledProducts();
+  ASSERT_EQ(products.size(), 1u);
+  EXPECT_EQ(DisplayVersion(products[0]), ORVANE_PRODUCT_VERSION);
   EXPECT_EQ(FileVersion(installFolder_ / "3dOrvane.scr"), ORVANE_PRODUCT_VERSION ".0");
 
   // The settings dialog of the installed program saves beside it.
@@ -209,13 +200,13 @@ TEST_F(InstallerTest, InstallsForTheUserRunsFromThereAndUninstallsKeepingTheSett
   for (const char* file : kShippedFiles) EXPECT_FALSE(fs::exists(installFolder_ / file)) << file;
   EXPECT_EQ(DesktopValue("SCRNSAVE.EXE"), std::nullopt);
   EXPECT_EQ(DesktopValue("ScreenSaveActive"), std::nullopt);
-  EXPECT_TRUE(InstalledApps().empty());
+  EXPECT_TRUE(InstalledProducts().empty());
   EXPECT_EQ(IniBytes(), saved);
 }
 
 TEST_F(InstallerTest, ANewerPackageUpgradesInPlaceKeepingTheSettingsAndAnOlderOneIsRefused) {
   ASSERT_EQ(Install(EarlierPackage()), 0);
-  const std::vector<InstalledApp> earlier = InstalledApps();
+  const std::vector<std::string> earlier = InstalledProducts();
   ASSERT_EQ(earlier.size(), 1u);
   EXPECT_EQ(DisplayVersion(earlier[0]), "0.0.1");
   program_ = installFolder_;
@@ -224,21 +215,21 @@ TEST_F(InstallerTest, ANewerPackageUpgradesInPlaceKeepingTheSettingsAndAnOlderOn
 
   ASSERT_EQ(Install(package_), 0);
 
-  const std::vector<InstalledApp> upgraded = InstalledApps();
+  const std::vector<std::string> upgraded = InstalledProducts();
   ASSERT_EQ(upgraded.size(), 1u);
-  EXPECT_NE(upgraded[0].productCode, earlier[0].productCode);
+  EXPECT_NE(upgraded[0], earlier[0]);
   EXPECT_EQ(DisplayVersion(upgraded[0]), ORVANE_PRODUCT_VERSION);
   ExpectInstalledFiles();
   EXPECT_TRUE(DesktopValue("SCRNSAVE.EXE"));
   EXPECT_EQ(IniBytes(), settings);
 
   EXPECT_NE(Install(EarlierPackage()), 0) << "an older package replaced a newer one";
-  EXPECT_EQ(InstalledApps(), upgraded);
+  EXPECT_EQ(InstalledProducts(), upgraded);
   EXPECT_EQ(IniBytes(), settings);
 }
 
-// The system starts the chosen screen saver with "/s" appended and no quotes, so a folder
-// name with blanks must not reach the command: the value names the short path.
+// Like the display settings, the installer names the chosen screen saver by its short path,
+// which has no blanks to quote in the command the system makes of it.
 TEST_F(InstallerTest, TheChosenScreenSaverIsNamedByItsShortPathWithoutBlanks) {
   const std::string folder = localAppData_ + "\\3dOrvane Screen Saver";
 
