@@ -1,11 +1,12 @@
 // Times the split effect on the real screen: the saver's full-screen window with a picture
 // of the desktop, torn apart frame by frame exactly as in a saver run, each frame held for one
-// display refresh. For every frame it measures the time to compose and present it (from the
-// end of the previous frame's refresh to its present), counts the refreshes missed (a frame
-// presented after the refresh it was meant for, or a wait that overslept a whole refresh),
-// and times the slide from its first frame to the end of its last against frames x refresh
-// interval. As a baseline measured in the same run, it times one full-screen copy to the
-// window per frame, the same number of frames, unpaced.
+// display refresh. A frame's time runs from the end of the previous frame's refresh (or, after
+// a late frame, from its present) to its own present: composing and presenting it. A frame
+// misses its refresh when it is presented after the refresh it was meant for, or when the wait
+// for that refresh oversleeps a whole one. The slide is timed from the end of the crack's
+// refresh to the end of the last frame's, against frames x refresh interval. As a baseline in
+// the same run, the same number of frames are each one full-screen copy, presented and held
+// the same way.
 //   split_bench [RUNS]
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
+#include "saver/frame_pacer.h"
 #include "saver/split_desktop.h"
 
 namespace {
@@ -31,8 +33,8 @@ class NoHandlers final : public orvane::platform::FormHandlers {
 
 double Milliseconds(Time time) { return time.count() / 1000.0; }
 
-// The real display, with a record of each wait for a refresh: when it returned and whether it
-// overslept a whole refresh.
+// The real display, noting each wait for a refresh: when it returned and which refresh it
+// reported.
 class WatchedDisplay final : public DisplayServices {
  public:
   explicit WatchedDisplay(DisplayServices& display)
@@ -61,19 +63,44 @@ class WatchedDisplay final : public DisplayServices {
   const Time interval_;
 };
 
-struct Figures {
-  double median = 0;
-  double worst = 0;
-};
+// The times of a run of paced frames, told of each present. The first present only starts
+// the run: it is the crack, or a frame to start the baseline from.
+class FrameTimes {
+ public:
+  explicit FrameTimes(WatchedDisplay& display) : display_(display) {}
 
-Figures Summarise(std::vector<double> frameMs) {
-  Figures figures;
-  if (frameMs.empty()) return figures;
-  std::sort(frameMs.begin(), frameMs.end());
-  figures.median = frameMs[frameMs.size() / 2];
-  figures.worst = frameMs.back();
-  return figures;
-}
+  void OnPresent() {
+    const Time now = display_.Now();
+    if (started_) {
+      const Time start = display_.waited ? display_.lastWake : lastPresent_;
+      const Time previousRefresh = display_.waited ? display_.lastRefresh : lastPresent_;
+      if (frameMs.empty()) firstStart = start;
+      frameMs.push_back(Milliseconds(now - start));
+      if (now - previousRefresh >= display_.RefreshInterval()) ++lateFrames;
+    }
+    started_ = true;
+    display_.waited = false;
+    lastPresent_ = now;
+  }
+  int MissedRefreshes() const { return lateFrames + display_.oversleptRefreshes; }
+  double MedianMs() const {
+    std::vector<double> sorted = frameMs;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted.empty() ? 0 : sorted[sorted.size() / 2];
+  }
+  double WorstMs() const {
+    return frameMs.empty() ? 0 : *std::max_element(frameMs.begin(), frameMs.end());
+  }
+
+  std::vector<double> frameMs;
+  int lateFrames = 0;
+  Time firstStart{};
+
+ private:
+  WatchedDisplay& display_;
+  bool started_ = false;
+  Time lastPresent_{};
+};
 
 }  // namespace
 
@@ -97,55 +124,36 @@ int main(int argc, char** argv) {
     form->Image().CopyFrom(*desktop, 0, 0, width, height, 0, 0);
     form->Present();
     forms.ProcessPendingMessages();
-    WatchedDisplay display(platform.services().display);
-    const Time interval = display.RefreshInterval();
 
-    // The crack's present is the first; each later one is a frame of the slide.
-    std::vector<double> frameMs;
-    int missedRefreshes = 0;
-    Time frameStart{};
-    Time slideStart{};
-    Time lastPresent{};
-    bool crackShown = false;
-    orvane::saver::SplitDesktop(*form, *desktop, forms, display, [&] { return uniform(generator); },
-                                [&] {
-      const Time now = display.Now();
-      if (crackShown) {
-        // A frame starts once the one before it has had its refresh, or at once when it was late.
-        const bool previousWaited = display.waited;
-        frameStart = previousWaited ? display.lastWake : lastPresent;
-        const Time previousRefresh = previousWaited ? display.lastRefresh : lastPresent;
-        if (frameMs.empty()) slideStart = frameStart;
-        frameMs.push_back(Milliseconds(now - frameStart));
-        if (now - previousRefresh >= interval) ++missedRefreshes;
-      }
-      crackShown = true;
-      display.waited = false;
-      lastPresent = now;
-    });
-    const Time slideEnd = display.Now();
-    missedRefreshes += display.oversleptRefreshes;
+    WatchedDisplay effectDisplay(platform.services().display);
+    const Time interval = effectDisplay.RefreshInterval();
+    FrameTimes effect(effectDisplay);
+    orvane::saver::SplitDesktop(*form, *desktop, forms, effectDisplay,
+                                [&] { return uniform(generator); }, [&] { effect.OnPresent(); });
+    const double slideMs = Milliseconds(effectDisplay.Now() - effect.firstStart);
+    const std::size_t frames = effect.frameMs.size();
+    const double pacedMs = Milliseconds(interval) * static_cast<double>(frames);
 
-    std::vector<double> baselineMs;
-    for (std::size_t frame = 0; frame < frameMs.size(); ++frame) {
-      const Time start = display.Now();
+    WatchedDisplay baselineDisplay(platform.services().display);
+    FrameTimes baseline(baselineDisplay);
+    orvane::saver::FramePacer pacer(baselineDisplay);
+    for (std::size_t frame = 0; frame <= frames; ++frame) {
       form->Image().CopyFrom(*desktop, 0, 0, width, height, 0, 0);
       form->Present();
+      baseline.OnPresent();
+      pacer.HoldPresentedFrame();
       forms.ProcessPendingMessages();
-      baselineMs.push_back(Milliseconds(display.Now() - start));
     }
 
-    const Figures effect = Summarise(frameMs);
-    const Figures baseline = Summarise(baselineMs);
-    const double slideMs = Milliseconds(slideEnd - slideStart);
-    const double pacedMs = Milliseconds(interval) * frameMs.size();
     std::printf(
         "%dx%d, refresh every %.2f ms, run %d: %zu frames; compose+present %.2f ms median, "
         "%.2f worst; %d missed refreshes; slide %.0f ms against %.0f ms (frames x refresh, "
-        "%+.1f%%); full-screen copy %.2f ms/frame median; ratio %.2f\n",
-        width, height, Milliseconds(interval), run, frameMs.size(), effect.median, effect.worst,
-        missedRefreshes, slideMs, pacedMs, pacedMs > 0 ? (slideMs / pacedMs - 1) * 100 : 0.0,
-        baseline.median, baseline.median > 0 ? effect.median / baseline.median : 0.0);
+        "%+.1f%%); one full-screen copy a frame %.2f ms median, %.2f worst, %d missed; "
+        "ratio of medians %.2f\n",
+        width, height, Milliseconds(interval), run, frames, effect.MedianMs(), effect.WorstMs(),
+        effect.MissedRefreshes(), slideMs, pacedMs, pacedMs > 0 ? (slideMs / pacedMs - 1) * 100 : 0.0,
+        baseline.MedianMs(), baseline.WorstMs(), baseline.MissedRefreshes(),
+        baseline.MedianMs() > 0 ? effect.MedianMs() / baseline.MedianMs() : 0.0);
     std::fflush(stdout);
   }
   return 0;
