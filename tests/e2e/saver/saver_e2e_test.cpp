@@ -183,9 +183,9 @@ TEST_F(SaverRunTest, ShowsTheDesktopTearsItApartAndHandsOverToTheRenderer) {
   EXPECT_TRUE(rendererShown) << "the renderer's window did not follow";
   ExpectCleanEnd(saver, 10s);
 
-  // Each frame stays on the screen for one refresh; Wine reports no refresh rate for the rig's
-  // display, so that is 1/60 s. (The slide's last frame stays until the renderer has started,
-  // so the time is taken from the first frame seen to the last one.)
+  // Each frame stays on the screen for one refresh, 1/60 s on the rig's display as Wine
+  // reports it. (The slide's last frame stays until the renderer has started, so the time is
+  // taken from the first frame seen to the last one.)
   const int frames = FrameOfShift(shifts.back()) - FrameOfShift(shifts.front());
   const double slideMs =
       std::chrono::duration<double, std::milli>(firstSeen.back() - firstSeen.front()).count();
