@@ -56,6 +56,9 @@ class Win32DisplayServices final : public DisplayServices {
  public:
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
+  Time Now() override;
+  Time RefreshInterval() override;
+  Time WaitForRefresh(Time due) override;
 };
 
 class Win32MultimediaServices final : public MultimediaServices {
