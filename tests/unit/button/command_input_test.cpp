@@ -114,13 +114,14 @@ TEST_F(CommandInputTest, LostFocusReturnsEveryOtherStateToNormal) {
   }
 }
 
-TEST_F(CommandInputTest, LeftPressShowsPressedAndHoldsInEveryStateAndOtherPressesDoNothing) {
+TEST_F(CommandInputTest, LeftPressShowsPressedAndHoldsInEveryStateAndOtherPressesDrawNothing) {
   for (const ButtonState from : kAllStates) {
     CommandRig rig;
     rig.Reach(from);
     rig.command.OnMouseDown(MouseButton::kRight);
     rig.command.OnMouseDown(MouseButton::kMiddle);
     EXPECT_TRUE(rig.fake.calls.empty());
+    EXPECT_FALSE(rig.command.mouseHeld());
     rig.command.OnMouseDown(MouseButton::kLeft);
     EXPECT_EQ(rig.command.buttonState(), from);
     EXPECT_TRUE(rig.command.mouseHeld());
@@ -160,21 +161,77 @@ TEST_F(CommandInputTest, LeftReleaseDrawsItsFaceThenClicksUnlessOnlyFocused) {
   }
 }
 
-TEST_F(CommandInputTest, RightAndMiddleReleasesClickWithoutDrawingOrTouchingTheHold) {
+TEST_F(CommandInputTest, RightAndMiddleClicksOverTheButtonClickWithoutDrawingOrTouchingTheHold) {
   for (const MouseButton button : {MouseButton::kRight, MouseButton::kMiddle}) {
     for (const ButtonState from : kAllStates) {
       CommandRig rig;
       rig.Reach(from);
+      rig.fake.cursorPosition = platform::Point{70, 45};
+      rig.fake.windowUnderCursor = kButtonWindow;
       rig.command.OnMouseDown(MouseButton::kLeft);
+      rig.command.OnMouseDown(button);
       rig.fake.calls.clear();
 
       rig.command.OnMouseUp(button);
 
       EXPECT_TRUE(rig.command.mouseHeld());
       EXPECT_EQ(rig.command.buttonState(), from);
-      const Calls expected = from == ButtonState::kFocused ? Calls{} : Calls{L"Click()"};
+      const Calls expected =
+          from == ButtonState::kFocused
+              ? Calls{}
+              : Calls{L"GetCursorPos()", L"WindowFromPoint(70, 45)", L"Click()"};
       EXPECT_EQ(rig.fake.calls, expected) << "from " << int(from);
     }
+  }
+}
+
+// A press on a window that closes under the pointer, or the start of a drag from elsewhere,
+// leaves its release to land on the button.
+TEST_F(CommandInputTest, AReleaseWithoutItsPressOnTheButtonNeverClicks) {
+  for (const MouseButton button : {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle}) {
+    for (const ButtonState from : kAllStates) {
+      CommandRig rig;
+      rig.Reach(from);
+      rig.fake.cursorPosition = platform::Point{70, 45};
+      rig.fake.windowUnderCursor = kButtonWindow;
+      // Another button's press is no press of this one.
+      for (const MouseButton other : {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle}) {
+        if (other != button) rig.command.OnMouseDown(other);
+      }
+      rig.fake.calls.clear();
+
+      rig.command.OnMouseUp(button);
+
+      EXPECT_TRUE(rig.fake.calls.empty()) << "button " << int(button) << " from " << int(from);
+      EXPECT_EQ(rig.command.buttonState(), from);
+    }
+  }
+
+  // Presses whose releases went unseen are forgotten, so no later release ends them.
+  for (const MouseButton button : {MouseButton::kLeft, MouseButton::kRight, MouseButton::kMiddle}) {
+    CommandRig rig;
+    rig.Reach(ButtonState::kHot);
+    rig.fake.cursorPosition = platform::Point{70, 45};
+    rig.fake.windowUnderCursor = kButtonWindow;
+    rig.command.OnMouseDown(button);
+    rig.command.ForgetPresses();
+    rig.command.OnMouseUp(button);
+    EXPECT_EQ(rig.Clicks(), 0) << "button " << int(button);
+    EXPECT_FALSE(rig.command.mouseHeld());
+  }
+}
+
+TEST_F(CommandInputTest, RightAndMiddleReleasesOffTheButtonDoNotClick) {
+  for (const MouseButton button : {MouseButton::kRight, MouseButton::kMiddle}) {
+    CommandRig rig;
+    rig.Reach(ButtonState::kHot);
+    rig.command.OnMouseDown(button);
+
+    rig.fake.cursorPosition = platform::Point{70, 45};
+    rig.fake.windowUnderCursor = kFormWindow;
+    rig.command.OnMouseUp(button);
+
+    EXPECT_EQ(rig.Clicks(), 0);
   }
 }
 

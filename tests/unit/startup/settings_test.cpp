@@ -116,13 +116,25 @@ TEST_F(SettingsFileTest, ValuesLongerThan255BytesComeBackCut) {
   EXPECT_EQ(Load().bgmFile, longPath.substr(0, 255));
 }
 
+TEST_F(SettingsFileTest, ReadingForTheDialogKeepsAMusicFileThatIsOutOfReach) {
+  SetIni(L" 2", L" 3", kSong);
+
+  Settings settings;
+  ReadSettings(fake.services, settings);
+
+  EXPECT_EQ(settings.bgmKind, 2);
+  EXPECT_EQ(settings.bgmRepeat, 3);
+  EXPECT_EQ(settings.bgmFile, kSong);
+  EXPECT_EQ(fake.calls.size(), 3u);  // the three reads, and no test of the music file
+}
+
 TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegativeNumbers) {
   Settings settings;
   settings.bgmKind = 2;
   settings.bgmRepeat = -1;
   settings.bgmFile = kSong;
 
-  SaveSettings(fake.services, settings);
+  EXPECT_TRUE(SaveSettings(fake.services, settings));
 
   EXPECT_EQ(fake.calls,
             (std::vector<std::wstring>{
@@ -130,6 +142,14 @@ TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegat
                 L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, -1, " + kIniFile + L")",
                 L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, " + kSong + L", " + kIniFile + L")",
             }));
+}
+
+TEST_F(SettingsFileTest, SavingStopsAtTheFirstWriteThatFails) {
+  fake.iniWritesFail = true;
+
+  EXPECT_FALSE(SaveSettings(fake.services, Settings{}));
+
+  EXPECT_EQ(fake.calls.size(), 1u);
 }
 
 TEST(FormatIniNumber, PutsABlankOrAMinusSignBeforeTheDigits) {
