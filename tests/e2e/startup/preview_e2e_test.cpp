@@ -93,8 +93,9 @@ TEST_F(PreviewTest, ThePreviewEndsWithinASecondOfThePanesEnd) {
   std::cout << "the preview ended " << lag.count() << " ms after its pane's program\n";
 }
 
-TEST_F(PreviewTest, APaneThatIsNoWindowEndsTheProgramAtOnce) {
-  const fs::path program = MakeProgramFolder();
+// Nothing would ever close a preview without a pane.
+TEST_F(PreviewTest, APaneThatIsNoWindowEndsTheProgramAtOnceAndQuietly) {
+  const fs::path program = MakeProgramFolder({false, false});
   ChildProcess pane = HoldPane(152, 112);
   ASSERT_TRUE(probe().Close(kPaneTitle));
   ASSERT_TRUE(pane.WaitForExit(10s)) << "the pane did not go";
@@ -103,6 +104,9 @@ TEST_F(PreviewTest, APaneThatIsNoWindowEndsTheProgramAtOnce) {
     SCOPED_TRACE("/p " + handle);
     ChildProcess saver = StartScreenSaver(program, {"/p", handle});
     EXPECT_EQ(saver.WaitForExit(10s), 0) << "the preview stayed without a pane";
+    // Preview mode tests for no shipped files and stages nothing.
+    EXPECT_FALSE(probe().WaitForMessageBox(kApplicationTitle, 0ms));
+    EXPECT_FALSE(fs::exists(StagingFolder()));
   }
 }
 
