@@ -116,18 +116,6 @@ TEST_F(SettingsFileTest, ValuesLongerThan255BytesComeBackCut) {
   EXPECT_EQ(Load().bgmFile, longPath.substr(0, 255));
 }
 
-TEST_F(SettingsFileTest, ReadingForTheDialogKeepsAMusicFileThatIsOutOfReach) {
-  SetIni(L" 2", L" 3", kSong);
-
-  Settings settings;
-  ReadSettings(fake.services, settings);
-
-  EXPECT_EQ(settings.bgmKind, 2);
-  EXPECT_EQ(settings.bgmRepeat, 3);
-  EXPECT_EQ(settings.bgmFile, kSong);
-  EXPECT_EQ(fake.calls.size(), 3u);  // the three reads, and no test of the music file
-}
-
 TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegativeNumbers) {
   Settings settings;
   settings.bgmKind = 2;
