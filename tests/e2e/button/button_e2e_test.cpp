@@ -225,7 +225,7 @@ TEST_F(ButtonTest, DraggingOffAHeldButtonPastAPollAndBackCancelsTheClick) {
   CaptureFace("moved-after-release", kHighLight);
 }
 
-TEST_F(ButtonTest, RightAndMiddleClicksOverTheButtonClickWithoutTakingTheFocus) {
+TEST_F(ButtonTest, RightAndMiddleClickOnlyWhenReleasedOverTheButtonAndTakeNoFocus) {
   StartHost();
   MoveOverButton();
   CaptureFace("hot", kHighLight);

@@ -132,14 +132,6 @@ TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegat
             }));
 }
 
-TEST_F(SettingsFileTest, SavingStopsAtTheFirstWriteThatFails) {
-  fake.iniWritesFail = true;
-
-  EXPECT_FALSE(SaveSettings(fake.services, Settings{}));
-
-  EXPECT_EQ(fake.calls.size(), 1u);
-}
-
 TEST(FormatIniNumber, PutsABlankOrAMinusSignBeforeTheDigits) {
   EXPECT_EQ(FormatIniNumber(0), L" 0");
   EXPECT_EQ(FormatIniNumber(30), L" 30");
