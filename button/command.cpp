@@ -16,7 +16,7 @@ const platform::FontSpec& DesignFont() {
 }  // namespace
 
 Command::Command(const CommandParts& parts) : parts_(parts) {
-  parts_.caption.SetText(kDesignCaption);
+  ShowCaption(kDesignCaption);
   parts_.caption.SetColour(kBlack);
   parts_.caption.SetFont(DesignFont());
   parts_.caption.Move(kDesignCaptionBox);
@@ -77,8 +77,15 @@ std::wstring Command::Caption() { return parts_.caption.Text(); }
 
 void Command::SetCaption(const std::wstring& caption) {
   // The label is its own layer over the face, so the new text shows without a redraw.
-  parts_.caption.SetText(caption);
+  ShowCaption(caption);
   parts_.container.PropertyChanged(L"Caption");
+}
+
+void Command::ShowCaption(const std::wstring& caption) {
+  parts_.caption.SetText(caption);
+  // The face only draws the caption: screen readers and other programs know the button by
+  // its window's text.
+  parts_.windows.SetWindowTitle(parts_.window, caption);
 }
 
 platform::FontSpec Command::Font() { return parts_.caption.Font(); }

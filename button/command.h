@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -41,7 +42,7 @@ enum class ButtonState : std::uint8_t {
   kFocusedAndHot = 4,
 };
 
-enum class MouseButton { kLeft, kRight, kMiddle };
+enum class MouseButton { kLeft = 0, kRight = 1, kMiddle = 2 };
 
 // The program's own push button: it paints its whole face from six state pictures over a
 // colour gradient, follows the mouse and the focus to choose the face, and raises Click to
@@ -76,20 +77,28 @@ class Command {
   // What the button's window receives; the caption label's mouse input counts as the button's.
   void OnMouseMove();
   void OnMouseDown(MouseButton button);
+  // Only the release of a press that began on this button can click.
   void OnMouseUp(MouseButton button);
+  // The presses the button saw went down have ended where it could not see them.
+  void ForgetPresses();
   void OnGotFocus();
   void OnLostFocus();
   void OnResize();
   void OnMouseTimer();
 
   ButtonState buttonState() const { return buttonState_; }
-  bool mouseHeld() const { return mouseHeld_; }
+  bool mouseHeld() const { return Held(MouseButton::kLeft); }
   bool firstRunDone() const { return firstRun_ != 0; }
 
  private:
   void ShowEnabledFace();
   void ShowNormalFace();
+  // Puts the caption on the face and makes it the name of the button's window.
+  void ShowCaption(const std::wstring& caption);
   void LeaveHover();
+  bool PointerOverButton();
+  bool& Held(MouseButton button) { return held_[static_cast<std::size_t>(button)]; }
+  bool Held(MouseButton button) const { return held_[static_cast<std::size_t>(button)]; }
   void PaintFace(FacePicture picture);
   void FillGradient();
 
@@ -97,7 +106,8 @@ class Command {
   bool enabled_ = false;
   std::uint8_t firstRun_ = 0;  // 1 once the first-use set-up is done
   ButtonState buttonState_ = ButtonState::kNotInitialized;
-  bool mouseHeld_ = false;  // the left button went down on the button and is not yet up
+  // Which mouse buttons went down on the button and are not yet up.
+  std::array<bool, 3> held_{};
   bool gradientReversed_ = false;
 };
 

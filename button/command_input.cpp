@@ -10,32 +10,38 @@ void Command::OnMouseMove() {
   }
   // While a press is held the button stays as it is, so dragging back over it after the
   // poll has seen the mouse leave does not bring the hot face back.
-  if (buttonState_ == ButtonState::kFocused && !mouseHeld_) {
+  if (buttonState_ == ButtonState::kFocused && !mouseHeld()) {
     buttonState_ = ButtonState::kFocusedAndHot;
     PaintFace(FacePicture::kHighLightSelect);
   }
 }
 
 void Command::OnMouseDown(MouseButton button) {
-  if (!enabled_ || button != MouseButton::kLeft) return;
-  mouseHeld_ = true;
-  PaintFace(FacePicture::kPressed);
+  if (!enabled_) return;
+  Held(button) = true;
+  if (button == MouseButton::kLeft) PaintFace(FacePicture::kPressed);
 }
 
 void Command::OnMouseUp(MouseButton button) {
-  if (!enabled_) return;
+  // A release whose press went down elsewhere, on a window that closed under the pointer or
+  // at the start of a drag onto the button, is nobody's click.
+  const bool pressedHere = Held(button);
+  Held(button) = false;
+  if (!enabled_ || !pressedHere) return;
   if (button == MouseButton::kLeft) {
-    mouseHeld_ = false;
     if (buttonState_ == ButtonState::kHot) PaintFace(FacePicture::kNormal);
     if (buttonState_ == ButtonState::kFocusedAndHot) PaintFace(FacePicture::kHighLightSelect);
   }
-  // A press dragged off the button meets the poll, which takes a focused button to
-  // kFocused: releasing it there cancels the click.
-  if (buttonState_ != ButtonState::kFocused) {
-    // Last: the container may close the window that holds this button.
-    parts_.container.OnClick();
-  }
+  // A left press dragged off the button meets the poll, which takes a focused button to
+  // kFocused: releasing it there cancels the click. The other buttons give no focus, so
+  // they click only when released over the button.
+  if (buttonState_ == ButtonState::kFocused) return;
+  if (button != MouseButton::kLeft && !PointerOverButton()) return;
+  // Last: the container may close the window that holds this button.
+  parts_.container.OnClick();
 }
+
+void Command::ForgetPresses() { held_ = {}; }
 
 void Command::OnGotFocus() {
   if (!enabled_) return;
@@ -58,10 +64,14 @@ void Command::OnLostFocus() {
 void Command::OnResize() { ShowEnabledFace(); }
 
 void Command::OnMouseTimer() {
+  if (!PointerOverButton()) LeaveHover();
+}
+
+// Over the containing form, over any other window, or where the cursor cannot be found, the
+// mouse is not over the button.
+bool Command::PointerOverButton() {
   const std::optional<platform::Point> cursor = parts_.windows.GetCursorPos();
-  // Over the containing form, over any other window, or where the cursor cannot be found,
-  // the mouse has left the button.
-  if (!cursor || parts_.windows.WindowFromPoint(*cursor) != parts_.window) LeaveHover();
+  return cursor && parts_.windows.WindowFromPoint(*cursor) == parts_.window;
 }
 
 void Command::LeaveHover() {

@@ -34,7 +34,7 @@ void Command::ReadProperties(const platform::PropertyBag& bag) {
   const platform::PropertyValue enabled = bag.ReadProperty(kEnabledKey, true);
   if (const bool* flag = As<bool>(enabled)) enabled_ = *flag;
   const platform::PropertyValue caption = bag.ReadProperty(kCaptionKey, kDefaultCaption);
-  if (const std::wstring* text = As<std::wstring>(caption)) parts_.caption.SetText(*text);
+  if (const std::wstring* text = As<std::wstring>(caption)) ShowCaption(*text);
   const platform::PropertyValue font = bag.ReadProperty(kFontKey, parts_.container.AmbientFont());
   if (const platform::FontSpec* savedFont = As<platform::FontSpec>(font)) parts_.caption.SetFont(*savedFont);
   const platform::PropertyValue firstRun = bag.ReadProperty(kFirstRunKey, kFirstRunDone);

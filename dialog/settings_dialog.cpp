@@ -78,7 +78,13 @@ void SettingsDialog::OnSetClick() {
   startup::Settings& settings = state_.settings;
   settings.bgmRepeat = RepeatFromText(bgmRepeat_->Text());
   // The file is written whatever the source, so a file once chosen is remembered.
-  startup::SaveSettings(services_, settings);
+  if (!startup::SaveSettings(services_, settings)) {
+    // The dialog stays, so the user can cancel or try again.
+    const std::wstring file = startup::SettingsFilePath(services_.process.ProgramFolder());
+    services_.windows.ShowOkMessage(file + L" に設定を保存できませんでした！",
+                                    startup::kApplicationTitle, form_->Handle());
+    return;
+  }
   form_->Unload();
 }
 

@@ -17,9 +17,10 @@ class ProfileServices {
                                                const std::wstring& defaultValue,
                                                std::size_t bufferSize,
                                                const std::wstring& fileName) = 0;
-  virtual void WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                         const std::wstring& value,
-                                         const std::wstring& fileName) = 0;
+  // WritePrivateProfileStringA; false when the file could not be written.
+  virtual bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                        const std::wstring& value,
+                                        const std::wstring& fileName) = 0;
 };
 
 }  // namespace orvane::platform

@@ -32,10 +32,10 @@ std::wstring ReadIniValue(platform::ProfileServices& profile, const std::wstring
   return profile.ReadPrivateProfileValue(section, key, L"", kValueBufferSize, fileName);
 }
 
-void WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
+bool WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
                    const std::wstring& key, const std::wstring& value,
                    const std::wstring& fileName) {
-  profile.WritePrivateProfileValue(section.substr(0, kLongestName), key.substr(0, kLongestName),
+  return profile.WritePrivateProfileValue(section.substr(0, kLongestName), key.substr(0, kLongestName),
                                     value, fileName);
 }
 
@@ -43,25 +43,28 @@ std::wstring FormatIniNumber(std::int16_t number) {
   return (number < 0 ? L"" : L" ") + std::to_wstring(number);
 }
 
-void LoadSettings(platform::Services& services, Settings& settings) {
+void ReadSettings(platform::Services& services, Settings& settings) {
   if (const auto kind = ReadIniNumber(services, kBgmKindKey)) settings.bgmKind = *kind;
   if (const auto repeat = ReadIniNumber(services, kBgmRepeatKey)) settings.bgmRepeat = *repeat;
-
   settings.bgmFile = ReadIniValue(services.profile, kSettingsSection, kBgmFileKey,
                                   SettingsFilePath(services.process.ProgramFolder()));
+}
+
+void LoadSettings(platform::Services& services, Settings& settings) {
+  ReadSettings(services, settings);
   if (settings.bgmFile.empty() || !FileExists(services.files, settings.bgmFile)) {
     settings.bgmFile.clear();
     if (settings.bgmKind == kMusicFile) settings.bgmKind = kNoMusic;
   }
 }
 
-void SaveSettings(platform::Services& services, const Settings& settings) {
+bool SaveSettings(platform::Services& services, const Settings& settings) {
   const std::wstring file = SettingsFilePath(services.process.ProgramFolder());
-  WriteIniValue(services.profile, kSettingsSection, kBgmKindKey,
-                FormatIniNumber(settings.bgmKind), file);
-  WriteIniValue(services.profile, kSettingsSection, kBgmRepeatKey,
-                FormatIniNumber(settings.bgmRepeat), file);
-  WriteIniValue(services.profile, kSettingsSection, kBgmFileKey, settings.bgmFile, file);
+  return WriteIniValue(services.profile, kSettingsSection, kBgmKindKey,
+                       FormatIniNumber(settings.bgmKind), file) &&
+         WriteIniValue(services.profile, kSettingsSection, kBgmRepeatKey,
+                       FormatIniNumber(settings.bgmRepeat), file) &&
+         WriteIniValue(services.profile, kSettingsSection, kBgmFileKey, settings.bgmFile, file);
 }
 
 }  // namespace orvane::startup

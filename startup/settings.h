@@ -28,19 +28,24 @@ std::wstring SettingsFilePath(const std::wstring& programFolder);
 // One value of the INI file, at most 255 bytes of it; empty when file, section or key is missing.
 std::wstring ReadIniValue(platform::ProfileServices& profile, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fileName);
-void WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
+// False when the file could not be written.
+bool WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
                    const std::wstring& key, const std::wstring& value,
                    const std::wstring& fileName);
 
 // How numbers are stored: a blank before a number that is not negative (" 2"), "-1" otherwise.
 std::wstring FormatIniNumber(std::int16_t number);
 
-// Fills `settings` from the file. A value that is not a number, or does not fit 16 bits,
-// leaves its field as it was; a music file that cannot be opened is dropped, and with it the
-// music-file source.
+// Fills `settings` from the file as it holds them. A value that is not a number, or does not
+// fit 16 bits, leaves its field as it was.
+void ReadSettings(platform::Services& services, Settings& settings);
+
+// The settings a run of the saver plays by: as read, but a music file that cannot be opened
+// now is dropped, and with it the music-file source.
 void LoadSettings(platform::Services& services, Settings& settings);
 
-// Writes the three keys, in their fixed order.
-void SaveSettings(platform::Services& services, const Settings& settings);
+// Writes the three keys, in their fixed order; false when a write failed, and then the keys
+// after it are not tried.
+bool SaveSettings(platform::Services& services, const Settings& settings);
 
 }  // namespace orvane::startup

@@ -20,8 +20,10 @@ std::optional<std::int16_t> PixelsToTwips(std::int32_t pixels, int twipsPerPixel
   return static_cast<std::int16_t>(twips);
 }
 
-void ShowPreview(platform::Services& services, ModeWindows& windows) {
+// False when the pane is no window: nothing would ever close a preview made for it.
+bool ShowPreview(platform::Services& services, ModeWindows& windows) {
   const platform::WindowHandle pane = PaneHandle(services.process.CommandLine());
+  if (!services.windows.IsWindow(pane)) return false;
   const platform::Rect rect = services.windows.GetWindowRect(pane);
   std::int16_t width = 0;
   std::int16_t height = 0;
@@ -32,6 +34,7 @@ void ShowPreview(platform::Services& services, ModeWindows& windows) {
     }
   }
   windows.ShowPreview(pane, width, height);
+  return true;
 }
 
 struct ShippedFile {
@@ -50,7 +53,7 @@ bool ShippedFilesPresent(platform::Services& services) {
   const std::wstring folder = services.process.ProgramFolder();
   for (const ShippedFile& file : kShippedFiles) {
     if (!FileExists(services.files, folder + file.name)) {
-      services.windows.ShowOkMessage(file.messageWhenMissing, kApplicationTitle);
+      services.windows.ShowOkMessage(file.messageWhenMissing, kApplicationTitle, 0);
       return false;
     }
   }
@@ -65,12 +68,17 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
   const std::wstring commandLine = services.process.CommandLine();
   const wchar_t mode = ModeLetter(commandLine);
   if (mode == kPreviewMode) {
-    ShowPreview(services, windows);
-    return AfterStart::kRunOpenWindows;
+    return ShowPreview(services, windows) ? AfterStart::kRunOpenWindows : AfterStart::kEndProcess;
   }
 
   services.files.CreateFolder(kStagingFolder);
-  LoadSettings(services, state.settings);
+  // The dialog shows and keeps a music file that is out of reach for now, such as one on a
+  // drive that is not plugged in; only a saver run drops it and plays nothing.
+  if (mode == kSettingsMode) {
+    ReadSettings(services, state.settings);
+  } else {
+    LoadSettings(services, state.settings);
+  }
   if (!ShippedFilesPresent(services)) return AfterStart::kEndProcess;
 
   if (mode == kSettingsMode) {

@@ -1,5 +1,7 @@
 #include "button/win32/command_window.h"
 
+#include <windowsx.h>
+
 #include <cstdlib>
 
 #include "platform/win32/ansi_text.h"
@@ -90,13 +92,13 @@ LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;  // the paint handler covers every pixel
     case WM_SIZE: command_.OnResize(); return 0;
-    case WM_MOUSEMOVE: command_.OnMouseMove(); return 0;
-    case WM_LBUTTONDOWN: OnLeftButtonDown(); return 0;
-    case WM_LBUTTONUP: OnLeftButtonUp(); return 0;
-    case WM_RBUTTONDOWN: command_.OnMouseDown(MouseButton::kRight); return 0;
-    case WM_RBUTTONUP: command_.OnMouseUp(MouseButton::kRight); return 0;
-    case WM_MBUTTONDOWN: command_.OnMouseDown(MouseButton::kMiddle); return 0;
-    case WM_MBUTTONUP: command_.OnMouseUp(MouseButton::kMiddle); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
+    case WM_LBUTTONDOWN: OnButtonDown(MouseButton::kLeft); return 0;
+    case WM_LBUTTONUP: OnButtonUp(MouseButton::kLeft, wParam); return 0;
+    case WM_RBUTTONDOWN: OnButtonDown(MouseButton::kRight); return 0;
+    case WM_RBUTTONUP: OnButtonUp(MouseButton::kRight, wParam); return 0;
+    case WM_MBUTTONDOWN: OnButtonDown(MouseButton::kMiddle); return 0;
+    case WM_MBUTTONUP: OnButtonUp(MouseButton::kMiddle, wParam); return 0;
     case WM_SETFOCUS: command_.OnGotFocus(); return 0;
     case WM_KILLFOCUS: command_.OnLostFocus(); return 0;
     case WM_TIMER:
@@ -114,17 +116,33 @@ void CommandWindow::OnPaint() {
   EndPaint(window_, &paint);
 }
 
-void CommandWindow::OnLeftButtonDown() {
-  // A click takes the focus first, as a press on a native button does.
-  if (GetFocus() != window_) SetFocus(window_);
-  // Mouse input keeps coming here while the press is held, even off the button.
-  SetCapture(window_);
-  command_.OnMouseDown(MouseButton::kLeft);
+void CommandWindow::OnMouseMove(LPARAM position) {
+  // While a press is held the moves off the button come here too; they are not over it.
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (PtInRect(&client, POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)})) {
+    command_.OnMouseMove();
+  }
 }
 
-void CommandWindow::OnLeftButtonUp() {
-  if (GetCapture() == window_) ReleaseCapture();
-  command_.OnMouseUp(MouseButton::kLeft);
+void CommandWindow::OnButtonDown(MouseButton button) {
+  // A left click takes the focus first, as a press on a native button does.
+  if (button == MouseButton::kLeft && GetFocus() != window_) SetFocus(window_);
+  // Every release of a press begun here comes back here, even off the button.
+  SetCapture(window_);
+  command_.OnMouseDown(button);
+}
+
+void CommandWindow::OnButtonUp(MouseButton button, WPARAM buttonsStillDown) {
+  if (GetCapture() != window_) {
+    // Either this release's press went down elsewhere, or something took the capture and
+    // the presses seen here ended out of sight.
+    command_.ForgetPresses();
+  } else if ((buttonsStillDown & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+    // Before the Click: its handler may open a window that needs the mouse.
+    ReleaseCapture();
+  }
+  command_.OnMouseUp(button);
 }
 
 void CommandWindow::OnClick() {

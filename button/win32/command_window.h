@@ -41,8 +41,9 @@ class CommandWindow final : private CommandContainer {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnPaint();
-  void OnLeftButtonDown();
-  void OnLeftButtonUp();
+  void OnMouseMove(LPARAM position);
+  void OnButtonDown(MouseButton button);
+  void OnButtonUp(MouseButton button, WPARAM buttonsStillDown);
 
   void OnClick() override;
   void PropertyChanged(const std::wstring&) override {}  // nothing saves them while running

@@ -8,17 +8,20 @@ namespace orvane::platform::win32 {
 class Win32WindowServices final : public WindowServices {
  public:
   WindowHandle FindTopLevelWindow(const std::wstring& title) override;
+  bool IsWindow(WindowHandle window) override;
   Rect GetWindowRect(WindowHandle window) override;
   std::int32_t GetWindowStyle(WindowHandle window) override;
   void SetWindowStyle(WindowHandle window, std::int32_t style) override;
   void SetParent(WindowHandle child, WindowHandle parent) override;
+  void SetWindowTitle(WindowHandle window, const std::wstring& text) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<Point> GetCursorPos() override;
   WindowHandle WindowFromPoint(const Point& point) override;
   void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
                          const Rect& to) override;
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;
-  void ShowOkMessage(const std::wstring& text, const std::wstring& caption) override;
+  void ShowOkMessage(const std::wstring& text, const std::wstring& caption,
+                     WindowHandle owner) override;
 };
 
 class Win32FileServices final : public FileServices {
@@ -35,8 +38,8 @@ class Win32ProfileServices final : public ProfileServices {
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                        const std::wstring& defaultValue, std::size_t bufferSize,
                                        const std::wstring& fileName) override;
-  void WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                 const std::wstring& value, const std::wstring& fileName) override;
+  bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                const std::wstring& value, const std::wstring& fileName) override;
 };
 
 class Win32ProcessServices final : public ProcessServices {

@@ -19,12 +19,12 @@ std::wstring Win32ProfileServices::ReadPrivateProfileValue(const std::wstring& s
   return FromAnsiBuffer(buffer.data(), buffer.size());
 }
 
-void Win32ProfileServices::WritePrivateProfileValue(const std::wstring& section,
+bool Win32ProfileServices::WritePrivateProfileValue(const std::wstring& section,
                                                      const std::wstring& key,
                                                      const std::wstring& value,
                                                      const std::wstring& fileName) {
-  WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(),
-                             ToAnsi(value).c_str(), ToAnsi(fileName).c_str());
+  return WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(),
+                                    ToAnsi(value).c_str(), ToAnsi(fileName).c_str()) != 0;
 }
 
 }  // namespace orvane::platform::win32

@@ -16,6 +16,8 @@ WindowHandle Win32WindowServices::FindTopLevelWindow(const std::wstring& title) 
   return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, ToAnsi(title).c_str()));
 }
 
+bool Win32WindowServices::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != 0; }
+
 Rect Win32WindowServices::GetWindowRect(WindowHandle window) {
   RECT rect{};
   if (!::GetWindowRect(ToHwnd(window), &rect)) return {};
@@ -32,6 +34,10 @@ void Win32WindowServices::SetWindowStyle(WindowHandle window, std::int32_t style
 
 void Win32WindowServices::SetParent(WindowHandle child, WindowHandle parent) {
   ::SetParent(ToHwnd(child), ToHwnd(parent));
+}
+
+void Win32WindowServices::SetWindowTitle(WindowHandle window, const std::wstring& text) {
+  ::SetWindowTextA(ToHwnd(window), ToAnsi(text).c_str());
 }
 
 std::int32_t Win32WindowServices::ShowCursor(std::int32_t show) { return ::ShowCursor(show); }
@@ -57,8 +63,9 @@ void Win32WindowServices::SetSystemParameter(std::uint32_t action, std::uint32_t
   SystemParametersInfoA(action, uiParam, nullptr, 0);
 }
 
-void Win32WindowServices::ShowOkMessage(const std::wstring& text, const std::wstring& caption) {
-  MessageBoxA(nullptr, ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK);
+void Win32WindowServices::ShowOkMessage(const std::wstring& text, const std::wstring& caption,
+                                        WindowHandle owner) {
+  MessageBoxA(ToHwnd(owner), ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK);
 }
 
 }  // namespace orvane::platform::win32

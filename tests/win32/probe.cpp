@@ -6,6 +6,10 @@
 //   probe hold TITLE MS [WxH] [hand]  keeps a window with that title for MS milliseconds, at
 //                                     (0, 0), 64 x 64 or W x H pixels, with the hand pointer
 //                                     over it when asked; prints "ready" and its handle
+//   probe closes-on-press TITLE LEFT,TOP WxH
+//                                     keeps a topmost window with that title there until a
+//                                     mouse button goes down on it, and closes it at once, so
+//                                     the release lands on whatever lies below; prints "ready"
 //   probe children TITLE              the client area of the top-level window with that title
 //                                     on the screen ("client", left,top,width,height), then one
 //                                     line per window inside it: handle, visible, enabled,
@@ -165,6 +169,40 @@ int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int hei
   return 0;
 }
 
+LRESULT CALLBACK ClosesOnPressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // Gone before the press is over, as a file chooser closed by a double click is.
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+int HoldUntilPressed(const std::wstring& title, int left, int top, int width, int height) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = ClosesOnPressProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  windowClass.lpszClassName = L"OrvaneProbePressWindow";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneProbePressWindow", title.c_str(),
+                                WS_POPUP | WS_VISIBLE, left, top, width, height, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+  if (!window) return 1;
+  UpdateWindow(window);
+  PrintUtf8(L"ready\n");
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  return 0;
+}
+
 int CloseWindow(const std::wstring& title) {
   HWND window = FindWindowW(nullptr, title.c_str());
   if (!window) return 1;
@@ -210,10 +248,17 @@ int wmain(int argc, wchar_t** argv) {
     }
     return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height, hand);
   }
+  if (command == L"closes-on-press" && argc == 5) {
+    int left = 0, top = 0, width = 0, height = 0;
+    swscanf(argv[3], L"%d,%d", &left, &top);
+    swscanf(argv[4], L"%dx%d", &width, &height);
+    return HoldUntilPressed(argv[2], left, top, width, height);
+  }
   if (command == L"children" && argc == 3) return ListChildren(argv[2]);
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"launch" && argc == 3) return Launch(argv[2]);
   PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
-            L"hold TITLE MS [WxH] [hand] | children TITLE | close TITLE | launch PATH\n");
+            L"hold TITLE MS [WxH] [hand] | closes-on-press TITLE LEFT,TOP WxH | children TITLE | "
+            L"close TITLE | launch PATH\n");
   return 2;
 }

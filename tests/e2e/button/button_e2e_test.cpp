@@ -225,7 +225,7 @@ TEST_F(ButtonTest, DraggingOffAHeldButtonPastAPollAndBackCancelsTheClick) {
   CaptureFace("moved-after-release", kHighLight);
 }
 
-TEST_F(ButtonTest, RightAndMiddleReleasesOverTheButtonClickWithoutTakingTheFocus) {
+TEST_F(ButtonTest, RightAndMiddleClickOnlyWhenReleasedOverTheButtonAndTakeNoFocus) {
   StartHost();
   MoveOverButton();
   CaptureFace("hot", kHighLight);
@@ -237,6 +237,16 @@ TEST_F(ButtonTest, RightAndMiddleReleasesOverTheButtonClickWithoutTakingTheFocus
 
   EXPECT_EQ(Clicks(), 2);
   CaptureFace("still-hot", kHighLight);
+
+  // Dragged off the button, they click nothing.
+  for (const std::string button : {"3", "2"}) {
+    MoveOverButton();
+    Xdotool({"mousedown", button});
+    MoveOntoHost();
+    Xdotool({"mouseup", button});
+  }
+  Settle();
+  EXPECT_EQ(Clicks(), 2);
 }
 
 // Two presses within the double-click time are two presses, as on any push button.

@@ -1,5 +1,6 @@
 // The settings dialog under Wine in the Japanese locale: what it shows of each kind of
 // settings file, where it and its controls sit, what "設定" and "ｷｬﾝｾﾙ" leave in the file,
+// that a file it cannot write is reported, that only a press begun on a button clicks it,
 // and that it refuses a second copy.
 #include <algorithm>
 
@@ -24,8 +25,9 @@ TEST_F(DialogTest, OpensShowingTheSettingsOfEachKindOfFile) {
       {"0", "0", "", 0, false, "", false, ""},
       {"1", "12", "", 1, true, "12", false, ""},
       {"2", "0", song, 2, false, "", true, song},
-      // A music file that is gone falls back to no music.
-      {"2", "4", WindowsPath(program_ / "gone.mp3"), 0, false, "4", false, ""},
+      // A music file out of reach stays chosen, as the file holds it.
+      {"2", "4", WindowsPath(program_ / "gone.mp3"), 2, false, "4", true,
+       WindowsPath(program_ / "gone.mp3")},
       // A kind from a hand-edited file: no source is marked.
       {"7", "3", song, -1, false, "3", false, song},
   };
@@ -70,12 +72,13 @@ TEST_F(DialogTest, ControlsSitWhereTheDialogIsDesignedAndItOpensAThirdOfTheWayDo
       {kSourceName + 0, "ThreeDOrvane.Label", "なし", 12 + 44, 16 + 76, 22, 13},
       {kSourceMark + 2, "ThreeDOrvane.Image", "", 12 + 28, 16 + 96, 13, 13},
       {kSourceName + 2, "ThreeDOrvane.Label", "MP3、WAV", 12 + 44, 16 + 96, 60, 13},
-      {kFileButton, "ThreeDOrvane.Command", "", 12 + 40, 16 + 112, 29, 21},
+      // A button's window carries its caption, so screen readers can name it.
+      {kFileButton, "ThreeDOrvane.Command", "...", 12 + 40, 16 + 112, 29, 21},
       {kFileName, "ThreeDOrvane.Label", "", 12 + 72, 16 + 112, 381, 33},
       {kCredit, "ThreeDOrvane.Label", "3dOrvane Screen Saver", 12, 192, 165, 13},
       {kLink, "ThreeDOrvane.Label", "http://3dorvane.example.com/", 12, 208, 219, 13},
-      {kSaveButton, "ThreeDOrvane.Command", "", 292, 200, 93, 25},
-      {kCancelButton, "ThreeDOrvane.Command", "", 388, 200, 93, 25},
+      {kSaveButton, "ThreeDOrvane.Command", "設定", 292, 200, 93, 25},
+      {kCancelButton, "ThreeDOrvane.Command", "ｷｬﾝｾﾙ", 388, 200, 93, 25},
   };
   for (const auto& c : layout) {
     const ChildWindowInfo& control = Control(c.id);
@@ -109,6 +112,83 @@ TEST_F(DialogTest, SavingWritesTheThreeKeysAndEndsTheProgram) {
 
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   // The track box starts empty, and an empty track is saved as 0.
+  EXPECT_EQ(IniBytes(), SavedIni("0", "0", ""));
+}
+
+TEST_F(DialogTest, SavingKeepsAMusicFileThatIsOutOfReach) {
+  const std::string unplugged = WindowsPath(program_ / "unplugged" / "song.mp3");
+  WriteIni(" 2", " 0", unplugged);
+  ChildProcess saver = OpenDialog();
+
+  // Only the CD track is changed.
+  Click(kSourceName + 1);
+  TypeTrack("5");
+  Click(kSaveButton);
+
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  EXPECT_EQ(IniBytes(), SavedIni("1", "5", unplugged));
+}
+
+// A folder where the settings file belongs makes every write fail, even for root, under
+// whom Wine rewrites a read-only file.
+TEST_F(DialogTest, ASaveThatFailsIsReportedNamingTheFileAndTheDialogStaysOpen) {
+  fs::create_directory(IniFile());
+  ChildProcess saver = OpenDialog();
+
+  Click(kSaveButton);
+
+  const auto box = probe().WaitForMessageBox(kApplicationTitle, 10s);
+  ASSERT_TRUE(box) << "no message";
+  EXPECT_EQ(box->text, WindowsPath(IniFile()) + " に設定を保存できませんでした！");
+  EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
+  Screenshot("save-failed");
+  ASSERT_TRUE(probe().Press(kApplicationTitle, "OK"));
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(saver.HasEnded());
+  ASSERT_TRUE(Refresh()) << "the dialog closed";
+
+  Click(kCancelButton);
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  EXPECT_TRUE(fs::is_directory(IniFile()));
+}
+
+// A press that closes the window under the pointer, as the second press of a double click
+// closes the file chooser, or that starts a drag on the panel, leaves its release to land on
+// a button of the dialog. Whichever mouse button it is, that release clicks nothing.
+TEST_F(DialogTest, OnlyAPressBegunOnAButtonClicksIt) {
+  ChildProcess saver = OpenDialog();
+  const auto clicked = [&](const std::string& what) {
+    std::this_thread::sleep_for(300ms);
+    EXPECT_FALSE(fs::exists(IniFile())) << what << " saved";
+    if (!saver.HasEnded()) return false;
+    ADD_FAILURE() << what << " clicked a button";
+    return true;
+  };
+
+  for (const std::string mouseButton : {"1", "2", "3"}) {
+    for (const int target : {kSaveButton, kCancelButton}) {
+      const auto [x, y] = ScreenPoint(target);
+      ChildProcess cover = probe().HoldUntilPressed("Closes On Press", x - 30, y - 10, 60, 20);
+      MovePointer(x, y);
+      Xdotool({"mousedown", mouseButton});
+      ASSERT_TRUE(cover.WaitForExit(10s)) << "the press did not close the window";
+      Xdotool({"mouseup", mouseButton});
+      if (clicked("button " + mouseButton + " released on " + std::to_string(target) +
+                  " after closing a window")) {
+        return;
+      }
+    }
+    const auto [panelX, panelY] = ScreenPoint(kPanel, 300, 20);
+    MovePointer(panelX, panelY);
+    Xdotool({"mousedown", mouseButton});
+    MoveOnto(kSaveButton);
+    Xdotool({"mouseup", mouseButton});
+    if (clicked("button " + mouseButton + " dragged from the panel")) return;
+  }
+
+  // A press of its own still clicks it.
+  Click(kSaveButton);
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_EQ(IniBytes(), SavedIni("0", "0", ""));
 }
 

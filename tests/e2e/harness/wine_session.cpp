@@ -166,6 +166,19 @@ ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds dur
   return holder;
 }
 
+ChildProcess Probe::HoldUntilPressed(const std::string& title, int left, int top, int width,
+                                     int height) {
+  ChildProcess holder = WineSession::Current().Start(
+      ProbeProgram(),
+      {"closes-on-press", title, std::to_string(left) + "," + std::to_string(top),
+       std::to_string(width) + "x" + std::to_string(height)},
+      NextOutputFile());
+  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
+    throw std::runtime_error("the probe could not hold a window titled " + title);
+  }
+  return holder;
+}
+
 const ChildWindowInfo* WindowContents::Control(int controlId) const {
   for (const ChildWindowInfo& child : children) {
     if (child.controlId == controlId) return &child;

@@ -93,6 +93,10 @@ class Probe {
   // mouse pointer is the system's hand.
   ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration, int width = 64,
                     int height = 64, bool hand = false);
+  // A topmost window with this title at (left, top) of the screen that closes as soon as a
+  // mouse button goes down on it, leaving the release to whatever lies below.
+  ChildProcess HoldUntilPressed(const std::string& title, int left, int top, int width,
+                                int height);
   // The insides of the top-level window with this title; empty when there is none.
   std::optional<WindowContents> Contents(const std::string& title);
   // Posts WM_CLOSE to the top-level window with this title; false when there is none.

@@ -93,6 +93,23 @@ TEST_F(PreviewTest, ThePreviewEndsWithinASecondOfThePanesEnd) {
   std::cout << "the preview ended " << lag.count() << " ms after its pane's program\n";
 }
 
+// Nothing would ever close a preview without a pane.
+TEST_F(PreviewTest, APaneThatIsNoWindowEndsTheProgramAtOnceAndQuietly) {
+  const fs::path program = MakeProgramFolder({false, false});
+  ChildProcess pane = HoldPane(152, 112);
+  ASSERT_TRUE(probe().Close(kPaneTitle));
+  ASSERT_TRUE(pane.WaitForExit(10s)) << "the pane did not go";
+
+  for (const std::string& handle : {std::string("0"), paneHandle_}) {
+    SCOPED_TRACE("/p " + handle);
+    ChildProcess saver = StartScreenSaver(program, {"/p", handle});
+    EXPECT_EQ(saver.WaitForExit(10s), 0) << "the preview stayed without a pane";
+    // Preview mode tests for no shipped files and stages nothing.
+    EXPECT_FALSE(probe().WaitForMessageBox(kApplicationTitle, 0ms));
+    EXPECT_FALSE(fs::exists(StagingFolder()));
+  }
+}
+
 TEST_F(PreviewTest, ThePictureFillsThePaneStretchedToItsSize) {
   const fs::path stored = OutputFolder() / "preview_picture.jpg";
   fs::copy_file(kBuildFolder / "startup" / "preview-picture" / "preview_picture.jpg", stored);

@@ -78,20 +78,6 @@ TEST_F(StartupTest, UnknownModeEndsSilentlyAfterMakingTheStagingFolder) {
   EXPECT_TRUE(fs::is_directory(StagingFolder()));
 }
 
-TEST_F(StartupTest, PreviewModeTestsForNoFilesAndMakesNoStagingFolder) {
-  const fs::path program = MakeProgramFolder(kWithoutEither);
-
-  ChildProcess saver = StartScreenSaver(program, {"/p", "0"});
-
-  // Without a pane the preview has no size, and it stays until it is closed.
-  const auto deadline = std::chrono::steady_clock::now() + 15s;
-  while (!probe().Close("Preview Window") && std::chrono::steady_clock::now() < deadline) {
-    ASSERT_FALSE(saver.HasEnded()) << "the preview ended by itself";
-  }
-  ExpectSilentEnd(saver);
-  EXPECT_FALSE(fs::exists(StagingFolder()));
-}
-
 TEST_F(StartupTest, AnOpenSaverWindowOrSettingsDialogEndsEveryModeAtOnce) {
   const fs::path program = MakeProgramFolder(kWithoutEither);
   for (const std::string title : {"3dOrvane_Main", "<3dOrvaneの設定>"}) {

@@ -114,13 +114,14 @@ TEST_F(CommandInputTest, LostFocusReturnsEveryOtherStateToNormal) {
   }
 }
 
-TEST_F(CommandInputTest, LeftPressShowsPressedAndHoldsInEveryStateAndOtherPressesDoNothing) {
+TEST_F(CommandInputTest, LeftPressShowsPressedAndHoldsInEveryStateAndOtherPressesDrawNothing) {
   for (const ButtonState from : kAllStates) {
     CommandRig rig;
     rig.Reach(from);
     rig.command.OnMouseDown(MouseButton::kRight);
     rig.command.OnMouseDown(MouseButton::kMiddle);
     EXPECT_TRUE(rig.fake.calls.empty());
+    EXPECT_FALSE(rig.command.mouseHeld());
     rig.command.OnMouseDown(MouseButton::kLeft);
     EXPECT_EQ(rig.command.buttonState(), from);
     EXPECT_TRUE(rig.command.mouseHeld());
@@ -160,20 +161,66 @@ TEST_F(CommandInputTest, LeftReleaseDrawsItsFaceThenClicksUnlessOnlyFocused) {
   }
 }
 
-TEST_F(CommandInputTest, RightAndMiddleReleasesClickWithoutDrawingOrTouchingTheHold) {
+TEST_F(CommandInputTest, RightAndMiddleClickOnlyOverTheButtonWithoutDrawingOrTouchingTheHold) {
   for (const MouseButton button : {MouseButton::kRight, MouseButton::kMiddle}) {
     for (const ButtonState from : kAllStates) {
       CommandRig rig;
       rig.Reach(from);
+      rig.fake.cursorPosition = platform::Point{70, 45};
+      rig.fake.windowUnderCursor = kButtonWindow;
       rig.command.OnMouseDown(MouseButton::kLeft);
+      rig.command.OnMouseDown(button);
       rig.fake.calls.clear();
 
       rig.command.OnMouseUp(button);
 
       EXPECT_TRUE(rig.command.mouseHeld());
       EXPECT_EQ(rig.command.buttonState(), from);
-      const Calls expected = from == ButtonState::kFocused ? Calls{} : Calls{L"Click()"};
+      const Calls expected =
+          from == ButtonState::kFocused
+              ? Calls{}
+              : Calls{L"GetCursorPos()", L"WindowFromPoint(70, 45)", L"Click()"};
       EXPECT_EQ(rig.fake.calls, expected) << "from " << int(from);
+    }
+
+    // They give no focus, so only the pointer tells where they were released.
+    CommandRig off;
+    off.Reach(ButtonState::kHot);
+    off.command.OnMouseDown(button);
+    off.PollWithCursorOver(kFormWindow);
+    off.command.OnMouseUp(button);
+    EXPECT_EQ(off.Clicks(), 0);
+  }
+}
+
+// A press on a window that closes under the pointer, or the start of a drag from elsewhere,
+// leaves its release to land on the button; so does a press whose release went unseen.
+TEST_F(CommandInputTest, AReleaseWithoutItsPressOnTheButtonNeverClicks) {
+  constexpr MouseButton kButtons[] = {MouseButton::kLeft, MouseButton::kRight,
+                                      MouseButton::kMiddle};
+  for (const MouseButton button : kButtons) {
+    for (const ButtonState from : kAllStates) {
+      for (const bool pressForgotten : {false, true}) {
+        CommandRig rig;
+        rig.Reach(from);
+        rig.fake.cursorPosition = platform::Point{70, 45};
+        rig.fake.windowUnderCursor = kButtonWindow;
+        if (pressForgotten) {
+          rig.command.OnMouseDown(button);
+          rig.command.ForgetPresses();
+        } else {
+          // Another button's press is no press of this one.
+          for (const MouseButton other : kButtons) {
+            if (other != button) rig.command.OnMouseDown(other);
+          }
+        }
+        rig.fake.calls.clear();
+
+        rig.command.OnMouseUp(button);
+
+        EXPECT_TRUE(rig.fake.calls.empty())
+            << "button " << int(button) << " from " << int(from) << " forgotten " << pressForgotten;
+      }
     }
   }
 }

@@ -1,4 +1,6 @@
 // The button's public properties, its first-use set-up and its saved properties.
+#include <algorithm>
+
 #include "command_fixture.h"
 
 namespace orvane::button {
@@ -88,14 +90,15 @@ TEST_F(CommandPropertiesTest, WritingEnabledReportsItThenDrawsTheDisabledOrNorma
   EXPECT_TRUE(caption.enabled);
 }
 
-TEST_F(CommandPropertiesTest, CaptionAndFontChangeTheLabelAndReportWithoutRedrawing) {
+TEST_F(CommandPropertiesTest, CaptionAndFontChangeTheLabelAndTheWindowsTextAndReportWithoutRedrawing) {
   LoadAndInitialize();
 
   command.SetCaption(L"ｷｬﾝｾﾙ");
   command.SetFont(kDialogFont);
 
-  EXPECT_EQ(fake.calls, (Calls{L"Label.SetText(ｷｬﾝｾﾙ)", L"PropertyChanged(Caption)",
-                               L"Label.SetFont(ＭＳ Ｐゴシック 9.75)", L"PropertyChanged(Font)"}));
+  EXPECT_EQ(fake.calls, (Calls{L"Label.SetText(ｷｬﾝｾﾙ)", L"SetWindowTitle(1280, ｷｬﾝｾﾙ)",
+                               L"PropertyChanged(Caption)", L"Label.SetFont(ＭＳ Ｐゴシック 9.75)",
+                               L"PropertyChanged(Font)"}));
   EXPECT_EQ(command.Caption(), L"ｷｬﾝｾﾙ");
   EXPECT_EQ(command.Font(), kDialogFont);
 }
@@ -179,10 +182,13 @@ TEST_F(CommandPropertiesTest, TheDialogsButtonsLoadFromTheirCaptionAndFontWithAl
     const platform::PropertyBag bag = SavedCommandProperties(text, kDialogFont);
     EXPECT_EQ(bag.Entries(), (Entries{{L"Caption", std::wstring(text)}, {L"Font", kDialogFont}}));
 
+    fake.calls.clear();
     command.ReadProperties(bag);
     command.Initialize();
 
     EXPECT_EQ(command.Caption(), text);
+    const std::wstring named = L"SetWindowTitle(1280, " + std::wstring(text) + L")";
+    EXPECT_NE(std::find(fake.calls.begin(), fake.calls.end(), named), fake.calls.end());
     EXPECT_EQ(command.Font(), kDialogFont);
     EXPECT_TRUE(command.firstRunDone());
     EXPECT_EQ(caption.colour, 0u);

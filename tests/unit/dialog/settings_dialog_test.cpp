@@ -86,6 +86,26 @@ TEST_F(DialogTest, SavingWritesTheThreeKeysInOrderThenZoomsShut) {
   EXPECT_FALSE(form->IsLoaded());
 }
 
+TEST_F(DialogTest, ASaveThatFailsIsReportedNamingTheFileAndTheDialogStaysOpen) {
+  OpenQuietly({1, 4, L""});
+  fake.iniWritesFail = true;
+
+  Click(kCmdSet);
+
+  EXPECT_EQ(fake.calls, (Calls{
+                            L"WritePrivateProfileValue(Section, BGM区分,  1, " + kIniFile + L")",
+                            L"ShowOkMessage(" + kIniFile +
+                                L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)",
+                        }));
+  EXPECT_TRUE(form->IsLoaded());
+
+  // Cancelling is still open to the user, and so is saving again once the file can be written.
+  fake.iniWritesFail = false;
+  Click(kCmdSet);
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_EQ((fake.iniValues[{L"Section", L"BGM区分"}]), L" 1");
+}
+
 TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAndAnythingElseSavesZero) {
   const struct {
     std::wstring typed;

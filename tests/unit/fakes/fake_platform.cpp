@@ -18,6 +18,11 @@ platform::WindowHandle FakePlatform::FindTopLevelWindow(const std::wstring& titl
   return windowTitles.count(title) ? 0x1234 : 0;
 }
 
+bool FakePlatform::IsWindow(platform::WindowHandle window) {
+  calls.push_back(L"IsWindow(" + std::to_wstring(window) + L")");
+  return windows.count(window) > 0;
+}
+
 platform::Rect FakePlatform::GetWindowRect(platform::WindowHandle window) {
   calls.push_back(L"GetWindowRect(" + std::to_wstring(window) + L")");
   const auto found = windowRects.find(window);
@@ -39,6 +44,10 @@ void FakePlatform::SetWindowStyle(platform::WindowHandle window, std::int32_t st
 
 void FakePlatform::SetParent(platform::WindowHandle child, platform::WindowHandle parent) {
   calls.push_back(L"SetParent(" + std::to_wstring(child) + L", " + std::to_wstring(parent) + L")");
+}
+
+void FakePlatform::SetWindowTitle(platform::WindowHandle window, const std::wstring& text) {
+  calls.push_back(L"SetWindowTitle(" + std::to_wstring(window) + L", " + text + L")");
 }
 
 std::int32_t FakePlatform::ShowCursor(std::int32_t show) {
@@ -68,8 +77,10 @@ void FakePlatform::SetSystemParameter(std::uint32_t action, std::uint32_t uiPara
                   std::to_wstring(uiParam) + L")");
 }
 
-void FakePlatform::ShowOkMessage(const std::wstring& text, const std::wstring& caption) {
-  calls.push_back(L"ShowOkMessage(" + text + L" | " + caption + L")");
+void FakePlatform::ShowOkMessage(const std::wstring& text, const std::wstring& caption,
+                                 platform::WindowHandle owner) {
+  calls.push_back(L"ShowOkMessage(" + text + L" | " + caption + L" | " + std::to_wstring(owner) +
+                  L")");
 }
 
 bool FakePlatform::CanOpenForReading(const std::wstring& path) {
@@ -152,12 +163,14 @@ std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
   return value.substr(0, bufferSize - 1);
 }
 
-void FakePlatform::WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+bool FakePlatform::WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                             const std::wstring& value,
                                             const std::wstring& fileName) {
   calls.push_back(L"WritePrivateProfileValue(" + section + L", " + key + L", " + value + L", " +
                   fileName + L")");
+  if (iniWritesFail) return false;
   iniValues[{section, key}] = value;
+  return true;
 }
 
 }  // namespace orvane::testing

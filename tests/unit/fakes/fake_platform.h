@@ -25,9 +25,11 @@ class FakePlatform : public platform::WindowServices,
  public:
   // What the fake system holds.
   std::set<std::wstring> windowTitles;           // top-level windows, by title
+  std::set<platform::WindowHandle> windows;      // the windows that exist, by handle
   std::map<platform::WindowHandle, platform::Rect> windowRects;
   std::map<platform::WindowHandle, std::int32_t> windowStyles;
   std::set<std::wstring> readableFiles;
+  bool iniWritesFail = false;
   std::map<std::pair<std::wstring, std::wstring>, std::wstring> iniValues;  // (section, key)
   std::wstring commandLine;
   std::wstring programFolder = L"C:\\Program Files\\3dOrvane";
@@ -52,17 +54,20 @@ class FakePlatform : public platform::WindowServices,
   platform::Services services{*this, *this, *this, *this, *this, multimedia, forms};
 
   platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
+  bool IsWindow(platform::WindowHandle window) override;
   platform::Rect GetWindowRect(platform::WindowHandle window) override;
   std::int32_t GetWindowStyle(platform::WindowHandle window) override;
   void SetWindowStyle(platform::WindowHandle window, std::int32_t style) override;
   void SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
+  void SetWindowTitle(platform::WindowHandle window, const std::wstring& text) override;
   std::int32_t ShowCursor(std::int32_t show) override;
   std::optional<platform::Point> GetCursorPos() override;
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override;
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
                          const platform::Rect& to) override;
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;
-  void ShowOkMessage(const std::wstring& text, const std::wstring& caption) override;
+  void ShowOkMessage(const std::wstring& text, const std::wstring& caption,
+                     platform::WindowHandle owner) override;
 
   bool CanOpenForReading(const std::wstring& path) override;
   bool CreateFolder(const std::wstring& path) override;
@@ -73,7 +78,7 @@ class FakePlatform : public platform::WindowServices,
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                        const std::wstring& defaultValue, std::size_t bufferSize,
                                        const std::wstring& fileName) override;
-  void WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+  bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                 const std::wstring& value, const std::wstring& fileName) override;
 
   std::wstring CommandLine() override { return commandLine; }

@@ -122,7 +122,7 @@ TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegat
   settings.bgmRepeat = -1;
   settings.bgmFile = kSong;
 
-  SaveSettings(fake.services, settings);
+  EXPECT_TRUE(SaveSettings(fake.services, settings));
 
   EXPECT_EQ(fake.calls,
             (std::vector<std::wstring>{

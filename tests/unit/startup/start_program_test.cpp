@@ -125,12 +125,28 @@ TEST_F(StartProgramTest, SettingsAreLoadedAfterTheStagingFolderAndBeforeTheFileT
   EXPECT_EQ(fake.calls[3].rfind(L"ReadPrivateProfileValue(Section, BGM区分", 0), 0u);
 }
 
+TEST_F(StartProgramTest, OnlyTheSaverDropsAMusicFileThatIsOutOfReach) {
+  ShipBothFiles();
+  fake.iniValues[{L"Section", L"BGM区分"}] = L" 2";
+  fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = L"E:\\unplugged.mp3";
+
+  Start(L"/c");
+  EXPECT_EQ(state.settings.bgmKind, 2);
+  EXPECT_EQ(state.settings.bgmFile, L"E:\\unplugged.mp3");
+
+  state = {};
+  Start(L"/s");
+  EXPECT_EQ(state.settings.bgmKind, 0);
+  EXPECT_EQ(state.settings.bgmFile, L"");
+}
+
 TEST_F(StartProgramTest, MissingRendererIsReportedAndEndsTheProcess) {
   fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
 
   EXPECT_EQ(Start(L"/s"), AfterStart::kEndProcess);
 
-  EXPECT_EQ(fake.calls.back(), L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver))");
+  EXPECT_EQ(fake.calls.back(),
+            L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver) | 0)");
 }
 
 TEST_F(StartProgramTest, MissingModelIsReportedAndEndsTheProcess) {
@@ -138,7 +154,8 @@ TEST_F(StartProgramTest, MissingModelIsReportedAndEndsTheProcess) {
 
   EXPECT_EQ(Start(L"/c"), AfterStart::kEndProcess);
 
-  EXPECT_EQ(fake.calls.back(), L"ShowOkMessage(" + kModelMissing + L" | 3dOrvane (Screen Saver))");
+  EXPECT_EQ(fake.calls.back(),
+            L"ShowOkMessage(" + kModelMissing + L" | 3dOrvane (Screen Saver) | 0)");
 }
 
 TEST_F(StartProgramTest, WithBothFilesMissingOnlyTheRendererIsReported) {
@@ -147,7 +164,7 @@ TEST_F(StartProgramTest, WithBothFilesMissingOnlyTheRendererIsReported) {
   EXPECT_EQ(CallsOfMode(), (Calls{
                                L"CreateFolder(C:\\v_orim)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                               L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver))",
+                               L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver) | 0)",
                            }));
 }
 
@@ -165,14 +182,17 @@ TEST_F(StartProgramTest, AnOpenSaverOrDialogEndsEveryModeAtOnce) {
 }
 
 TEST_F(StartProgramTest, PreviewModeSizesThePreviewToThePaneInTwipsAndTestsNoFiles) {
+  fake.windows.insert(1234);
   fake.windowRects[1234] = {10, 20, 162, 132};
 
   EXPECT_EQ(Start(L"/p 1234"), AfterStart::kRunOpenWindows);
 
-  EXPECT_EQ(CallsOfMode(), (Calls{L"GetWindowRect(1234)", L"ShowPreview(1234, 2280, 1680)"}));
+  EXPECT_EQ(CallsOfMode(), (Calls{L"IsWindow(1234)", L"GetWindowRect(1234)",
+                                  L"ShowPreview(1234, 2280, 1680)"}));
 }
 
 TEST_F(StartProgramTest, PreviewModeUsesTheScreensTwipsPerPixel) {
+  fake.windows.insert(77);
   fake.windowRects[77] = {0, 0, 152, 112};
   fake.twipsPerPixel = 10;
 
@@ -181,10 +201,13 @@ TEST_F(StartProgramTest, PreviewModeUsesTheScreensTwipsPerPixel) {
   EXPECT_EQ(fake.calls.back(), L"ShowPreview(77, 1520, 1120)");
 }
 
-TEST_F(StartProgramTest, PreviewOfAnUnusableHandleHasZeroSize) {
-  Start(L"/p abc");
-
-  EXPECT_EQ(CallsOfMode(), (Calls{L"GetWindowRect(0)", L"ShowPreview(0, 0, 0)"}));
+TEST_F(StartProgramTest, APaneThatIsNoWindowEndsThePreviewAtOnce) {
+  fake.windows.insert(1234);
+  for (const wchar_t* line : {L"/p abc", L"/p 0", L"/p 4321"}) {
+    fake.calls.clear();
+    EXPECT_EQ(Start(line), AfterStart::kEndProcess) << line;
+    EXPECT_EQ(CallsOfMode().size(), 1u) << line;  // the window test alone
+  }
 }
 
 }  // namespace
