@@ -21,9 +21,21 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 
-}  // namespace orvane::platform::win32
+// A window, destroyed with DestroyWindow unless it has gone already.
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { DestroyWindow(handle); }
+};
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
-namespace orvane::platform::win32 {
+// A library loaded with LoadLibrary, freed with FreeLibrary.
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { FreeLibrary(handle); }
+};
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 // A window's drawing context from GetDC, given back with ReleaseDC.
 class WindowDC {
@@ -41,10 +53,6 @@ class WindowDC {
   HWND window_;
   HDC dc_;
 };
-
-}  // namespace orvane::platform::win32
-
-namespace orvane::platform::win32 {
 
 // A drawing context of its own (CreateCompatibleDC), deleted with DeleteDC.
 struct MemoryDcTraits {

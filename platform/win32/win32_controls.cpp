@@ -10,6 +10,7 @@
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_class.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -32,46 +33,34 @@ class ChildWindow : public Win32Control {
 
   HWND hwnd() const { return window_; }
 
+  // Every message of the window, from its window procedure.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) window_ = window;
+    if (message == WM_NCDESTROY) {
+      window_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return OnMessage(message, wParam, lParam);
+  }
+
  protected:
-  // Makes the window; from then on its messages come to HandleMessage. Called last in the
+  // Makes the window; from then on its messages come to OnMessage. Called last in the
   // constructor of the control, so the messages of the creation reach it whole.
   void CreateChildWindow(const char* className, HWND parent, int controlId, const Rect& box,
                          DWORD style, DWORD extendedStyle, const std::wstring& text) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, className, &windowClass)) {
-      windowClass.lpfnWndProc = WindowProc;
-      windowClass.hInstance = instance;
-      windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      windowClass.lpszClassName = className;
-      RegisterClassA(&windowClass);
-    }
+    RegisterWindowClass<ChildWindow>({className});
     CreateWindowExA(extendedStyle, className, ToAnsi(text).c_str(), WS_CHILD | WS_VISIBLE | style,
                     box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                    GetModuleHandleA(nullptr), this);
   }
 
-  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
   }
 
- private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self = static_cast<ChildWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-      self->window_ = window;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ChildWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      self->window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
-  }
 
+ private:
   HWND window_ = nullptr;
 };
 
@@ -85,7 +74,7 @@ class PressableWindow : public ChildWindow {
  protected:
   virtual void DrawContent(HDC dc, const RECT& client) = 0;
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_PAINT:
         OnPaint();
@@ -113,7 +102,7 @@ class PressableWindow : public ChildWindow {
         }
         break;
     }
-    return ChildWindow::HandleMessage(message, wParam, lParam);
+    return ChildWindow::OnMessage(message, wParam, lParam);
   }
 
  private:
@@ -294,7 +283,7 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
   PixelImage& Image() override { return image_; }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -312,7 +301,7 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
         if (ShowScreenPointer()) return TRUE;
         break;
     }
-    return ChildWindow::HandleMessage(message, wParam, lParam);
+    return ChildWindow::OnMessage(message, wParam, lParam);
   }
 
   void Paint(HDC dc) {
