@@ -254,6 +254,92 @@ class Win32ComboBox final : public Win32Control, public ComboBox {
   HWND window_ = nullptr;
 };
 
+// A control that draws itself into its image; its window only shows the image and hands the
+// mouse, the focus and its timers to the handlers.
+class Win32DrawnControl final : public ChildWindow, public DrawnControl {
+ public:
+  Win32DrawnControl(HWND parent, int controlId, const Rect& box, const std::wstring& className,
+                    DrawnControlHandlers& handlers)
+      : image_(box.right - box.left, box.bottom - box.top) {
+    CreateChildWindow(ToAnsi(className).c_str(), parent, controlId, box,
+                      WS_TABSTOP | WS_CLIPSIBLINGS, 0, L"");
+    handlers_ = &handlers;
+  }
+
+  WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(hwnd()); }
+  PixelImage& Image() override { return image_; }
+  void Present() override { RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd(), enabled); }
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override {
+    SetTimer(hwnd(), static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
+  }
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // The messages of the window's making are the window's own.
+    if (!handlers_) return ChildWindow::OnMessage(message, wParam, lParam);
+    switch (message) {
+      case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(hwnd(), &paint);
+        BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+        EndPaint(hwnd(), &paint);
+        return 0;
+      }
+      case WM_ERASEBKGND: return 1;  // the image covers every pixel
+      case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+      case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
+      case WM_LBUTTONDOWN: OnButtonDown(MouseButton::kLeft); return 0;
+      case WM_LBUTTONUP: OnButtonUp(MouseButton::kLeft, wParam); return 0;
+      case WM_RBUTTONDOWN: OnButtonDown(MouseButton::kRight); return 0;
+      case WM_RBUTTONUP: OnButtonUp(MouseButton::kRight, wParam); return 0;
+      case WM_MBUTTONDOWN: OnButtonDown(MouseButton::kMiddle); return 0;
+      case WM_MBUTTONUP: OnButtonUp(MouseButton::kMiddle, wParam); return 0;
+      case WM_SETFOCUS: handlers_->OnGotFocus(); return 0;
+      case WM_KILLFOCUS: handlers_->OnLostFocus(); return 0;
+      case WM_TIMER: handlers_->OnTimer(static_cast<int>(wParam)); return 0;
+    }
+    return ChildWindow::OnMessage(message, wParam, lParam);
+  }
+
+  void OnSize(int width, int height) {
+    if (width != image_.Width() || height != image_.Height()) image_.Resize(width, height);
+    handlers_->OnResize();
+  }
+
+  void OnMouseMove(LPARAM position) {
+    // While a press is held the moves off the control come here too; they are not over it.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (PtInRect(&client, at)) handlers_->OnMouseMove();
+  }
+
+  void OnButtonDown(MouseButton button) {
+    // A left press takes the focus first, as a press on a native button does.
+    if (button == MouseButton::kLeft && GetFocus() != hwnd()) SetFocus(hwnd());
+    // Every release of a press begun here comes back here, even off the control.
+    SetCapture(hwnd());
+    handlers_->OnMouseDown(button);
+  }
+
+  void OnButtonUp(MouseButton button, WPARAM buttonsStillDown) {
+    if (GetCapture() != hwnd()) {
+      // Either this release's press went down elsewhere, or something took the capture and
+      // the presses seen here ended out of sight.
+      handlers_->OnPressesLost();
+    } else if ((buttonsStillDown & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+      // Before the handler: it may open a window that needs the mouse.
+      ReleaseCapture();
+    }
+    // Last: the handler may unload the form, and this control with it.
+    handlers_->OnMouseUp(button);
+  }
+
+  Win32PixelImage image_;
+  DrawnControlHandlers* handlers_ = nullptr;
+};
+
 class Win32PictureBox final : public ChildWindow, public PictureBox {
  public:
   Win32PictureBox(HWND parent, FormHandlers& handlers, int controlId, const Rect& box)
@@ -278,6 +364,10 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
   }
   PictureBox& AddPictureBox(int controlId, const Rect& box) override {
     return controls_->AddPictureBox(controlId, box);
+  }
+  DrawnControl& AddDrawnControl(int controlId, const Rect& box, const std::wstring& className,
+                                DrawnControlHandlers& handlers) override {
+    return controls_->AddDrawnControl(controlId, box, className, handlers);
   }
   void AddFrame(const Rect& box, Colour colour) override { controls_->AddFrame(box, colour); }
   PixelImage& Image() override { return image_; }
@@ -343,6 +433,12 @@ ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const F
 
 PictureBox& Win32ControlLayer::AddPictureBox(int controlId, const Rect& box) {
   return Add<Win32PictureBox>(window_, handlers_, controlId, box);
+}
+
+DrawnControl& Win32ControlLayer::AddDrawnControl(int controlId, const Rect& box,
+                                                 const std::wstring& className,
+                                                 DrawnControlHandlers& handlers) {
+  return Add<Win32DrawnControl>(window_, controlId, box, className, handlers);
 }
 
 void Win32ControlLayer::AddFrame(const Rect& box, Colour colour) {
