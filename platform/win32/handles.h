@@ -54,6 +54,22 @@ class WindowDC {
   HDC dc_;
 };
 
+// The drawing context of a WM_PAINT, from BeginPaint, ended with EndPaint.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(window_, &paint_); }
+
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // A drawing context of its own (CreateCompatibleDC), deleted with DeleteDC.
 struct MemoryDcTraits {
   using Handle = HDC;

@@ -107,13 +107,11 @@ class PressableWindow : public ChildWindow {
 
  private:
   void OnPaint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(hwnd(), &paint);
-    PaintParentBackground(hwnd(), dc);
+    const PaintDC dc(hwnd());
+    PaintParentBackground(hwnd(), dc.get());
     RECT client{};
     GetClientRect(hwnd(), &client);
-    DrawContent(dc, client);
-    EndPaint(hwnd(), &paint);
+    DrawContent(dc.get(), client);
   }
 
   void OnLeftButtonUp(LPARAM lParam) {
@@ -280,10 +278,9 @@ class Win32DrawnControl final : public ChildWindow, public DrawnControl {
     if (!handlers_) return ChildWindow::OnMessage(message, wParam, lParam);
     switch (message) {
       case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
-        EndPaint(hwnd(), &paint);
+        const PaintDC dc(hwnd());
+        BitBlt(dc.get(), 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0,
+               SRCCOPY);
         return 0;
       }
       case WM_ERASEBKGND: return 1;  // the image covers every pixel
@@ -375,13 +372,9 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        Paint(dc);
-        EndPaint(hwnd(), &paint);
+      case WM_PAINT:
+        Paint(PaintDC(hwnd()).get());
         return 0;
-      }
       case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;

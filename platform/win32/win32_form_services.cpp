@@ -128,12 +128,7 @@ LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void Win32FormWindow::OnPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(window_, &paint);
-  Paint(dc);
-  EndPaint(window_, &paint);
-}
+void Win32FormWindow::OnPaint() { Paint(PaintDC(window_).get()); }
 
 void Win32FormWindow::Paint(HDC dc) {
   RECT client{};
