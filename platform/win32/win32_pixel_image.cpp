@@ -105,8 +105,6 @@ void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour
 
 void Win32PixelImage::StretchFrom(PixelImage& source, const Rect& from, const Rect& to) {
   auto& picture = static_cast<Win32PixelImage&>(source);
-  picture.FlushGdiDrawing();
-  FlushGdiDrawing();
   SetStretchBltMode(dc_.get(), COLORONCOLOR);
   StretchBlt(dc_.get(), to.left, to.top, to.right - to.left, to.bottom - to.top, picture.dc_.get(),
              from.left, from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
@@ -122,7 +120,6 @@ void Win32PixelImage::GradientFill(const std::vector<GradientVertex>& vertices,
   }
   std::vector<GRADIENT_RECT> systemMesh;
   for (const GradientRectangle& r : mesh) systemMesh.push_back({r.upperLeft, r.lowerRight});
-  FlushGdiDrawing();
   ::GradientFill(dc_.get(), systemVertices.data(), static_cast<ULONG>(systemVertices.size()),
                  systemMesh.data(), static_cast<ULONG>(systemMesh.size()),
                  direction == GradientDirection::kVertical ? GRADIENT_FILL_RECT_V
@@ -134,7 +131,6 @@ void Win32PixelImage::DrawCentredText(const std::wstring& text, const Rect& box,
                                       const FontSpec& font, Colour colour, bool greyed) {
   const UniqueFont systemFont = MakeFont(font, Win32DisplayServices().TwipsPerPixelY());
   const HDC dc = dc_.get();
-  FlushGdiDrawing();
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
   SetBkMode(dc, TRANSPARENT);
