@@ -59,7 +59,6 @@ class ChildWindow : public Win32Control {
     return DefWindowProcA(window_, message, wParam, lParam);
   }
 
-
  private:
   HWND window_ = nullptr;
 };
@@ -266,7 +265,10 @@ class Win32DrawnControl final : public ChildWindow, public DrawnControl {
 
   WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(hwnd()); }
   PixelImage& Image() override { return image_; }
-  void Present() override { RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+  void Present() override {
+    // Not once the window has gone: RedrawWindow without a window redraws the whole screen.
+    if (hwnd()) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
   void SetEnabled(bool enabled) override { EnableWindow(hwnd(), enabled); }
   void EnableTimer(int timerId, std::uint32_t intervalMs) override {
     SetTimer(hwnd(), static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
