@@ -234,12 +234,15 @@ TEST_F(SaverRunTest, RendererThatEndsWithoutAWindowEndsTheRun) {
   ExpectCleanEnd(saver, 15s);
 }
 
-TEST_F(SaverRunTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySeconds) {
-  const fs::path program = MakeRunFolder("window no\nkeep 120000\n");
+TEST_F(SaverRunTest, RendererThatShowsNoWindowIn30SecondsIsGivenUpAndEnded) {
+  // Its window would come five seconds after the saver has given up on it.
+  const fs::path program = MakeRunFolder("delay 35000\nkeep 3000\n");
   ChildProcess saver = StartScreenSaver(program, {"/s"});
 
   EXPECT_FALSE(saver.WaitForExit(25s)) << "gave up on the renderer too early";
   ExpectCleanEnd(saver, 15s);
+  EXPECT_FALSE(WaitForWindow(kRendererTitle, true, 10s))
+      << "the renderer was left running and opened its window over an ended run";
 }
 
 TEST_F(SaverRunTest, RendererDeletedAfterTheStartUpCheckEndsTheRunCleanly) {
