@@ -56,6 +56,7 @@ class Win32DisplayServices final : public DisplayServices {
  public:
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
+  void SetDpiAware(bool aware) override;
 };
 
 class Win32MultimediaServices final : public MultimediaServices {

@@ -138,6 +138,10 @@ std::vector<std::uint8_t> FakePlatform::ResourceData(int resourceId) {
   return resourceBytes;
 }
 
+void FakePlatform::SetDpiAware(bool aware) {
+  calls.push_back(L"SetDpiAware(" + std::to_wstring(aware) + L")");
+}
+
 std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
                                                    const std::wstring& key,
                                                    const std::wstring& defaultValue,

@@ -82,6 +82,7 @@ class FakePlatform : public platform::WindowServices,
 
   int TwipsPerPixelX() override { return twipsPerPixel; }
   int TwipsPerPixelY() override { return twipsPerPixel; }
+  void SetDpiAware(bool aware) override;
 };
 
 }  // namespace orvane::testing
