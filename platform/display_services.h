@@ -1,9 +1,14 @@
 #pragma once
 
+#include <chrono>
+
 namespace orvane::platform {
 
 class DisplayServices {
  public:
+  // Times on the display's clock: a steady high-resolution clock counted from an arbitrary start.
+  using Time = std::chrono::microseconds;
+
   virtual ~DisplayServices() = default;
 
   // Twips (1/1440 inch) per screen pixel: 15 at 96 dots per inch.
@@ -13,6 +18,16 @@ class DisplayServices {
   // pixels and dots per inch (`aware`), or in pixels of 96 dots per inch that the system
   // scales up on a scaled display.
   virtual void SetDpiAware(bool aware) = 0;
+
+  virtual Time Now() = 0;
+  // How long the primary display shows each picture: one over the refresh rate its display
+  // settings report, 60 Hz when they report none.
+  virtual Time RefreshInterval() = 0;
+  // Waits for the display's next refresh, handling the thread's window messages meanwhile,
+  // and returns when it came. Where a compositor draws the desktop, that is its next pass;
+  // elsewhere, and under Wine, which has no compositor to wait for, it is `due`, reached with a
+  // high-resolution wait. Returns early once the program's last window has gone.
+  virtual Time WaitForRefresh(Time due) = 0;
 };
 
 }  // namespace orvane::platform

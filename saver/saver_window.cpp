@@ -89,7 +89,7 @@ void SaverWindow::OnStartEffectTimer() {
     if (!desktopPicture_) {
       desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
     }
-    SplitDesktop(form, *desktopPicture_, services_.forms, draw_);
+    SplitDesktop(form, *desktopPicture_, services_.forms, services_.display, draw_);
   } catch (const std::exception&) {
     // A failed effect ends the run the normal way: music off, cursor back, files removed.
     return form.Unload();

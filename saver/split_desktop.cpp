@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "saver/frame_pacer.h"
+
 namespace orvane::saver {
 namespace {
 
@@ -35,20 +37,27 @@ void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
 }  // namespace
 
 void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
-                  platform::FormServices& forms, const RandomDraw& draw,
-                  const std::function<void()>& afterFrame) {
-  platform::PixelImage& display = form.Image();
-  const Crack crack = WalkCrack(display.Width(), display.Height(), draw);
-  DrawCrack(display, crack);
-  form.Present();
+                  platform::FormServices& forms, platform::DisplayServices& display,
+                  const RandomDraw& draw, const std::function<void()>& afterPresent) {
+  FramePacer pacer(display);
+  // False once the window was closed while the frame was on the screen.
+  const auto showFrame = [&] {
+    form.Present();
+    if (afterPresent) afterPresent();
+    pacer.HoldPresentedFrame();
+    forms.ProcessPendingMessages();
+    return form.IsLoaded();
+  };
+
+  platform::PixelImage& image = form.Image();
+  const Crack crack = WalkCrack(image.Width(), image.Height(), draw);
+  DrawCrack(image, crack);
+  if (!showFrame()) return;
 
   const int frames = SlideFrameCount(crack.travel);
   for (int frame = 1; frame <= frames; ++frame) {
-    ComposeFrame(display, snapshot, crack, SlideOffset(frame));
-    form.Present();
-    if (afterFrame) afterFrame();
-    forms.ProcessPendingMessages();
-    if (!form.IsLoaded()) return;
+    ComposeFrame(image, snapshot, crack, SlideOffset(frame));
+    if (!showFrame()) return;
   }
 }
 

@@ -33,15 +33,15 @@ int SlideFrameCount(double travel) {
   return frames;
 }
 
-std::vector<BandCopy> BandCopies(double crackX, int y, int width, double offset) {
+std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, double offset) {
   using Source = BandCopy::Source;
-  return {
+  return {{
       {Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX)},
       {Source::kSnapshot, RoundHalfEven(crackX), RoundHalfEven(crackX - offset), y,
        RoundHalfEven(width - crackX)},
       {Source::kBlack, RoundHalfEven(crackX + offset), RoundHalfEven(crackX + offset), y,
        RoundHalfEven(-2 * offset)},
-  };
+  }};
 }
 
 std::int32_t RoundHalfEven(double value) {

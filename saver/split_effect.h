@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -52,7 +53,7 @@ struct BandCopy {
 
 // The three copies of one band in a frame with the given offset: the left part, the right
 // part, then the gap, which wins where rounding makes it overlap a part.
-std::vector<BandCopy> BandCopies(double crackX, int y, int width, double offset);
+std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, double offset);
 
 // Rounds to the nearest whole number, an exact half to the even one.
 std::int32_t RoundHalfEven(double value);

@@ -2,15 +2,18 @@
 # Measures the renderer's frame rate under Wine on Xvfb with vsync off, at 1024 x 768 and at
 # 1920 x 1080: the full scene against frames that are only cleared and shown (the baseline,
 # measured in the same run), with the staged model and a glow texture in place. Not part of
-# the tests, as timings depend on the machine and on whatever else runs on it.
+# the tests, as timings depend on the machine and on whatever else runs on it. Runs the i686
+# build where Wine can run 32-bit programs, else the x86_64 build.
 #   tools/bench-renderer.sh [SECONDS]     length of each measurement, 10 by default
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/build.sh >/dev/null
+tools/wine-rig.sh builds
 seconds=${1:-10}
+# Its own session and prefix, beside any test run: sessions that share a prefix share its
+# wineserver.
 session=$(pwd)/build/bench/session
-export ORVANE_WINE_CACHE=$(pwd)/build/wine
 trap 'tools/wine-rig.sh stop "$session"' EXIT
 
 for screen in 1024x768 1920x1080; do
@@ -19,9 +22,10 @@ for screen in 1024x768 1920x1080; do
     set -a; . "$session/env" 2>/dev/null; set +a
     staging=$WINEPREFIX/drive_c/v_orim
     mkdir -p "$staging"
-    cp build/dist/win32/3dOrvane.x "$staging/"
+    build=${ORVANE_BUILDS%% *}
+    cp "build/dist/$build/3dOrvane.x" "$staging/"
     convert -size 128x128 radial-gradient:'rgb(220,220,220)'-black -type TrueColor "BMP3:$staging/3dOrvane.bmp"
-    wine build/win32/test-tools/renderer_bench.exe "$seconds"
+    "$WINE" "build/$build/test-tools/renderer_bench.exe" "$seconds"
     rm -f "$staging/3dOrvane.x" "$staging/3dOrvane.bmp"
   )
   tools/wine-rig.sh stop "$session"

@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Benchmarks the saver run under Wine on Xvfb screens of 1024 x 768 and 1920 x 1080: the
-# split effect (milliseconds per frame against one full-screen copy per frame, measured in
-# the same run) and the start-up (to the desktop picture on screen, against a trivial Wine
-# program). Prints the figures; asserts nothing.
+# Benchmarks the saver run under Wine on Xvfb screens of 1024 x 768, 1920 x 1080 and
+# 3840 x 2160: the split effect, each frame held for one display refresh (the time to compose
+# and present a frame, median and worst, against the refresh interval; the refreshes missed;
+# the slide's duration against frames x refresh interval; one full-screen copy per frame as
+# the baseline, measured in the same run) and the start-up (to the desktop picture on screen,
+# against a trivial Wine program). Prints the figures; asserts nothing. Runs in a Wine session
+# of its own, beside any test run, with the i686 build where Wine can run 32-bit programs,
+# else the x86_64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/build.sh >/dev/null
-session=build/wine-session
+tools/wine-rig.sh builds
+# A prefix of its own too: sessions that share a prefix share its wineserver.
+export ORVANE_WINE_SESSION=$(pwd)/build/bench/session
+session=$ORVANE_WINE_SESSION
 trap 'tools/wine-rig.sh stop "$session"' EXIT
-for screen in 1024x768 1920x1080; do
+for screen in 1024x768 1920x1080 3840x2160; do
   tools/wine-rig.sh start "$session" --screen "$screen"
-  (set -a; . "$session/env" 2>/dev/null; wine build/win32/test-tools/split_bench.exe 3 2>/dev/null)
+  (set -a; . "$session/env" 2>/dev/null; "$WINE" "build/${ORVANE_BUILDS%% *}/test-tools/split_bench.exe" 3 2>/dev/null)
   build/tests/bench/startup_bench 5
   tools/wine-rig.sh stop "$session"
 done

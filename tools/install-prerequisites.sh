@@ -19,6 +19,8 @@ packages=(
   # clang with libFuzzer, for the fuzzing test of the model reader
   clang libclang-rt-14-dev
   xxd procps
+  # the installer packages (build/dist/*.msi)
+  wixl
 )
 
 missing=()

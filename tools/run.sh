@@ -6,39 +6,47 @@
 # On the caller's X display when there is one; otherwise on a private Xvfb display showing a
 # desktop picture, with a screenshot every second saved to build/run/screenshots; after
 # ORVANE_RUN_SECONDS seconds (30 by default) the run is ended as a user would, by moving the
-# mouse.
+# mouse. It runs the i686 build where Wine can run 32-bit programs, else the x86_64 build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/build.sh >/dev/null
+tools/wine-rig.sh builds
 arguments=("$@")
 [ ${#arguments[@]} -gt 0 ] || arguments=(/s)
 
 run=$(pwd)/build/run
 program=$run/program
-mkdir -p "$program"
-# The program folder persists between runs, so the settings chosen with /c stay.
-cp -u build/dist/win32/* "$program/"
-
+# Its own session and prefix, beside any test run: sessions that share a prefix share its
+# wineserver.
 session=$run/session
-export ORVANE_WINE_CACHE=$(pwd)/build/wine
 trap 'tools/wine-rig.sh stop "$session"' EXIT
+
+# The program folder persists between runs, so the settings chosen with /c stay.
+install_program() {
+  mkdir -p "$program"
+  cp "build/dist/${ORVANE_BUILDS%% *}"/* "$program/"
+}
+
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   tools/wine-rig.sh start "$session" --display "$DISPLAY"
-  (set -a; . "$session/env" 2>/dev/null; wine "$program/3dOrvane.scr" "${arguments[@]}")
+  set -a; . "$session/env" 2>/dev/null; set +a
+  install_program
+  "$WINE" "$program/3dOrvane.scr" "${arguments[@]}"
   exit
 fi
 
 tools/wine-rig.sh start "$session"
+set -a; . "$session/env" 2>/dev/null; set +a
+install_program
 shots=$run/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
-set -a; . "$session/env" 2>/dev/null; set +a
 # Something to see torn apart: a desktop picture on the private display.
 convert -size 1024x768 gradient:'#3a6ea5-#0b1f3a' -gravity center -pointsize 72 -fill '#dfe8f5' \
   -font "$(fc-match -f '%{file}' IPAGothic)" -annotate 0 '3dOrvane' "$run/desktop.png"
 display -window root "$run/desktop.png" || true  # sets the picture, yet exits with 1
-wine "$program/3dOrvane.scr" "${arguments[@]}" &
+"$WINE" "$program/3dOrvane.scr" "${arguments[@]}" &
 saver=$!
 for second in $(seq -w "${ORVANE_RUN_SECONDS:-30}"); do
   sleep 1

@@ -5,4 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/build.sh
+tools/wine-rig.sh builds
 ctest --test-dir build --output-on-failure "$@"

@@ -7,6 +7,14 @@
 #       starts a session and writes its environment to SESSION_DIR/env (KEY=VALUE lines)
 #   wine-rig.sh stop SESSION_DIR
 #       ends the session: every Wine process of it, its wineserver and its Xvfb display
+#   wine-rig.sh builds
+#       prints one line: which builds Wine can run on this machine, and why
+#
+# Wine's 32-bit loader needs a kernel that runs 32-bit x86 code; where it cannot start, or
+# where ORVANE_E2E_BUILD=64 asks for it, the session runs only the x86_64 build, through the
+# 64-bit loader, in a prefix of its own made by that loader. The session's environment says
+# which: ORVANE_BUILDS is "win32 win64" or "win64", and WINE is the command that starts a
+# Windows program.
 #
 # The prefix (about 1.3 GB, 20 s to create) and the locale are made once and kept in
 # ORVANE_WINE_CACHE, by default the "wine" folder beside SESSION_DIR.
@@ -14,15 +22,54 @@ set -euo pipefail
 
 command=${1:-}
 session=${2:-}
-[ -n "$command" ] && [ -n "$session" ] || { echo "usage: $0 start|stop SESSION_DIR [options]" >&2; exit 2; }
+usage="usage: $0 start|stop SESSION_DIR [options] | builds"
+
+wine32=/usr/lib/wine/wine
+wine64=/usr/lib/wine/wine64
+
+# Sets `builds`, `loader` and `reason`: the builds this machine can run and the loader that
+# starts them.
+choose_builds() {
+  local failure
+  if [ "${ORVANE_E2E_BUILD:-}" = 64 ]; then
+    builds=win64 loader=$wine64 reason="ORVANE_E2E_BUILD=64 asks for the 64-bit path"
+  elif failure=$("$wine32" --version 2>&1 >/dev/null); then
+    builds="win32 win64" loader=wine reason="Wine's 32-bit loader runs here"
+  else
+    builds=win64 loader=$wine64
+    reason="Wine's 32-bit loader cannot start here (${failure#*: line *: })"
+  fi
+}
+
+describe_builds() {
+  choose_builds
+  case $builds in
+    win64) echo "Wine runs only the x86_64 build, through $loader: $reason." ;;
+    *) echo "Wine runs the i686 build (primary) and the x86_64 build: $reason." ;;
+  esac
+}
+
+if [ "$command" = builds ]; then
+  describe_builds
+  exit
+fi
+[ -n "$command" ] && [ -n "$session" ] || { echo "$usage" >&2; exit 2; }
 mkdir -p "$session"
 session=$(cd "$session" && pwd)
 cache=${ORVANE_WINE_CACHE:-$(dirname "$session")/wine}
 
 session_environment() {
   local display=$1
+  if [ "$builds" = win64 ]; then
+    # Debian's wrappers always pick the 32-bit loader once it is installed.
+    echo "WINELOADER=$wine64"
+    echo "WINEPREFIX=$cache/prefix64"
+  else
+    echo "WINEPREFIX=$cache/prefix"
+  fi
   cat <<ENV
-WINEPREFIX=$cache/prefix
+ORVANE_BUILDS=$builds
+WINE=$loader
 WINEARCH=win64
 WINEDEBUG=-all
 WINEDLLOVERRIDES=mscoree,mshtml=
@@ -93,6 +140,7 @@ start() {
     esac
   done
   [ -f "$session/env" ] && stop
+  choose_builds
   mkdir -p "$session/tmp" "$session/home" "$cache"
   make_locale
   # A private display has no window manager, so Wine draws the windows' frames itself.
@@ -106,19 +154,19 @@ start() {
   start_sound_server
   if [ ! -f "$WINEPREFIX/.orvane-ready" ]; then
     rm -rf "$WINEPREFIX"
-    wineboot -i >"$session/wineboot.log" 2>&1
+    "$WINE" wineboot -i >"$session/wineboot.log" 2>&1
     wineserver -w
     touch "$WINEPREFIX/.orvane-ready"
   fi
   # One server for the whole session: a warm start of a Wine program then takes well under 1 s.
   setsid wineserver -p </dev/null >"$session/wineserver.log" 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1
   # Wine has no "ＭＳ Ｐゴシック" and would draw it in a fixed-width font; Ume P Gothic is
   # proportional, with nearly its widths.
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'Ume P Gothic' /f \
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'Ume P Gothic' /f \
     >/dev/null 2>&1
   # 96 dots per inch, also after a test that scaled the display and was stopped halfway.
-  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  "$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 }
 
 stop() {
@@ -141,5 +189,5 @@ stop() {
 case $command in
   start) start "$@" ;;
   stop) stop ;;
-  *) echo "usage: $0 start|stop SESSION_DIR [options]" >&2; exit 2 ;;
+  *) echo "$usage" >&2; exit 2 ;;
 esac

@@ -291,17 +291,19 @@ std::unique_ptr<PixelImage> Win32FormServices::CreateImage(std::int32_t width, s
 std::int32_t Win32FormServices::PrimaryScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 std::int32_t Win32FormServices::PrimaryScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
-void Win32FormServices::ProcessPendingMessages() {
+void Win32FormServices::ProcessPendingMessages() { HandleWaitingMessages(); }
+
+bool HandleWaitingMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
-      // The last window has gone; the main loop must still see that.
       PostQuitMessage(static_cast<int>(message.wParam));
-      return;
+      return false;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  return true;
 }
 
 void RunMessageLoop() {

@@ -18,6 +18,10 @@ class Win32FormServices final : public FormServices {
   std::optional<std::wstring> ChooseFileToOpen(const OpenFileRequest& request) override;
 };
 
+// Handles the thread's window messages waiting now; false once the program's last window has
+// gone, with the quit message left for the main loop.
+bool HandleWaitingMessages();
+
 // Runs the thread's message loop until the program's last window has been unloaded.
 void RunMessageLoop();
 

@@ -57,6 +57,9 @@ class Win32DisplayServices final : public DisplayServices {
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
   void SetDpiAware(bool aware) override;
+  Time Now() override;
+  Time RefreshInterval() override;
+  Time WaitForRefresh(Time due) override;
 };
 
 class Win32MultimediaServices final : public MultimediaServices {

@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
   const fs::path folder = kBuildFolder / "bench" / "program";
   fs::remove_all(folder);
   fs::create_directories(folder);
-  fs::copy_file(kDistFolder32 / "3dOrvane.scr", folder / "3dOrvane.scr");
-  fs::copy_file(kTestTools32 / "test_renderer.exe", folder / "3dOrvane.dll");
+  fs::copy_file(DistFolder(PrimaryBuild()) / "3dOrvane.scr", folder / "3dOrvane.scr");
+  fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", folder / "3dOrvane.dll");
   std::ofstream(folder / "3dOrvane.x") << "xof 0303txt 0032\n";
   std::ofstream(folder / "renderer-script.txt") << "keep 100\n";
 
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     saverMs.push_back(TimeToWindow(screen, folder / "3dOrvane.scr", {"/s"}, "3dOrvane_Main",
                                    folder / "saver.log"));
-    baselineMs.push_back(TimeToWindow(screen, kProbeProgram, {"hold", "Baseline", "100"}, "Baseline",
+    baselineMs.push_back(TimeToWindow(screen, ProbeProgram(), {"hold", "Baseline", "100"}, "Baseline",
                                       folder / "probe.log"));
   }
   const double saver = Median(saverMs);

@@ -67,8 +67,8 @@ class ButtonTest : public E2eTest {
   }
 
   void StartHost(const std::vector<std::string>& arguments = {},
-                 const fs::path& tools = kTestTools32) {
-    host_.emplace(WineSession::Current().Start(tools / "button_host.exe", arguments,
+                 Build build = PrimaryBuild()) {
+    host_.emplace(WineSession::Current().Start(TestTools(build) / "button_host.exe", arguments,
                                                OutputFolder() / "host.log"));
     ASSERT_TRUE(host_->WaitForOutput("ready", 30s)) << host_->Output();
     int right = 0, bottom = 0;
@@ -303,7 +303,8 @@ TEST_F(ButtonTest, AClickHandlerMayCloseTheWindowThatHoldsTheButton) {
 }
 
 TEST_F(ButtonTest, The64BitBuildDrawsAndClicksTheSame) {
-  StartHost({}, kBuildFolder / "win64" / "test-tools");
+  SKIP_WHERE_64_BIT_IS_PRIMARY();
+  StartHost({}, Build::k64Bit);
   ExpectGradient(CaptureFace("normal", kNormal), false, "normal");
 
   MoveOverButton();

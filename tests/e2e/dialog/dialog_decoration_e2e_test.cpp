@@ -30,7 +30,7 @@ class DecorationTest : public DialogTest {
 
   // What the system runs to open an http address.
   void SetHttpOpenCommand(const std::string& command) {
-    RunOnLinux({"wine", "reg", "add", R"(HKCR\http\shell\open\command)", "/ve", "/d", command, "/f"});
+    RunOnLinux({WineSession::Current().Variable("WINE"), "reg", "add", R"(HKCR\http\shell\open\command)", "/ve", "/d", command, "/f"});
     httpCommandChanged_ = true;
   }
 
@@ -117,7 +117,7 @@ TEST_F(DecorationTest, ThePanelIsTiledAndTheButtonsShowTheirFaces) {
 
 TEST_F(DecorationTest, TheLinkShowsAHandAndOpensTheHomePageWithTheRegisteredProgram) {
   const fs::path recorder = OutputFolder() / "url_recorder.exe";
-  fs::copy_file(kTestTools32 / "url_recorder.exe", recorder);
+  fs::copy_file(TestTools(PrimaryBuild()) / "url_recorder.exe", recorder);
   SetHttpOpenCommand("\"" + WindowsPath(recorder) + "\" \"%1\"");
   ChildProcess hand = probe().Hold("Hand", 60s, 64, 64, true);
   XScreen screen(WineSession::Current().Variable("DISPLAY"));

@@ -112,6 +112,7 @@ TEST_F(DialogTest, CancellingTheFileChooserKeepsTheFileThatWasChosen) {
 }
 
 TEST_F(DialogTest, The64BitBuildChoosesAndSavesAFileToo) {
+  SKIP_WHERE_64_BIT_IS_PRIMARY();
   const std::filesystem::path program = MakeProgramFolder({}, Build::k64Bit, "program64");
   ChildProcess saver = OpenDialog(program);
   Click(kSourceName + 2);

@@ -66,16 +66,13 @@ const struct {
 class LayoutTest : public DialogTest {
  protected:
   void TearDown() override {
-    if (scaled_) {
-      RunOnLinux({"wine", "reg", "delete", R"(HKCU\Control Panel\Desktop)", "/v", "LogPixels", "/f"});
-    }
+    if (scaled_) DotsPerInchSetting({"delete"});
     DialogTest::TearDown();
   }
 
   // The display's dots per inch for the programs started from now on in the test.
   void ScaleDisplay(int dotsPerInch) {
-    RunOnLinux({"wine", "reg", "add", R"(HKCU\Control Panel\Desktop)", "/v", "LogPixels", "/t",
-                "REG_DWORD", "/d", std::to_string(dotsPerInch), "/f"});
+    DotsPerInchSetting({"add", "/t", "REG_DWORD", "/d", std::to_string(dotsPerInch)});
     scaled_ = true;
   }
 
@@ -122,6 +119,14 @@ class LayoutTest : public DialogTest {
   }
 
  private:
+  // Adds or deletes Wine's setting of the display's dots per inch in the prefix's registry.
+  void DotsPerInchSetting(const std::vector<std::string>& change) {
+    std::vector<std::string> command{WineSession::Current().Variable("WINE"), "reg", change[0],
+                                     R"(HKCU\Control Panel\Desktop)", "/v", "LogPixels", "/f"};
+    command.insert(command.end(), change.begin() + 1, change.end());
+    RunOnLinux(command);
+  }
+
   bool scaled_ = false;
 };
 
@@ -232,7 +237,7 @@ TEST_F(DialogTest, CancellingAfterChangesLeavesTheFileAsItWasAndEndsTheProgram) 
 
 TEST_F(DialogTest, ASecondCopyEndsAtOnceWhileTheDialogIsOpen) {
   ChildProcess dialog = OpenDialog();
-  const fs::path other = MakeProgramFolder({}, Build::k32Bit, "other");
+  const fs::path other = MakeProgramFolder({}, PrimaryBuild(), "other");
 
   for (const std::string mode : {"/c", "/s"}) {
     ChildProcess second = StartScreenSaver(other, {mode});

@@ -27,8 +27,7 @@ void E2eTest::TearDown() {
 fs::path E2eTest::MakeProgramFolder(Shipped shipped, Build build, const std::string& name) {
   const fs::path folder = outputFolder_ / name;
   fs::create_directories(folder);
-  const fs::path dist = build == Build::k32Bit ? kDistFolder32 : kDistFolder64;
-  fs::copy_file(dist / "3dOrvane.scr", folder / "3dOrvane.scr");
+  fs::copy_file(DistFolder(build) / "3dOrvane.scr", folder / "3dOrvane.scr");
   if (shipped.renderer) std::ofstream(folder / "3dOrvane.dll") << "renderer stand-in";
   if (shipped.model) std::ofstream(folder / "3dOrvane.x") << "xof 0303txt 0032\n";
   return folder;

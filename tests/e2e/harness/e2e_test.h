@@ -14,8 +14,6 @@ namespace orvane::e2e {
 
 using namespace std::chrono_literals;
 
-enum class Build { k32Bit, k64Bit };
-
 // The files a program folder gets beside the screen saver.
 struct Shipped {
   bool renderer = true;
@@ -23,6 +21,13 @@ struct Shipped {
 };
 
 inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
+
+// Opens a test of the x86_64 build made to run beside the primary i686 one; where the session
+// runs only the x86_64 build, every other test runs it already.
+#define SKIP_WHERE_64_BIT_IS_PRIMARY()                                              \
+  if (::orvane::e2e::PrimaryBuild() == ::orvane::e2e::Build::k64Bit)                \
+  GTEST_SKIP() << "the x86_64 build is this session's primary build, which every other " \
+                  "test runs"
 
 // Each test works in its own output folder under the build folder: program folders,
 // screenshots and logs. The folder stays when the test fails and goes when it passes.
@@ -33,7 +38,7 @@ class E2eTest : public ::testing::Test {
 
   const std::filesystem::path& OutputFolder() const { return outputFolder_; }
   // A fresh folder holding the chosen build of the screen saver and the chosen shipped files.
-  std::filesystem::path MakeProgramFolder(Shipped shipped = {}, Build build = Build::k32Bit,
+  std::filesystem::path MakeProgramFolder(Shipped shipped = {}, Build build = PrimaryBuild(),
                                           const std::string& name = "program");
   ChildProcess StartScreenSaver(const std::filesystem::path& programFolder,
                                 const std::vector<std::string>& arguments);

@@ -7,8 +7,6 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "build_paths.h"
-
 namespace orvane::e2e {
 namespace {
 
@@ -32,8 +30,15 @@ std::vector<std::string> SplitFields(const std::string& line) {
 }  // namespace
 
 WineSession& WineSession::Current() {
-  static WineSession session(kWineSessionFolder / "env");
+  const char* folder = std::getenv("ORVANE_WINE_SESSION");
+  static WineSession session(
+      (folder && *folder ? std::filesystem::path(folder) : kBuildFolder / "wine-session") / "env");
   return session;
+}
+
+
+bool WineSession::Runs(Build build) const {
+  return Variable("ORVANE_BUILDS").find(build == Build::k32Bit ? "win32" : "win64") != std::string::npos;
 }
 
 WineSession::WineSession(const std::filesystem::path& environmentFile) {
@@ -60,7 +65,7 @@ ChildProcess WineSession::Start(const std::filesystem::path& program,
                                 const std::vector<std::string>& arguments,
                                 const std::filesystem::path& outputFile,
                                 const std::vector<std::string>& overrides) const {
-  std::vector<std::string> command{"wine", program.string()};
+  std::vector<std::string> command{Variable("WINE"), program.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
   std::vector<std::string> environment;
   for (const std::string& entry : environment_) {
@@ -90,13 +95,19 @@ std::string WindowsPath(const std::filesystem::path& linuxPath) {
   return path;
 }
 
+Build PrimaryBuild() {
+  return WineSession::Current().Runs(Build::k32Bit) ? Build::k32Bit : Build::k64Bit;
+}
+
+std::filesystem::path ProbeProgram() { return TestTools(PrimaryBuild()) / "probe.exe"; }
+
 std::filesystem::path Probe::NextOutputFile() {
   return workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt");
 }
 
 std::string Probe::Run(const std::vector<std::string>& arguments, int* exitCode) {
   const std::filesystem::path output = NextOutputFile();
-  ChildProcess probe = WineSession::Current().Start(kProbeProgram, arguments, output);
+  ChildProcess probe = WineSession::Current().Start(ProbeProgram(), arguments, output);
   const auto code = probe.WaitForExit(std::chrono::seconds(30));
   if (exitCode) *exitCode = code.value_or(-1);
   std::string text = probe.Output();
@@ -148,7 +159,7 @@ ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds dur
   std::vector<std::string> arguments{"hold", title, std::to_string(duration.count()),
                                      std::to_string(width) + "x" + std::to_string(height)};
   if (hand) arguments.push_back("hand");
-  ChildProcess holder = WineSession::Current().Start(kProbeProgram, arguments, NextOutputFile());
+  ChildProcess holder = WineSession::Current().Start(ProbeProgram(), arguments, NextOutputFile());
   if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
     throw std::runtime_error("the probe could not hold a window titled " + title);
   }

@@ -7,15 +7,18 @@
 #include <utility>
 #include <vector>
 
+#include "build_paths.h"
 #include "child_process.h"
 
 namespace orvane::e2e {
 
 // The Wine session that the test run's set-up started (tools/wine-rig.sh): its environment,
-// its C: drive and its X display.
+// its C: drive and its X display. ORVANE_WINE_SESSION names another session's folder.
 class WineSession {
  public:
   static WineSession& Current();
+
+  bool Runs(Build build) const;
 
   const std::vector<std::string>& Environment() const { return environment_; }
   std::filesystem::path DriveC() const;
@@ -33,6 +36,13 @@ class WineSession {
 
   std::vector<std::string> environment_;
 };
+
+// The build the session runs unless a test asks for another: the i686 build where Wine runs
+// 32-bit programs on this machine, the x86_64 build where it cannot.
+Build PrimaryBuild();
+
+// The probe of the session's primary build.
+std::filesystem::path ProbeProgram();
 
 // The Windows path of a Linux path, as Wine's Z: drive shows it.
 std::string WindowsPath(const std::filesystem::path& linuxPath);

@@ -19,7 +19,7 @@ class MusicTest : public E2eTest {
  protected:
   ChildProcess StartHost(const std::vector<std::string>& arguments,
                          const std::vector<std::string>& overrides = {}) {
-    return WineSession::Current().Start(kTestTools32 / "music_host.exe", arguments,
+    return WineSession::Current().Start(TestTools(PrimaryBuild()) / "music_host.exe", arguments,
                                         OutputFolder() / "music-host.log", overrides);
   }
   // A tone in the test's folder, made by sox: one or more "seconds frequency" parts in a row.

@@ -34,11 +34,10 @@ class SaverWithRendererTest : public E2eTest {
   }
 
   // A program folder as it ships: the screen saver, the renderer and the model.
-  fs::path MakeShippedFolder(Build build = Build::k32Bit) {
+  fs::path MakeShippedFolder(Build build = PrimaryBuild()) {
     const fs::path program = MakeProgramFolder(Shipped{false, false}, build);
-    const fs::path dist = build == Build::k32Bit ? kDistFolder32 : kDistFolder64;
-    fs::copy_file(dist / "3dOrvane.dll", program / "3dOrvane.dll");
-    fs::copy_file(dist / "3dOrvane.x", program / "3dOrvane.x");
+    fs::copy_file(DistFolder(build) / "3dOrvane.dll", program / "3dOrvane.dll");
+    fs::copy_file(DistFolder(build) / "3dOrvane.x", program / "3dOrvane.x");
     return program;
   }
 

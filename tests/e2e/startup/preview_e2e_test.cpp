@@ -104,7 +104,7 @@ TEST_F(PreviewTest, ThePictureFillsThePaneStretchedToItsSize) {
     SCOPED_TRACE("scale " + std::to_string(scale));
     const int width = 152 * scale, height = 112 * scale;
     ChildProcess host = WineSession::Current().Start(
-        kTestTools32 / "preview_host.exe", {std::to_string(width), std::to_string(height)},
+        TestTools(PrimaryBuild()) / "preview_host.exe", {std::to_string(width), std::to_string(height)},
         OutputFolder() / ("preview-host-" + std::to_string(scale) + ".log"));
     ASSERT_TRUE(host.WaitForOutput("ready", 30s)) << host.Output();
     std::this_thread::sleep_for(700ms);

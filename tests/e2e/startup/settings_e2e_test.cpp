@@ -22,7 +22,7 @@ class SettingsFileTest : public E2eTest {
   void SetUp() override {
     E2eTest::SetUp();
     program_ = MakeProgramFolder();
-    fs::copy_file(kTestTools32 / "settings_host.exe", program_ / "settings_host.exe");
+    fs::copy_file(TestTools(PrimaryBuild()) / "settings_host.exe", program_ / "settings_host.exe");
   }
   std::string Host(const std::vector<std::string>& arguments) {
     return RunTool(program_ / "settings_host.exe", arguments);

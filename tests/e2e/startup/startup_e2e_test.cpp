@@ -116,6 +116,7 @@ TEST_F(StartupTest, APreviewWindowDoesNotCountAsAnotherCopy) {
 }
 
 TEST_F(StartupTest, The64BitBuildStartsAndReportsInTheSameWords) {
+  SKIP_WHERE_64_BIT_IS_PRIMARY();
   const fs::path program = MakeProgramFolder(kWithoutRenderer, Build::k64Bit);
 
   ChildProcess saver = StartScreenSaver(program, {"/S"});

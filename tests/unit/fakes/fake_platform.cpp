@@ -1,5 +1,6 @@
 #include "fakes/fake_platform.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace orvane::testing {
@@ -136,6 +137,13 @@ void FakePlatform::OpenWithShell(platform::WindowHandle owner, const std::wstrin
 std::vector<std::uint8_t> FakePlatform::ResourceData(int resourceId) {
   calls.push_back(L"ResourceData(" + std::to_wstring(resourceId) + L")");
   return resourceBytes;
+}
+
+platform::DisplayServices::Time FakePlatform::WaitForRefresh(Time due) {
+  calls.push_back(L"WaitForRefresh(" + std::to_wstring(due.count()) + L")");
+  if (whileWaitingForRefresh) whileWaitingForRefresh();
+  clock = std::max(clock, due);
+  return clock;
 }
 
 void FakePlatform::SetDpiAware(bool aware) {

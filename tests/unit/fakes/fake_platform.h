@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -34,6 +35,11 @@ class FakePlatform : public platform::WindowServices,
   std::optional<platform::Point> cursorPosition;
   platform::WindowHandle windowUnderCursor = 0;  // what WindowFromPoint finds at any point
   int twipsPerPixel = 15;
+  // The display's clock, moved on only by waits for a refresh (and by tests), and its refresh.
+  Time clock{0};
+  Time refreshInterval{16667};
+  // Runs while a wait for a refresh lasts, standing in for the messages handled meanwhile.
+  std::function<void()> whileWaitingForRefresh;
 
   std::vector<std::wstring> calls;
   FakeMultimedia multimedia;
@@ -82,6 +88,10 @@ class FakePlatform : public platform::WindowServices,
 
   int TwipsPerPixelX() override { return twipsPerPixel; }
   int TwipsPerPixelY() override { return twipsPerPixel; }
+  Time Now() override { return clock; }
+  Time RefreshInterval() override { return refreshInterval; }
+  // Recorded as "WaitForRefresh(<due in microseconds>)"; the refresh comes at `due`.
+  Time WaitForRefresh(Time due) override;
   void SetDpiAware(bool aware) override;
 };
 

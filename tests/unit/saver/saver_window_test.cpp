@@ -160,20 +160,6 @@ TEST_F(SaverWindowTest, FirstTickPlaysTheEffectBlackensStartsTheRendererAndHides
   EXPECT_FALSE(form->Tick(SaverWindow::kStartEffect)) << "the effect ran twice";
 }
 
-TEST_F(SaverWindowTest, EachFrameIsPresentedBeforePendingMessagesAreHandled) {
-  Load();
-  fake.calls.clear();
-
-  form->Tick(SaverWindow::kStartEffect);
-
-  // The crack runs down the right edge, so the travel is 8: frames at offsets -2.1, -4.3 and
-  // -6.6; -9.0 would pass it.
-  const auto frames = std::count(fake.calls.begin(), fake.calls.end(), L"ProcessPendingMessages");
-  EXPECT_EQ(frames, 3);
-  EXPECT_TRUE(Called(L"window: CopyFrom(image1, 0, 0, 8, 2, -2, 0)"));
-  EXPECT_TRUE(Called(L"window: FillRectangle(6, 0, 4, 2, 0)"));
-}
-
 TEST_F(SaverWindowTest, RendererWatchWaitsForTheWindowThenForItToGo) {
   LoadAndStartRenderer();
 
