@@ -55,7 +55,7 @@ void SettingsDialog::CreateControls() {
   }
   bgmRepeat_ = &panel.AddComboBox(kBgmRepeat, BoxAt(112, 52, 41, 20), DialogFont());
   panel.AddLabel(kLblRepeat, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
-  cmdBgm_ = &buttonFactory_.AddPushButton(panel.Handle(), kCmdBgm, BoxAt(40, 112, 29, 21), L"...",
+  cmdBgm_ = &buttonFactory_.AddPushButton(panel, kCmdBgm, BoxAt(40, 112, 29, 21), L"...",
                                           DialogFont(), [this] { OnBgmClick(); });
   lblFname_ = &panel.AddLabel(kLblFname, BoxAt(72, 112, 381, 33), L"",
                               {DialogFont(), kPanelText, platform::TextAlignment::kLeft, true});
@@ -64,9 +64,9 @@ void SettingsDialog::CreateControls() {
   lblUrl_ = &form.AddLabel(kLblUrl, BoxAt(12, 208, 219, 13), kHomePageAddress,
                            {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
                             false, platform::Pointer::kHand});
-  PushButton& cmdSet = buttonFactory_.AddPushButton(form.Handle(), kCmdSet, BoxAt(292, 200, 93, 25),
+  PushButton& cmdSet = buttonFactory_.AddPushButton(form, kCmdSet, BoxAt(292, 200, 93, 25),
                                                     L"設定", DialogFont(), [this] { OnSetClick(); });
-  PushButton& cmdCan = buttonFactory_.AddPushButton(form.Handle(), kCmdCan, BoxAt(388, 200, 93, 25),
+  PushButton& cmdCan = buttonFactory_.AddPushButton(form, kCmdCan, BoxAt(388, 200, 93, 25),
                                                     L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCanClick(); });
   pushButtons_ = {cmdBgm_, &cmdSet, &cmdCan};
 }
