@@ -1,7 +1,6 @@
 // Choosing the music source, with the marks and labels acting as option buttons, and the
 // music file.
 #include "dialog/settings_dialog.h"
-#include "startup/settings.h"
 
 namespace orvane::dialog {
 namespace {
@@ -18,12 +17,12 @@ void SettingsDialog::OnControlMouseDown(int controlId) {
 }
 
 void SettingsDialog::SelectSource(int index) {
-  state_.settings.bgmKind = static_cast<std::int16_t>(index);
+  settings_.bgmKind = static_cast<std::int16_t>(index);
   cmdBgm_->SetEnabled(false);
   bgmRepeat_->SetEnabled(false);
-  ShowSelectedSource(state_.settings.bgmKind);
-  if (index == startup::kAudioCd) bgmRepeat_->SetEnabled(true);
-  if (index == startup::kMusicFile) cmdBgm_->SetEnabled(true);
+  ShowSelectedSource(settings_.bgmKind);
+  if (index == settings::kAudioCd) bgmRepeat_->SetEnabled(true);
+  if (index == settings::kMusicFile) cmdBgm_->SetEnabled(true);
 }
 
 // A kind that is none of the three marks no source.
@@ -44,7 +43,7 @@ void SettingsDialog::OnBgmClick() {
   request.flags = 0;
   const std::optional<std::wstring> chosen = services_.forms.ChooseFileToOpen(request);
   if (!chosen) return;
-  state_.settings.bgmFile = *chosen;
+  settings_.bgmFile = *chosen;
   lblFname_->SetCaption(*chosen);
 }
 

@@ -6,11 +6,14 @@
 #include <vector>
 
 #include "dialog/push_button.h"
+#include "dialog/zoom.h"
 #include "platform/form_services.h"
 #include "platform/services.h"
-#include "startup/program_state.h"
+#include "settings/settings.h"
 
 namespace orvane::dialog {
+
+inline constexpr wchar_t kSettingsDialogTitle[] = L"<3dOrvaneの設定>";
 
 // The dialog's controls, by the identifiers the platform reports their events under. The
 // three music sources are indexed by their kind: 0 none, 1 audio CD, 2 music file.
@@ -45,7 +48,7 @@ class SettingsDialog final : public platform::FormHandlers {
   static constexpr std::int32_t kClientWidth = 495;
   static constexpr std::int32_t kClientHeight = 246;
 
-  SettingsDialog(platform::Services& services, startup::ProgramState& state,
+  SettingsDialog(platform::Services& services, settings::Settings& settings,
                  PushButtonFactory& buttons);
 
   // Loads the dialog, shows it modally and returns when it has been unloaded.
@@ -70,8 +73,9 @@ class SettingsDialog final : public platform::FormHandlers {
   void OnUrlClick();
 
   platform::Services& services_;
-  startup::ProgramState& state_;
+  settings::Settings& settings_;
   PushButtonFactory& buttonFactory_;
+  ZoomOrigin zoomOrigin_;
   std::unique_ptr<platform::FormWindow> form_;
   std::unique_ptr<platform::PixelImage> picMbl_;
   platform::PictureBox* picC_ = nullptr;

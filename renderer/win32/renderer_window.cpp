@@ -1,5 +1,7 @@
 #include "renderer/win32/renderer_window.h"
 
+#include "contract/program_contract.h"
+
 namespace orvane::renderer::win32 {
 namespace {
 
@@ -23,7 +25,7 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = kClassName;
   RegisterClassW(&windowClass);
-  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, kTitle, WS_POPUP, 0, 0, width_, height_, nullptr,
+  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, contract::kRendererWindowTitle, WS_POPUP, 0, 0, width_, height_, nullptr,
                                 nullptr, instance, this));
   if (!window_) return;
   ShowWindow(window_.get(), SW_SHOWNORMAL);

@@ -79,14 +79,14 @@ struct DialogRig {
     fake.cursorPosition = platform::Point{300, 200};
   }
 
-  void Open(const startup::Settings& settings) {
-    state.settings = settings;
+  void Open(const settings::Settings& stored) {
+    settings = stored;
     dialog.ShowModal();
     form = fake.forms.form;
   }
   // Opens the dialog and forgets what the opening did.
-  void OpenQuietly(const startup::Settings& settings) {
-    Open(settings);
+  void OpenQuietly(const settings::Settings& stored) {
+    Open(stored);
     fake.calls.clear();
   }
 
@@ -116,9 +116,9 @@ struct DialogRig {
   }
 
   testing::FakePlatform fake;
-  startup::ProgramState state;
+  settings::Settings settings;
   FakePushButtons buttons{fake.calls};
-  SettingsDialog dialog{fake.services, state, buttons};
+  SettingsDialog dialog{fake.services, settings, buttons};
   testing::FakeFormWindow* form = nullptr;
 };
 

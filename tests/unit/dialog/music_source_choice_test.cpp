@@ -23,13 +23,13 @@ TEST_F(DialogTest, PressingANameOrItsMarkSelectsThatSourceAndEnablesOnlyItsContr
 
       rig.dialog.OnControlMouseDown(control);
 
-      EXPECT_EQ(rig.state.settings.bgmKind, c.kind) << control;
+      EXPECT_EQ(rig.settings.bgmKind, c.kind) << control;
       EXPECT_EQ(rig.Marks(), c.marks) << control;
       EXPECT_EQ(rig.TrackBox().enabled, c.trackBoxEnabled) << control;
       EXPECT_EQ(rig.Button(kCmdBgm).enabled, c.fileButtonEnabled) << control;
       // Another source keeps the file and the track, and the file stays on show.
-      EXPECT_EQ(rig.state.settings.bgmFile, L"D:\\old.mp3") << control;
-      EXPECT_EQ(rig.state.settings.bgmRepeat, 4) << control;
+      EXPECT_EQ(rig.settings.bgmFile, L"D:\\old.mp3") << control;
+      EXPECT_EQ(rig.settings.bgmRepeat, 4) << control;
       EXPECT_EQ(rig.Label(kLblFname).caption, L"D:\\old.mp3") << control;
     }
   }
@@ -62,7 +62,7 @@ TEST_F(DialogTest, TheFileChooserAsksForAnMp3OrWavFileAndTheChoiceShowsAtOnce) {
                             L"buffers 255 255, ﾌｧｲﾙを開く, flags 0)",
                             L"Label 125: SetCaption(E:\\曲\\loop.WAV)",
                         }));
-  EXPECT_EQ(state.settings.bgmFile, L"E:\\曲\\loop.WAV");
+  EXPECT_EQ(settings.bgmFile, L"E:\\曲\\loop.WAV");
 }
 
 TEST_F(DialogTest, CancellingTheFileChooserKeepsTheOldFile) {
@@ -71,8 +71,8 @@ TEST_F(DialogTest, CancellingTheFileChooserKeepsTheOldFile) {
 
   Click(kCmdBgm);
 
-  EXPECT_EQ(state.settings.bgmKind, 2);
-  EXPECT_EQ(state.settings.bgmFile, L"D:\\old.mp3");
+  EXPECT_EQ(settings.bgmKind, 2);
+  EXPECT_EQ(settings.bgmFile, L"D:\\old.mp3");
   EXPECT_EQ(Label(kLblFname).caption, L"D:\\old.mp3");
 }
 
