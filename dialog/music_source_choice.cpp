@@ -12,26 +12,26 @@ constexpr std::size_t kFileBufferSize = 255;
 
 void SettingsDialog::OnControlMouseDown(int controlId) {
   for (int kind = 0; kind < kSourceCount; ++kind) {
-    if (controlId == kLblBgm + kind || controlId == kImgBgm + kind) return SelectSource(kind);
+    if (controlId == kSourceName + kind || controlId == kSourceMark + kind) return SelectSource(kind);
   }
 }
 
 void SettingsDialog::SelectSource(int index) {
   settings_.bgmKind = static_cast<std::int16_t>(index);
-  cmdBgm_->SetEnabled(false);
-  bgmRepeat_->SetEnabled(false);
+  fileButton_->SetEnabled(false);
+  trackBox_->SetEnabled(false);
   ShowSelectedSource(settings_.bgmKind);
-  if (index == settings::kAudioCd) bgmRepeat_->SetEnabled(true);
-  if (index == settings::kMusicFile) cmdBgm_->SetEnabled(true);
+  if (index == settings::kAudioCd) trackBox_->SetEnabled(true);
+  if (index == settings::kMusicFile) fileButton_->SetEnabled(true);
 }
 
 // A kind that is none of the three marks no source.
 void SettingsDialog::ShowSelectedSource(std::int16_t kind) {
-  for (platform::ImageControl* mark : imgBgm_) mark->SetPicture(kMarkPictures[0]);
-  if (kind >= 0 && kind < kSourceCount) imgBgm_[kind]->SetPicture(kMarkPictures[1]);
+  for (platform::ImageControl* mark : sourceMarks_) mark->SetPicture(kMarkPictures[0]);
+  if (kind >= 0 && kind < kSourceCount) sourceMarks_[kind]->SetPicture(kMarkPictures[1]);
 }
 
-void SettingsDialog::OnBgmClick() {
+void SettingsDialog::OnChooseFile() {
   platform::OpenFileRequest request;
   request.owner = form_->Handle();
   request.filterDescription = L"BGMﾌｧｲﾙ (MP3 WAV)";
@@ -44,7 +44,7 @@ void SettingsDialog::OnBgmClick() {
   const std::optional<std::wstring> chosen = services_.forms.ChooseFileToOpen(request);
   if (!chosen) return;
   settings_.bgmFile = *chosen;
-  lblFname_->SetCaption(*chosen);
+  fileName_->SetCaption(*chosen);
 }
 
 }  // namespace orvane::dialog

@@ -44,21 +44,21 @@ void SettingsDialog::OnLoad() {
   });
   SkipOnFailure([&] { InitialiseButtons(); });
   SkipOnFailure([&] {
-    if (picMbl_) TileBackdrop(picC_->Image(), *picMbl_);
+    if (panelTile_) TileBackdrop(panel_->Image(), *panelTile_);
   });
-  SkipOnFailure([&] { bgmRepeat_->SetEnabled(false); });
+  SkipOnFailure([&] { trackBox_->SetEnabled(false); });
   SkipOnFailure([&] { ShowSelectedSource(settings.bgmKind); });
   SkipOnFailure([&] {
-    if (settings.bgmKind == settings::kAudioCd) bgmRepeat_->SetEnabled(true);
+    if (settings.bgmKind == settings::kAudioCd) trackBox_->SetEnabled(true);
   });
-  SkipOnFailure([&] { cmdBgm_->SetEnabled(settings.bgmKind == settings::kMusicFile); });
-  SkipOnFailure([&] { bgmRepeat_->SetText(FormatRepeat(settings.bgmRepeat)); });
+  SkipOnFailure([&] { fileButton_->SetEnabled(settings.bgmKind == settings::kMusicFile); });
+  SkipOnFailure([&] { trackBox_->SetText(FormatRepeat(settings.bgmRepeat)); });
   SkipOnFailure([&] {
     for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
-      bgmRepeat_->AddItem(FormatRepeat(track));
+      trackBox_->AddItem(FormatRepeat(track));
     }
   });
-  SkipOnFailure([&] { lblFname_->SetCaption(settings.bgmFile); });
+  SkipOnFailure([&] { fileName_->SetCaption(settings.bgmFile); });
   SkipOnFailure([&] {
     const std::optional<platform::Point> cursor = services_.windows.GetCursorPos();
     zoomOrigin_ = cursor ? ZoomOrigin{static_cast<std::int16_t>(cursor->x),
@@ -73,8 +73,8 @@ void SettingsDialog::InitialiseButtons() {
   for (PushButton* button : pushButtons_) button->Initialize();
 }
 
-void SettingsDialog::OnSetClick() {
-  settings_.bgmRepeat = RepeatFromText(bgmRepeat_->Text());
+void SettingsDialog::OnSave() {
+  settings_.bgmRepeat = RepeatFromText(trackBox_->Text());
   // The file is written whatever the source, so a file once chosen is remembered.
   if (!settings::SaveSettings(services_, settings_)) {
     // The dialog stays, so the user can cancel or try again.
@@ -86,7 +86,7 @@ void SettingsDialog::OnSetClick() {
   form_->Unload();
 }
 
-void SettingsDialog::OnCanClick() { form_->Unload(); }
+void SettingsDialog::OnCancel() { form_->Unload(); }
 
 void SettingsDialog::OnUnload() {
   ZoomClose(services_.windows, zoomOrigin_, form_->Handle());

@@ -90,13 +90,13 @@ struct DialogRig {
     fake.calls.clear();
   }
 
-  testing::FakeComboBox& TrackBox() { return *form->controls().FindComboBox(kBgmRepeat); }
+  testing::FakeComboBox& TrackBox() { return *form->controls().FindComboBox(kTrackBox); }
   testing::FakeLabel& Label(int id) { return *form->controls().FindLabel(id); }
   // The pictures of the three marks, in the order of the sources' kinds.
   std::vector<std::wstring> Marks() {
     std::vector<std::wstring> marks;
     for (int kind = 0; kind < kSourceCount; ++kind) {
-      marks.push_back(form->controls().FindImage(kImgBgm + kind)->picture);
+      marks.push_back(form->controls().FindImage(kSourceMark + kind)->picture);
     }
     return marks;
   }
