@@ -7,8 +7,8 @@ namespace {
 constexpr std::uint32_t kBlack = 0;
 const platform::TwipsRect kDesignCaptionBox{0, 90, 1635, 195};
 
-const platform::FontSpec& DesignFont() {
-  static const platform::FontSpec font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+const platform::FontDescription& DesignFont() {
+  static const platform::FontDescription font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
                                        platform::kShiftJisCharset};
   return font;
 }
@@ -88,9 +88,9 @@ void Command::ShowCaption(const std::wstring& caption) {
   parts_.windows.SetWindowTitle(parts_.window, caption);
 }
 
-platform::FontSpec Command::Font() { return parts_.caption.Font(); }
+platform::FontDescription Command::Font() { return parts_.caption.Font(); }
 
-void Command::SetFont(const platform::FontSpec& font) {
+void Command::SetFont(const platform::FontDescription& font) {
   parts_.caption.SetFont(font);
   parts_.container.PropertyChanged(L"Font");
 }

@@ -67,8 +67,8 @@ class Command {
   void SetEnabled(bool enabled);
   std::wstring Caption();
   void SetCaption(const std::wstring& caption);
-  platform::FontSpec Font();
-  void SetFont(const platform::FontSpec& font);
+  platform::FontDescription Font();
+  void SetFont(const platform::FontDescription& font);
 
   // The container's read- and write-properties notifications.
   void ReadProperties(const platform::PropertyBag& bag);
@@ -114,6 +114,6 @@ class Command {
 // The saved properties of a button that differs from a new one only in caption and font,
 // for a container that makes its buttons from saved properties.
 platform::PropertyBag SavedCommandProperties(const std::wstring& caption,
-                                             const platform::FontSpec& font);
+                                             const platform::FontDescription& font);
 
 }  // namespace orvane::button

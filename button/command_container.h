@@ -16,7 +16,7 @@ class CommandContainer {
   // A saved property of the button has changed, so the properties are due to be saved again.
   virtual void PropertyChanged(const std::wstring& name) = 0;
   // The container's own font, which a button without a saved font uses.
-  virtual platform::FontSpec AmbientFont() = 0;
+  virtual platform::FontDescription AmbientFont() = 0;
 };
 
 }  // namespace orvane::button

@@ -36,7 +36,7 @@ void Command::ReadProperties(const platform::PropertyBag& bag) {
   const platform::PropertyValue caption = bag.ReadProperty(kCaptionKey, kDefaultCaption);
   if (const std::wstring* text = As<std::wstring>(caption)) ShowCaption(*text);
   const platform::PropertyValue font = bag.ReadProperty(kFontKey, parts_.container.AmbientFont());
-  if (const platform::FontSpec* savedFont = As<platform::FontSpec>(font)) parts_.caption.SetFont(*savedFont);
+  if (const platform::FontDescription* savedFont = As<platform::FontDescription>(font)) parts_.caption.SetFont(*savedFont);
   const platform::PropertyValue firstRun = bag.ReadProperty(kFirstRunKey, kFirstRunDone);
   if (const std::int32_t* value = InRange(firstRun, 0, 255)) {
     firstRun_ = static_cast<std::uint8_t>(*value);
@@ -65,11 +65,11 @@ void Command::WriteProperties(platform::PropertyBag& bag) {
 }
 
 platform::PropertyBag SavedCommandProperties(const std::wstring& caption,
-                                             const platform::FontSpec& font) {
+                                             const platform::FontDescription& font) {
   platform::PropertyBag bag;
   bag.WriteProperty(kCaptionKey, caption, kDefaultCaption);
   // Kept whatever the container's font is, so the button has this font in any container.
-  bag.WriteProperty(kFontKey, font, platform::FontSpec{});
+  bag.WriteProperty(kFontKey, font, platform::FontDescription{});
   return bag;
 }
 

@@ -7,13 +7,13 @@ namespace {
 
 using platform::BoxAt;
 
-const platform::FontSpec& DialogFont() {
-  static const platform::FontSpec font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+const platform::FontDescription& DialogFont() {
+  static const platform::FontDescription font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
                                        platform::kShiftJisCharset};
   return font;
 }
 
-platform::FontSpec Underlined(platform::FontSpec font) {
+platform::FontDescription Underlined(platform::FontDescription font) {
   font.underline = true;
   return font;
 }

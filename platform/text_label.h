@@ -20,8 +20,8 @@ class TextLabel {
   // A 0x00BBGGRR colour.
   virtual std::uint32_t Colour() = 0;
   virtual void SetColour(std::uint32_t colour) = 0;
-  virtual FontSpec Font() = 0;
-  virtual void SetFont(const FontSpec& font) = 0;
+  virtual FontDescription Font() = 0;
+  virtual void SetFont(const FontDescription& font) = 0;
   // A disabled label's text is drawn greyed.
   virtual void SetEnabled(bool enabled) = 0;
   // Places the label's box, in twips of the control.

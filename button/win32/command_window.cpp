@@ -18,7 +18,7 @@ struct CreationArguments {
   CommandWindow::ClickHandler onClick;
 };
 
-platform::FontSpec ToFontSpec(const LOGFONTA& font, int dotsPerInch) {
+platform::FontDescription ToFontDescription(const LOGFONTA& font, int dotsPerInch) {
   return {platform::win32::FromAnsiBuffer(font.lfFaceName, sizeof font.lfFaceName),
           static_cast<double>(std::abs(font.lfHeight)) * kPointsPerInch / dotsPerInch,
           static_cast<std::int16_t>(font.lfWeight),
@@ -151,12 +151,12 @@ void CommandWindow::OnClick() {
   if (handler) handler();
 }
 
-platform::FontSpec CommandWindow::AmbientFont() {
+platform::FontDescription CommandWindow::AmbientFont() {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(GetParent(window_), WM_GETFONT, 0, 0));
   if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTA description{};
   GetObjectA(font, sizeof description, &description);
-  return ToFontSpec(description, kTwipsPerInch / display_.TwipsPerPixelY());
+  return ToFontDescription(description, kTwipsPerInch / display_.TwipsPerPixelY());
 }
 
 }  // namespace orvane::button::win32

@@ -47,7 +47,7 @@ class CommandWindow final : private CommandContainer {
 
   void OnClick() override;
   void PropertyChanged(const std::wstring&) override {}  // nothing saves them while running
-  platform::FontSpec AmbientFont() override;
+  platform::FontDescription AmbientFont() override;
 
   HWND window_;
   platform::DisplayServices& display_;

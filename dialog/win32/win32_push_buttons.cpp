@@ -30,7 +30,7 @@ Win32PushButtons::~Win32PushButtons() = default;
 
 PushButton& Win32PushButtons::AddPushButton(platform::WindowHandle parent, int controlId,
                                             const platform::Rect& box, const std::wstring& caption,
-                                            const platform::FontSpec& font,
+                                            const platform::FontDescription& font,
                                             std::function<void()> onClick) {
   const int twipsX = services_.display.TwipsPerPixelX();
   const int twipsY = services_.display.TwipsPerPixelY();

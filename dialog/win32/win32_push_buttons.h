@@ -16,7 +16,7 @@ class Win32PushButtons final : public PushButtonFactory {
   ~Win32PushButtons() override;
 
   PushButton& AddPushButton(platform::WindowHandle parent, int controlId, const platform::Rect& box,
-                            const std::wstring& caption, const platform::FontSpec& font,
+                            const std::wstring& caption, const platform::FontDescription& font,
                             std::function<void()> onClick) override;
 
  private:

@@ -22,7 +22,7 @@ void Win32TextLabel::SetColour(std::uint32_t colour) {
   Redraw();
 }
 
-void Win32TextLabel::SetFont(const FontSpec& font) {
+void Win32TextLabel::SetFont(const FontDescription& font) {
   font_ = font;
   systemFont_ = MakeFont(font, twipsPerPixelY_);
   Redraw();

@@ -20,8 +20,8 @@ class Win32TextLabel final : public TextLabel {
   void SetText(const std::wstring& text) override;
   std::uint32_t Colour() override { return colour_; }
   void SetColour(std::uint32_t colour) override;
-  FontSpec Font() override { return font_; }
-  void SetFont(const FontSpec& font) override;
+  FontDescription Font() override { return font_; }
+  void SetFont(const FontDescription& font) override;
   void SetEnabled(bool enabled) override;
   void Move(const TwipsRect& box) override;
 
@@ -36,7 +36,7 @@ class Win32TextLabel final : public TextLabel {
   int twipsPerPixelY_;
   std::wstring text_;
   std::uint32_t colour_ = 0;
-  FontSpec font_;
+  FontDescription font_;
   UniqueFont systemFont_;
   bool enabled_ = true;
   TwipsRect box_;

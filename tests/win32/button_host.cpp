@@ -56,7 +56,7 @@ int wmain(int argc, wchar_t** argv) {
   const HWND host = MakeHostWindow();
   const HWND other = CreateWindowW(L"BUTTON", L"Other", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                                    180, 20, 80, 28, host, nullptr, nullptr, nullptr);
-  const orvane::platform::FontSpec dialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+  const orvane::platform::FontDescription dialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
                                               orvane::platform::kShiftJisCharset};
   CommandWindow* button = CommandWindow::Create(
       platform.services(), host, 1, kButtonBounds,

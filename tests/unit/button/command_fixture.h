@@ -21,13 +21,13 @@ class RecordingContainer : public CommandContainer {
  public:
   explicit RecordingContainer(Calls& calls) : calls_(calls) {}
 
-  platform::FontSpec ambientFont{L"MS UI Gothic", 9, 400, false, false, false, 128};
+  platform::FontDescription ambientFont{L"MS UI Gothic", 9, 400, false, false, false, 128};
 
   void OnClick() override { calls_.push_back(L"Click()"); }
   void PropertyChanged(const std::wstring& name) override {
     calls_.push_back(L"PropertyChanged(" + name + L")");
   }
-  platform::FontSpec AmbientFont() override { return ambientFont; }
+  platform::FontDescription AmbientFont() override { return ambientFont; }
 
  private:
   Calls& calls_;

@@ -8,7 +8,7 @@ namespace {
 
 using Entries = std::vector<platform::PropertyBag::Entry>;
 
-const platform::FontSpec kDialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false, 128};
+const platform::FontDescription kDialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false, 128};
 
 class CommandPropertiesTest : public CommandTest {};
 

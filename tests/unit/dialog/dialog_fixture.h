@@ -49,7 +49,7 @@ class FakePushButtons : public PushButtonFactory {
   std::map<int, std::unique_ptr<FakePushButton>> buttons;
 
   PushButton& AddPushButton(platform::WindowHandle parent, int controlId, const platform::Rect& box,
-                            const std::wstring& caption, const platform::FontSpec& font,
+                            const std::wstring& caption, const platform::FontDescription& font,
                             std::function<void()> onClick) override {
     calls_.push_back(L"AddPushButton(" + std::to_wstring(parent) + L", " +
                      std::to_wstring(controlId) + L", " + std::to_wstring(box.left) + L" " +

@@ -85,7 +85,7 @@ class FakeTextLabel : public platform::TextLabel {
 
   std::wstring text;
   std::uint32_t colour = 0;
-  platform::FontSpec font;
+  platform::FontDescription font;
   bool enabled = true;
   platform::TwipsRect box;
 
@@ -99,8 +99,8 @@ class FakeTextLabel : public platform::TextLabel {
     colour = newColour;
     calls_.push_back(L"Label.SetColour(" + Number(newColour) + L")");
   }
-  platform::FontSpec Font() override { return font; }
-  void SetFont(const platform::FontSpec& newFont) override {
+  platform::FontDescription Font() override { return font; }
+  void SetFont(const platform::FontDescription& newFont) override {
     font = newFont;
     calls_.push_back(L"Label.SetFont(" + newFont.name + L" " + Number(newFont.sizePoints) + L")");
   }
