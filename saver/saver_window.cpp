@@ -1,10 +1,10 @@
 #include "saver/saver_window.h"
 
-#include "platform/skip_on_failure.h"
+#include "contract/program_contract.h"
 #include "music/music_file_type.h"
+#include "platform/skip_on_failure.h"
 #include "saver/split_desktop.h"
 #include "saver/staging.h"
-#include "contract/program_contract.h"
 
 namespace orvane::saver {
 namespace {
@@ -108,7 +108,8 @@ void SaverWindow::OnStartEffectTimer() {
 }
 
 void SaverWindow::OnRendererWatchTimer() {
-  const bool rendererWindowShown = services_.windows.FindTopLevelWindow(contract::kRendererWindowTitle) != 0;
+  const bool rendererWindowShown =
+      services_.windows.FindTopLevelWindow(contract::kRendererWindowTitle) != 0;
   if (waitingForRenderer_) {
     if (rendererWindowShown) {
       waitingForRenderer_ = false;

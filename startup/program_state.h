@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "saver/saver_mode.h"
 #include "settings/settings.h"
 
