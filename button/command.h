@@ -2,35 +2,29 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
-#include "button/command_container.h"
+#include "button/face_geometry.h"
 #include "button/face_pictures.h"
-#include "platform/drawing_surface.h"
 #include "platform/font_description.h"
+#include "platform/form_controls.h"
 #include "platform/property_bag.h"
-#include "platform/text_label.h"
-#include "platform/window_services.h"
-#include "platform/window_timer.h"
+#include "platform/services.h"
 
 namespace orvane::button {
 
-// The size a button has when its container does not choose one: 117 x 28 pixels at 96 dpi.
-inline constexpr std::int32_t kDesignWidthTwips = 1755;
-inline constexpr std::int32_t kDesignHeightTwips = 420;
+// The class name of a button's window, by which other programs know it.
+inline constexpr wchar_t kCommandClassName[] = L"ThreeDOrvane.Command";
 // The caption of a new button, and of saved properties that hold none.
 inline constexpr wchar_t kDesignCaption[] = L"Command";
-
-// What a button is made of and where it lives: its surface with the caption label laid over
-// it, the hover-poll timer, its own window and the container.
-struct CommandParts {
-  platform::DrawingSurface& surface;
-  platform::TextLabel& caption;
-  platform::WindowTimer& mouseTimer;
-  platform::WindowServices& windows;
-  platform::WindowHandle window;
-  CommandContainer& container;
-};
+// The caption's font as the button is designed, and of saved properties that hold none.
+inline const platform::FontDescription kDesignFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+                                            platform::kShiftJisCharset};
+// The identifier of the hover poll among the button's timers.
+inline constexpr int kMouseTimer = 1;
 
 // Which of the four looks the mouse and the focus give the button; kNotInitialized until the
 // container calls Initialize.
@@ -42,73 +36,81 @@ enum class ButtonState : std::uint8_t {
   kFocusedAndHot = 4,
 };
 
-enum class MouseButton { kLeft = 0, kRight = 1, kMiddle = 2 };
+using platform::MouseButton;
 
-// The program's own push button: it paints its whole face from six state pictures over a
-// colour gradient, follows the mouse and the focus to choose the face, and raises Click to
-// its container when a press on it is released.
-class Command {
+// The program's own push button, a control of the container it is placed on: it paints its
+// whole face from six state pictures over a colour gradient with its caption over the middle,
+// follows the mouse and the focus to choose the face, and runs its Click handler when a
+// press on it is released.
+class Command final : public platform::DrawnControlHandlers {
  public:
-  explicit Command(const CommandParts& parts);
+  using ClickHandler = std::function<void()>;
 
+  // A button in `container` at `box` (pixels of the container). It is disabled and shows no
+  // face until it is loaded from saved properties. `onClick` may unload the form that holds
+  // the button.
+  Command(platform::ControlContainer& container, int controlId, const platform::Rect& box,
+          platform::Services& services, ClickHandler onClick);
+  Command(const Command&) = delete;
+  Command& operator=(const Command&) = delete;
+
+  // The container's read-properties notification.
+  void ReadProperties(const platform::PropertyBag& bag);
   // Puts the button into its normal state and starts following the mouse; draws nothing.
   // The container calls it once after loading the button.
   void Initialize();
-
-  // 255 when the face is shown (and then it is drawn again), 0 when only the caption is.
-  std::uint8_t Visible();
-  // 0 lets the background show through around the caption; anything else shows the face.
-  void SetVisible(std::uint8_t visible);
-  // The caption's 0x00BBGGRR colour; reading it draws the normal face again.
-  std::uint32_t FontColour();
-  void SetFontColour(std::uint32_t colour);
-  // The first read of a button never loaded from saved properties enables it.
-  bool Enabled();
+  // A disabled button ignores the mouse and the focus and shows its greyed face.
   void SetEnabled(bool enabled);
-  std::wstring Caption();
-  void SetCaption(const std::wstring& caption);
-  platform::FontDescription Font();
-  void SetFont(const platform::FontDescription& font);
 
-  // The container's read- and write-properties notifications.
-  void ReadProperties(const platform::PropertyBag& bag);
-  void WriteProperties(platform::PropertyBag& bag);
-
-  // What the button's window receives; the caption label's mouse input counts as the button's.
-  void OnMouseMove();
-  void OnMouseDown(MouseButton button);
+  // What the button's window hears; mouse input over the caption counts as the button's.
+  void OnMouseMove() override;
+  void OnMouseDown(MouseButton button) override;
   // Only the release of a press that began on this button can click.
-  void OnMouseUp(MouseButton button);
-  // The presses the button saw went down have ended where it could not see them.
-  void ForgetPresses();
-  void OnGotFocus();
-  void OnLostFocus();
-  void OnResize();
-  void OnMouseTimer();
+  void OnMouseUp(MouseButton button) override;
+  void OnPressesLost() override;
+  void OnGotFocus() override;
+  void OnLostFocus() override;
+  void OnResize() override;
+  void OnTimer(int timerId) override;
 
   ButtonState buttonState() const { return buttonState_; }
   bool mouseHeld() const { return Held(MouseButton::kLeft); }
-  bool firstRunDone() const { return firstRun_ != 0; }
+  platform::WindowHandle Handle() { return control_.Handle(); }
 
  private:
+  // What the caption shows, drawn over the face.
+  struct Caption {
+    std::wstring text;
+    platform::Colour colour = platform::kBlack;
+    platform::FontDescription font;
+    bool enabled = true;
+  };
+
   void ShowEnabledFace();
   void ShowNormalFace();
-  // Puts the caption on the face and makes it the name of the button's window.
-  void ShowCaption(const std::wstring& caption);
+  // Puts the caption on the button and makes it the name of the button's window.
+  void SetCaptionText(const std::wstring& text);
   void LeaveHover();
   bool PointerOverButton();
   bool& Held(MouseButton button) { return held_[static_cast<std::size_t>(button)]; }
   bool Held(MouseButton button) const { return held_[static_cast<std::size_t>(button)]; }
   void PaintFace(FacePicture picture);
   void FillGradient();
+  platform::PixelImage* Picture(FacePicture picture);
 
-  CommandParts parts_;
+  platform::Services& services_;
+  const TwipsPerPixel scale_;
+  ClickHandler onClick_;
+  std::map<FacePicture, std::unique_ptr<platform::PixelImage>> pictures_;
+  Caption caption_;
   bool enabled_ = false;
   std::uint8_t firstRun_ = 0;  // 1 once the first-use set-up is done
   ButtonState buttonState_ = ButtonState::kNotInitialized;
   // Which mouse buttons went down on the button and are not yet up.
   std::array<bool, 3> held_{};
   bool gradientReversed_ = false;
+  // Last, so the button is whole before its window is made.
+  platform::DrawnControl& control_;
 };
 
 // The saved properties of a button that differs from a new one only in caption and font,

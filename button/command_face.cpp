@@ -1,7 +1,13 @@
 #include "button/command.h"
-#include "button/face_geometry.h"
 
 namespace orvane::button {
+namespace {
+
+// Under the gradient: the colour of the dialog behind the buttons. The gradient leaves out the
+// last column and row, which the frame covers.
+constexpr platform::Colour kBehindFace = 0xD8E9EC;
+
+}  // namespace
 
 void Command::PaintFace(FacePicture picture) {
   switch (buttonState_) {
@@ -17,24 +23,35 @@ void Command::PaintFace(FacePicture picture) {
       // came to a hot button, not when the mouse came over a focused one.
       break;
   }
-  platform::DrawingSurface& surface = parts_.surface;
-  const std::int32_t width = surface.WidthTwips();
-  const std::int32_t height = surface.HeightTwips();
+  platform::PixelImage& image = control_.Image();
+  const std::int32_t width = image.Width();
+  const std::int32_t height = image.Height();
 
-  surface.Clear();
+  image.FillRectangle(0, 0, width, height, kBehindFace);
   FillGradient();
-  for (const FramePiece& piece : FramePieces(width, height)) {
-    surface.DrawPicturePart(ResourceName(picture), piece.source, piece.destination);
+  // A picture that cannot be had leaves the gradient in its place.
+  if (platform::PixelImage* face = Picture(picture)) {
+    for (const FramePiece& piece : FramePieces(width, height, scale_)) {
+      image.StretchFrom(*face, piece.source, piece.destination);
+    }
   }
-  surface.Present();
-  parts_.caption.Move(CaptionBox(width, height));
+  image.DrawCentredText(caption_.text, CaptionBox(width, height, scale_), caption_.font,
+                        caption_.colour, !caption_.enabled);
+  control_.Present();
 }
 
 void Command::FillGradient() {
-  platform::DrawingSurface& surface = parts_.surface;
-  surface.GradientFill(
-      GradientVertices(gradientReversed_, surface.WidthPixels(), surface.HeightPixels()),
-      kGradientMesh, platform::GradientDirection::kVertical);
+  platform::PixelImage& image = control_.Image();
+  image.GradientFill(GradientVertices(gradientReversed_, image.Width(), image.Height()),
+                     kGradientMesh, platform::GradientDirection::kVertical);
+}
+
+platform::PixelImage* Command::Picture(FacePicture picture) {
+  auto found = pictures_.find(picture);
+  if (found == pictures_.end()) {
+    found = pictures_.emplace(picture, services_.forms.LoadPicture(ResourceName(picture))).first;
+  }
+  return found->second.get();
 }
 
 }  // namespace orvane::button

@@ -37,11 +37,13 @@ void Command::OnMouseUp(MouseButton button) {
   // they click only when released over the button.
   if (buttonState_ == ButtonState::kFocused) return;
   if (button != MouseButton::kLeft && !PointerOverButton()) return;
-  // Last: the container may close the window that holds this button.
-  parts_.container.OnClick();
+  // Last, and from a copy: the handler may close the window that holds this button, and the
+  // button may go with it.
+  const ClickHandler handler = onClick_;
+  if (handler) handler();
 }
 
-void Command::ForgetPresses() { held_ = {}; }
+void Command::OnPressesLost() { held_ = {}; }
 
 void Command::OnGotFocus() {
   if (!enabled_) return;
@@ -63,15 +65,15 @@ void Command::OnLostFocus() {
 
 void Command::OnResize() { ShowEnabledFace(); }
 
-void Command::OnMouseTimer() {
-  if (!PointerOverButton()) LeaveHover();
+void Command::OnTimer(int timerId) {
+  if (timerId == kMouseTimer && !PointerOverButton()) LeaveHover();
 }
 
 // Over the containing form, over any other window, or where the cursor cannot be found, the
 // mouse is not over the button.
 bool Command::PointerOverButton() {
-  const std::optional<platform::Point> cursor = parts_.windows.GetCursorPos();
-  return cursor && parts_.windows.WindowFromPoint(*cursor) == parts_.window;
+  const std::optional<platform::Point> cursor = services_.windows.GetCursorPos();
+  return cursor && services_.windows.WindowFromPoint(*cursor) == control_.Handle();
 }
 
 void Command::LeaveHover() {

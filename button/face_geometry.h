@@ -3,31 +3,39 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/drawing_surface.h"
-#include "platform/twips.h"
+#include "platform/pixel_image.h"
+#include "platform/types.h"
 
 namespace orvane::button {
 
-// One piece of a face picture's frame: which part of the picture goes where on the button,
-// both in twips.
-struct FramePiece {
-  platform::TwipsRect source;
-  platform::TwipsRect destination;
+// How many twips a pixel of the screen is, across and down (15 at 96 dots per inch).
+struct TwipsPerPixel {
+  int x = 15;
+  int y = 15;
 };
 
-// The frame pieces of a face on a button of this size, in drawing order: the corners at their
-// own size and the edges stretched between them. The top-left corner comes first, then the
-// frame goes round clockwise. An edge with no room between its corners is left out.
-std::vector<FramePiece> FramePieces(std::int32_t widthTwips, std::int32_t heightTwips);
+// One piece of a face picture's frame: which pixels of the 64 x 25 picture go to which
+// pixels of the button.
+struct FramePiece {
+  platform::Rect source;
+  platform::Rect destination;
+};
 
-// The caption label's box on a button of this size: as wide as the button, one line high,
-// with its middle 10 twips above the button's.
-platform::TwipsRect CaptionBox(std::int32_t widthTwips, std::int32_t heightTwips);
+// The frame pieces of a face on a button of this many pixels, in drawing order: the corners
+// at the frame's size (60 twips, 4 pixels at 96 dpi) and the edges stretched between them. The
+// top-left corner comes first, then the frame goes round clockwise. An edge with no room
+// between its corners is left out.
+std::vector<FramePiece> FramePieces(std::int32_t width, std::int32_t height, TwipsPerPixel scale);
 
-// The two vertices of the face gradient over a surface of this many pixels: white at the top
+// The caption's box on a button of this many pixels: as wide as the button and one line
+// (195 twips) high, with its middle 10 twips above the button's; a box taller than the button
+// starts above its top.
+platform::Rect CaptionBox(std::int32_t width, std::int32_t height, TwipsPerPixel scale);
+
+// The two vertices of the face gradient over a button of this many pixels: white at the top
 // running to a pale lavender grey at the bottom, or the other way round when `reversed`.
-std::vector<platform::GradientVertex> GradientVertices(bool reversed, std::int32_t widthPixels,
-                                                       std::int32_t heightPixels);
+std::vector<platform::GradientVertex> GradientVertices(bool reversed, std::int32_t width,
+                                                       std::int32_t height);
 
 // The one rectangle of the face gradient, named from its lower-right vertex to its upper-left.
 inline const std::vector<platform::GradientRectangle> kGradientMesh = {{1, 0}};

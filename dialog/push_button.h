@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/font_description.h"
-#include "platform/types.h"
+#include "platform/form_controls.h"
 
 namespace orvane::dialog {
 
@@ -26,7 +26,7 @@ class PushButtonFactory {
 
   // A button in `parent` at `box` (pixels of its client area), loaded from saved properties
   // holding `caption` and `font`. Its Click runs `onClick`, which may unload the dialog.
-  virtual PushButton& AddPushButton(platform::WindowHandle parent, int controlId,
+  virtual PushButton& AddPushButton(platform::ControlContainer& parent, int controlId,
                                     const platform::Rect& box, const std::wstring& caption,
                                     const platform::FontDescription& font,
                                     std::function<void()> onClick) = 0;

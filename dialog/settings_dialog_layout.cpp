@@ -8,8 +8,8 @@ namespace {
 using platform::BoxAt;
 
 const platform::FontDescription& DialogFont() {
-  static const platform::FontDescription font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
-                                       platform::kShiftJisCharset};
+  static const platform::FontDescription font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false,
+                                              false, platform::kShiftJisCharset};
   return font;
 }
 
@@ -55,8 +55,8 @@ void SettingsDialog::CreateControls() {
   }
   trackBox_ = &panel.AddComboBox(kTrackBox, BoxAt(112, 52, 41, 20), DialogFont());
   panel.AddLabel(kTrackCaption, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
-  fileButton_ = &buttonFactory_.AddPushButton(panel.Handle(), kFileButton, BoxAt(40, 112, 29, 21),
-                                              L"...", DialogFont(), [this] { OnChooseFile(); });
+  fileButton_ = &buttonFactory_.AddPushButton(panel, kFileButton, BoxAt(40, 112, 29, 21), L"...",
+                                              DialogFont(), [this] { OnChooseFile(); });
   fileName_ = &panel.AddLabel(kFileName, BoxAt(72, 112, 381, 33), L"",
                               {DialogFont(), kPanelText, platform::TextAlignment::kLeft, true});
 
@@ -64,12 +64,10 @@ void SettingsDialog::CreateControls() {
   link_ = &form.AddLabel(kLink, BoxAt(12, 208, 219, 13), kHomePageAddress,
                          {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
                           false, platform::Pointer::kHand});
-  PushButton& saveButton =
-      buttonFactory_.AddPushButton(form.Handle(), kSaveButton, BoxAt(292, 200, 93, 25), L"設定",
-                                   DialogFont(), [this] { OnSave(); });
-  PushButton& cancelButton =
-      buttonFactory_.AddPushButton(form.Handle(), kCancelButton, BoxAt(388, 200, 93, 25),
-                                   L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCancel(); });
+  PushButton& saveButton = buttonFactory_.AddPushButton(
+      form, kSaveButton, BoxAt(292, 200, 93, 25), L"設定", DialogFont(), [this] { OnSave(); });
+  PushButton& cancelButton = buttonFactory_.AddPushButton(
+      form, kCancelButton, BoxAt(388, 200, 93, 25), L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCancel(); });
   pushButtons_ = {fileButton_, &saveButton, &cancelButton};
 }
 

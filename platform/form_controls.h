@@ -62,6 +62,44 @@ class ComboBox {
   virtual void AddItem(const std::wstring& item) = 0;
 };
 
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// What a control that draws itself hears from its window.
+class DrawnControlHandlers {
+ public:
+  virtual ~DrawnControlHandlers() = default;
+
+  // The pointer moved over the control.
+  virtual void OnMouseMove() = 0;
+  // A mouse button went down on the control; a left press takes the focus first. Until its
+  // last button is up again, the control hears the mouse even off it.
+  virtual void OnMouseDown(MouseButton button) = 0;
+  // A mouse button came up. If the control lost the mouse to another window while buttons were
+  // down on it, OnPressesLost comes first: those presses ended out of its sight.
+  virtual void OnMouseUp(MouseButton button) = 0;
+  virtual void OnPressesLost() = 0;
+  virtual void OnGotFocus() = 0;
+  virtual void OnLostFocus() = 0;
+  // The control has a new size, and so has its image.
+  virtual void OnResize() = 0;
+  virtual void OnTimer(int timerId) = 0;
+};
+
+// A control that draws itself: a window of its own, reached by Tab, that shows a retained
+// image as large as the control. What is drawn into the image shows when presented.
+class DrawnControl {
+ public:
+  virtual ~DrawnControl() = default;
+
+  virtual WindowHandle Handle() = 0;
+  virtual PixelImage& Image() = 0;
+  virtual void Present() = 0;
+  // A disabled control gets neither the focus nor the mouse.
+  virtual void SetEnabled(bool enabled) = 0;
+  // A window timer that ticks to OnTimer(timerId) through the control's messages.
+  virtual void EnableTimer(int timerId, std::uint32_t intervalMs) = 0;
+};
+
 class PictureBox;
 
 // A surface that holds controls: the client area of a form, or a picture box. Positions are
@@ -78,6 +116,11 @@ class ControlContainer {
   virtual ImageControl& AddImage(int controlId, const Rect& box, bool stretch) = 0;
   virtual ComboBox& AddComboBox(int controlId, const Rect& box, const FontDescription& font) = 0;
   virtual PictureBox& AddPictureBox(int controlId, const Rect& box) = 0;
+  // A control whose window is of the class `className` and whose events go to `handlers`,
+  // which outlive its window. None of them is called while the control is being made.
+  virtual DrawnControl& AddDrawnControl(int controlId, const Rect& box,
+                                        const std::wstring& className,
+                                        DrawnControlHandlers& handlers) = 0;
   // A one-pixel rectangle outline, drawn over the container's image and under its controls.
   virtual void AddFrame(const Rect& box, Colour colour) = 0;
 };

@@ -21,9 +21,21 @@ struct KernelHandleTraits {
 };
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 
-}  // namespace orvane::platform::win32
+// A window, destroyed with DestroyWindow unless it has gone already.
+struct WindowTraits {
+  using Handle = HWND;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { DestroyWindow(handle); }
+};
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
-namespace orvane::platform::win32 {
+// A library loaded with LoadLibrary, freed with FreeLibrary.
+struct ModuleTraits {
+  using Handle = HMODULE;
+  static Handle None() { return nullptr; }
+  static void Release(Handle handle) { FreeLibrary(handle); }
+};
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 // A window's drawing context from GetDC, given back with ReleaseDC.
 class WindowDC {
@@ -42,9 +54,21 @@ class WindowDC {
   HDC dc_;
 };
 
-}  // namespace orvane::platform::win32
+// The drawing context of a WM_PAINT, from BeginPaint, ended with EndPaint.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(window_, &paint_); }
 
-namespace orvane::platform::win32 {
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
 
 // A drawing context of its own (CreateCompatibleDC), deleted with DeleteDC.
 struct MemoryDcTraits {

@@ -10,6 +10,7 @@
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/window_class.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -32,46 +33,33 @@ class ChildWindow : public Win32Control {
 
   HWND hwnd() const { return window_; }
 
+  // Every message of the window, from its window procedure.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) window_ = window;
+    if (message == WM_NCDESTROY) {
+      window_ = nullptr;
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return OnMessage(message, wParam, lParam);
+  }
+
  protected:
-  // Makes the window; from then on its messages come to HandleMessage. Called last in the
+  // Makes the window; from then on its messages come to OnMessage. Called last in the
   // constructor of the control, so the messages of the creation reach it whole.
   void CreateChildWindow(const char* className, HWND parent, int controlId, const Rect& box,
                          DWORD style, DWORD extendedStyle, const std::wstring& text) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
-    if (!GetClassInfoA(instance, className, &windowClass)) {
-      windowClass.lpfnWndProc = WindowProc;
-      windowClass.hInstance = instance;
-      windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-      windowClass.lpszClassName = className;
-      RegisterClassA(&windowClass);
-    }
+    RegisterWindowClass<ChildWindow>({className});
     CreateWindowExA(extendedStyle, className, ToAnsi(text).c_str(), WS_CHILD | WS_VISIBLE | style,
                     box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                    GetModuleHandleA(nullptr), this);
   }
 
-  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_, message, wParam, lParam);
   }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      auto* self = static_cast<ChildWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-      self->window_ = window;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ChildWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-      self->window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
-  }
-
   HWND window_ = nullptr;
 };
 
@@ -85,7 +73,7 @@ class PressableWindow : public ChildWindow {
  protected:
   virtual void DrawContent(HDC dc, const RECT& client) = 0;
 
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
       case WM_PAINT:
         OnPaint();
@@ -113,18 +101,16 @@ class PressableWindow : public ChildWindow {
         }
         break;
     }
-    return ChildWindow::HandleMessage(message, wParam, lParam);
+    return ChildWindow::OnMessage(message, wParam, lParam);
   }
 
  private:
   void OnPaint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(hwnd(), &paint);
-    PaintParentBackground(hwnd(), dc);
+    const PaintDC dc(hwnd());
+    PaintParentBackground(hwnd(), dc.get());
     RECT client{};
     GetClientRect(hwnd(), &client);
-    DrawContent(dc, client);
-    EndPaint(hwnd(), &paint);
+    DrawContent(dc.get(), client);
   }
 
   void OnLeftButtonUp(LPARAM lParam) {
@@ -265,6 +251,94 @@ class Win32ComboBox final : public Win32Control, public ComboBox {
   HWND window_ = nullptr;
 };
 
+// A control that draws itself into its image; its window only shows the image and hands the
+// mouse, the focus and its timers to the handlers.
+class Win32DrawnControl final : public ChildWindow, public DrawnControl {
+ public:
+  Win32DrawnControl(HWND parent, int controlId, const Rect& box, const std::wstring& className,
+                    DrawnControlHandlers& handlers)
+      : image_(box.right - box.left, box.bottom - box.top) {
+    CreateChildWindow(ToAnsi(className).c_str(), parent, controlId, box,
+                      WS_TABSTOP | WS_CLIPSIBLINGS, 0, L"");
+    handlers_ = &handlers;
+  }
+
+  WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(hwnd()); }
+  PixelImage& Image() override { return image_; }
+  void Present() override {
+    // Not once the window has gone: RedrawWindow without a window redraws the whole screen.
+    if (hwnd()) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  void SetEnabled(bool enabled) override { EnableWindow(hwnd(), enabled); }
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override {
+    SetTimer(hwnd(), static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
+  }
+
+ private:
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // The messages of the window's making are the window's own.
+    if (!handlers_) return ChildWindow::OnMessage(message, wParam, lParam);
+    switch (message) {
+      case WM_PAINT: {
+        const PaintDC dc(hwnd());
+        BitBlt(dc.get(), 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0,
+               SRCCOPY);
+        return 0;
+      }
+      case WM_ERASEBKGND: return 1;  // the image covers every pixel
+      case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+      case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
+      case WM_LBUTTONDOWN: OnButtonDown(MouseButton::kLeft); return 0;
+      case WM_LBUTTONUP: OnButtonUp(MouseButton::kLeft, wParam); return 0;
+      case WM_RBUTTONDOWN: OnButtonDown(MouseButton::kRight); return 0;
+      case WM_RBUTTONUP: OnButtonUp(MouseButton::kRight, wParam); return 0;
+      case WM_MBUTTONDOWN: OnButtonDown(MouseButton::kMiddle); return 0;
+      case WM_MBUTTONUP: OnButtonUp(MouseButton::kMiddle, wParam); return 0;
+      case WM_SETFOCUS: handlers_->OnGotFocus(); return 0;
+      case WM_KILLFOCUS: handlers_->OnLostFocus(); return 0;
+      case WM_TIMER: handlers_->OnTimer(static_cast<int>(wParam)); return 0;
+    }
+    return ChildWindow::OnMessage(message, wParam, lParam);
+  }
+
+  void OnSize(int width, int height) {
+    if (width != image_.Width() || height != image_.Height()) image_.Resize(width, height);
+    handlers_->OnResize();
+  }
+
+  void OnMouseMove(LPARAM position) {
+    // While a press is held the moves off the control come here too; they are not over it.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (PtInRect(&client, at)) handlers_->OnMouseMove();
+  }
+
+  void OnButtonDown(MouseButton button) {
+    // A left press takes the focus first, as a press on a native button does.
+    if (button == MouseButton::kLeft && GetFocus() != hwnd()) SetFocus(hwnd());
+    // Every release of a press begun here comes back here, even off the control.
+    SetCapture(hwnd());
+    handlers_->OnMouseDown(button);
+  }
+
+  void OnButtonUp(MouseButton button, WPARAM buttonsStillDown) {
+    if (GetCapture() != hwnd()) {
+      // Either this release's press went down elsewhere, or something took the capture and
+      // the presses seen here ended out of sight.
+      handlers_->OnPressesLost();
+    } else if ((buttonsStillDown & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+      // Before the handler: it may open a window that needs the mouse.
+      ReleaseCapture();
+    }
+    // Last: the handler may unload the form, and this control with it.
+    handlers_->OnMouseUp(button);
+  }
+
+  Win32PixelImage image_;
+  DrawnControlHandlers* handlers_ = nullptr;
+};
+
 class Win32PictureBox final : public ChildWindow, public PictureBox {
  public:
   Win32PictureBox(HWND parent, FormHandlers& handlers, int controlId, const Rect& box)
@@ -290,19 +364,19 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
   PictureBox& AddPictureBox(int controlId, const Rect& box) override {
     return controls_->AddPictureBox(controlId, box);
   }
+  DrawnControl& AddDrawnControl(int controlId, const Rect& box, const std::wstring& className,
+                                DrawnControlHandlers& handlers) override {
+    return controls_->AddDrawnControl(controlId, box, className, handlers);
+  }
   void AddFrame(const Rect& box, Colour colour) override { controls_->AddFrame(box, colour); }
   PixelImage& Image() override { return image_; }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     switch (message) {
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(hwnd(), &paint);
-        Paint(dc);
-        EndPaint(hwnd(), &paint);
+      case WM_PAINT:
+        Paint(PaintDC(hwnd()).get());
         return 0;
-      }
       case WM_PRINTCLIENT:
         Paint(reinterpret_cast<HDC>(wParam));
         return 0;
@@ -312,7 +386,7 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
         if (ShowScreenPointer()) return TRUE;
         break;
     }
-    return ChildWindow::HandleMessage(message, wParam, lParam);
+    return ChildWindow::OnMessage(message, wParam, lParam);
   }
 
   void Paint(HDC dc) {
@@ -354,6 +428,12 @@ ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const F
 
 PictureBox& Win32ControlLayer::AddPictureBox(int controlId, const Rect& box) {
   return Add<Win32PictureBox>(window_, handlers_, controlId, box);
+}
+
+DrawnControl& Win32ControlLayer::AddDrawnControl(int controlId, const Rect& box,
+                                                 const std::wstring& className,
+                                                 DrawnControlHandlers& handlers) {
+  return Add<Win32DrawnControl>(window_, controlId, box, className, handlers);
 }
 
 void Win32ControlLayer::AddFrame(const Rect& box, Colour colour) {

@@ -32,6 +32,8 @@ class Win32ControlLayer final : public ControlContainer {
   ImageControl& AddImage(int controlId, const Rect& box, bool stretch) override;
   ComboBox& AddComboBox(int controlId, const Rect& box, const FontDescription& font) override;
   PictureBox& AddPictureBox(int controlId, const Rect& box) override;
+  DrawnControl& AddDrawnControl(int controlId, const Rect& box, const std::wstring& className,
+                                DrawnControlHandlers& handlers) override;
   void AddFrame(const Rect& box, Colour colour) override;
 
   // Draws the frames; the window calls it after painting its image.

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_pixel_image.h"
+#include "platform/win32/window_class.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -40,9 +41,10 @@ class Win32FormWindow final : public FormWindow {
   void Unload() override;
   bool IsLoaded() override { return window_ != nullptr; }
 
+  // Every message of the window, from its window procedure.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnPaint();
   void Paint(HDC dc);
   // The window has gone without Unload: its parent, another program's window, went.
@@ -71,24 +73,12 @@ WindowFrame FrameOf(FormBorder border) {
   return {WS_POPUP | WS_CLIPCHILDREN, 0};
 }
 
-void RegisterFormClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kFormClassName;
-    return RegisterClassA(&windowClass) != 0;
-  }();
-  (void)registered;
-}
-
 Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handlers,
                                  const FormStyle& style)
     : handlers_(handlers),
       background_(style.background),
       image_(style.clientWidth, style.clientHeight) {
-  RegisterFormClass(&WindowProcedure);
+  RegisterWindowClass<Win32FormWindow>({kFormClassName});
   image_.FillRectangle(0, 0, style.clientWidth, style.clientHeight, background_);
   const WindowFrame frame = FrameOf(style.border);
   RECT outer{0, 0, style.clientWidth, style.clientHeight};
@@ -106,20 +96,11 @@ Win32FormWindow::~Win32FormWindow() {
   }
 }
 
-LRESULT CALLBACK Win32FormWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                  LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    static_cast<Win32FormWindow*>(creation->lpCreateParams)->window_ = window;
-  }
-  auto* form = reinterpret_cast<Win32FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcA(window, message, wParam, lParam);
-  return form->OnMessage(message, wParam, lParam);
-}
-
-LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      window_ = window;
+      break;
     case WM_TIMER:
       if (TimerEnabled(static_cast<int>(wParam))) handlers_.OnTimer(static_cast<int>(wParam));
       return 0;
@@ -133,7 +114,7 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_SETCURSOR:
       if (ShowScreenPointer()) return TRUE;
-      return DefWindowProcA(window_, message, wParam, lParam);
+      break;
     case WM_CLOSE:
       Unload();
       return 0;
@@ -143,17 +124,11 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroyedFromOutside();
       return 0;
-    default:
-      return DefWindowProcA(window_, message, wParam, lParam);
   }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void Win32FormWindow::OnPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(window_, &paint);
-  Paint(dc);
-  EndPaint(window_, &paint);
-}
+void Win32FormWindow::OnPaint() { Paint(PaintDC(window_).get()); }
 
 void Win32FormWindow::Paint(HDC dc) {
   RECT client{};

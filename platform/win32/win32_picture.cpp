@@ -49,12 +49,31 @@ bool OpenResourceStream(const std::wstring& name, ComPointer<IStream>& stream, D
   return true;
 }
 
+// An image of the bitmap's own size holding its pixels.
+std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap) {
+  BITMAP description{};
+  if (!GetObjectA(bitmap, sizeof description, &description)) return nullptr;
+  auto image = std::make_unique<Win32PixelImage>(description.bmWidth, description.bmHeight);
+  const UniqueMemoryDc source(CreateCompatibleDC(image->DeviceContext()));
+  const ScopedSelection selection(source.get(), bitmap);
+  BitBlt(image->DeviceContext(), 0, 0, description.bmWidth, description.bmHeight, source.get(), 0,
+         0, SRCCOPY);
+  return image;
+}
+
+// A BITMAP resource, as a DIB section so that its colours stay its own.
+std::unique_ptr<Win32PixelImage> LoadBitmapResource(const std::wstring& name) {
+  const UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(
+      GetModuleHandleA(nullptr), ToAnsi(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return bitmap ? ImageOfBitmap(bitmap.get()) : nullptr;
+}
+
 }  // namespace
 
 std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name) {
   ComPointer<IStream> stream;
   DWORD size = 0;
-  if (!OpenResourceStream(name, stream, size)) return nullptr;
+  if (!OpenResourceStream(name, stream, size)) return LoadBitmapResource(name);
   ComPointer<IPicture> picture;
   if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(picture.out())))) {
@@ -67,15 +86,7 @@ std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name) {
       FAILED(picture->get_Handle(&handle))) {
     return nullptr;
   }
-  const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  BITMAP description{};
-  if (!GetObjectA(bitmap, sizeof description, &description)) return nullptr;
-  auto image = std::make_unique<Win32PixelImage>(description.bmWidth, description.bmHeight);
-  const UniqueMemoryDc source(CreateCompatibleDC(image->DeviceContext()));
-  const ScopedSelection selection(source.get(), bitmap);
-  BitBlt(image->DeviceContext(), 0, 0, description.bmWidth, description.bmHeight, source.get(), 0,
-         0, SRCCOPY);
-  return image;
+  return ImageOfBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
 }
 
 }  // namespace orvane::platform::win32

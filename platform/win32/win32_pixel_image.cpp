@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/gdi_font.h"
+#include "platform/win32/win32_platform.h"
+
 namespace orvane::platform::win32 {
 namespace {
 
@@ -96,6 +100,58 @@ void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour
   MoveToEx(dc_.get(), from.x, from.y, nullptr);
   LineTo(dc_.get(), to.x, to.y);
   SetPixelV(dc_.get(), to.x, to.y, colour);  // LineTo leaves out the last point
+  gdiDrawingPending_ = true;
+}
+
+void Win32PixelImage::StretchFrom(PixelImage& source, const Rect& from, const Rect& to) {
+  auto& picture = static_cast<Win32PixelImage&>(source);
+  SetStretchBltMode(dc_.get(), COLORONCOLOR);
+  StretchBlt(dc_.get(), to.left, to.top, to.right - to.left, to.bottom - to.top, picture.dc_.get(),
+             from.left, from.top, from.right - from.left, from.bottom - from.top, SRCCOPY);
+  gdiDrawingPending_ = true;
+}
+
+void Win32PixelImage::GradientFill(const std::vector<GradientVertex>& vertices,
+                                   const std::vector<GradientRectangle>& mesh,
+                                   GradientDirection direction) {
+  std::vector<TRIVERTEX> systemVertices;
+  for (const GradientVertex& v : vertices) {
+    systemVertices.push_back({v.x, v.y, v.red, v.green, v.blue, v.alpha});
+  }
+  std::vector<GRADIENT_RECT> systemMesh;
+  for (const GradientRectangle& r : mesh) systemMesh.push_back({r.upperLeft, r.lowerRight});
+  ::GradientFill(dc_.get(), systemVertices.data(), static_cast<ULONG>(systemVertices.size()),
+                 systemMesh.data(), static_cast<ULONG>(systemMesh.size()),
+                 direction == GradientDirection::kVertical ? GRADIENT_FILL_RECT_V
+                                                           : GRADIENT_FILL_RECT_H);
+  gdiDrawingPending_ = true;
+}
+
+void Win32PixelImage::DrawCentredText(const std::wstring& text, const Rect& box,
+                                      const FontDescription& font, Colour colour, bool greyed) {
+  const UniqueFont systemFont = MakeFont(font, Win32DisplayServices().TwipsPerPixelY());
+  const HDC dc = dc_.get();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+  SetBkMode(dc, TRANSPARENT);
+  SelectObject(dc, systemFont ? static_cast<HGDIOBJ>(systemFont.get())
+                              : GetStockObject(DEFAULT_GUI_FONT));
+  const std::string ansi = ToAnsi(text);
+  const auto draw = [&](COLORREF textColour, int offset) {
+    RECT rect{box.left + offset, box.top + offset, box.right + offset, box.bottom + offset};
+    SetTextColor(dc, textColour);
+    DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &rect,
+              DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+  };
+  if (greyed) {
+    // Engraved, as the system greys a disabled control's text: a highlight under a grey shadow.
+    draw(GetSysColor(COLOR_3DHILIGHT), 1);
+    draw(GetSysColor(COLOR_GRAYTEXT), 0);
+  } else {
+    draw(colour, 0);
+  }
+  // Lets go of the font before it is deleted.
+  RestoreDC(dc, saved);
   gdiDrawingPending_ = true;
 }
 

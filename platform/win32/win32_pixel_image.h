@@ -24,6 +24,12 @@ class Win32PixelImage final : public PixelImage {
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      Colour colour) override;
   void DrawLine(const Point& from, const Point& to, Colour colour) override;
+  void StretchFrom(PixelImage& source, const Rect& from, const Rect& to) override;
+  void GradientFill(const std::vector<GradientVertex>& vertices,
+                    const std::vector<GradientRectangle>& mesh,
+                    GradientDirection direction) override;
+  void DrawCentredText(const std::wstring& text, const Rect& box, const FontDescription& font,
+                       Colour colour, bool greyed) override;
 
   HDC DeviceContext() const { return dc_.get(); }
 

@@ -65,7 +65,7 @@ void GdiScenePainter::Paint(double seconds) {
   glyphs_.clear();
   scene_.Project(seconds, sprites_, glyphs_);
   SetTextAlign(dc, TA_CENTER | TA_TOP);
-  const SelectedObject dotBrush(dc, GetStockObject(DC_BRUSH));
+  const platform::win32::ScopedSelection dotBrush(dc, GetStockObject(DC_BRUSH));
   for (const ScreenGlyph& glyph : glyphs_) {
     const COLORREF colour = RGB(Channel(glyph.colour.r), Channel(glyph.colour.g), Channel(glyph.colour.b));
     const float textPixels = glyph.size * kTextShareOfSprite;
@@ -77,7 +77,7 @@ void GdiScenePainter::Paint(double seconds) {
       PatBlt(dc, static_cast<int>(glyph.x) - side / 2, static_cast<int>(glyph.y) - side / 2, side, side, PATCOPY);
       continue;
     }
-    const SelectedObject selected(dc, font);
+    const platform::win32::ScopedSelection selected(dc, font);
     SetTextColor(dc, colour);
     const wchar_t character = atlas_.characters[static_cast<std::size_t>(atlas_.usableCells[glyph.glyph])];
     TextOutW(dc, static_cast<int>(glyph.x), static_cast<int>(glyph.y - textPixels / 2), &character, 1);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "renderer/scene/scene.h"
-#include "renderer/win32/renderer_handles.h"
+#include "platform/win32/handles.h"
 #include "renderer/win32/scene_painter.h"
 
 namespace orvane::renderer::win32 {
@@ -29,10 +29,10 @@ class GdiScenePainter final : public ScenePainter {
   HWND window_;
   const Scene& scene_;
   const GlyphAtlas& atlas_;
-  UniqueMemoryDc buffer_;
-  UniqueBitmap bitmap_;
+  platform::win32::UniqueMemoryDc buffer_;
+  platform::win32::UniqueBitmap bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;
-  std::vector<UniqueFont> fonts_;  // one for each of kFontPixels
+  std::vector<platform::win32::UniqueFont> fonts_;  // one for each of kFontPixels
   std::vector<GlyphSprite> sprites_;
   std::vector<ScreenGlyph> glyphs_;
 };

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "renderer/win32/renderer_handles.h"
+#include "platform/win32/handles.h"
 
 namespace orvane::renderer::win32 {
 
@@ -63,7 +63,7 @@ class OpenGlLibrary {
  private:
   OpenGlLibrary() = default;
 
-  UniqueModule module_;
+  platform::win32::UniqueModule module_;
   GlApi api_;
 };
 

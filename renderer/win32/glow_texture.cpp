@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "platform/win32/handles.h"
-#include "renderer/win32/renderer_handles.h"
 
 namespace orvane::renderer::win32 {
 namespace {
@@ -15,7 +14,7 @@ bool IsUsableSide(LONG side) { return side >= 16 && side <= 1024 && (side & (sid
 }  // namespace
 
 std::optional<GreyImage> LoadGlowTexture(const wchar_t* path) {
-  const UniqueBitmap bitmap(static_cast<HBITMAP>(
+  const platform::win32::UniqueBitmap bitmap(static_cast<HBITMAP>(
       LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   if (!bitmap) return std::nullopt;
   BITMAP description{};

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "renderer/win32/renderer_handles.h"
+#include "platform/win32/handles.h"
 
 namespace orvane::renderer::win32 {
 namespace {
@@ -31,15 +31,15 @@ GlyphAtlas BuildGlyphAtlas() {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  const UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const platform::win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  const platform::win32::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   // Shift-JIS fonts hold the katakana; an unknown face name still maps to one of them.
-  const UniqueFont font(CreateFontW(-kGlyphPixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+  const platform::win32::UniqueFont font(CreateFontW(-kGlyphPixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                     FIXED_PITCH | FF_MODERN, kFontFace));
   if (dc && bitmap && bits) {
-    const SelectedObject selectedBitmap(dc.get(), bitmap.get());
-    const SelectedObject selectedFont(dc.get(), font.get());
+    const platform::win32::ScopedSelection selectedBitmap(dc.get(), bitmap.get());
+    const platform::win32::ScopedSelection selectedFont(dc.get(), font.get());
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), RGB(255, 255, 255));
     for (std::size_t cell = 0; cell < atlas.characters.size(); ++cell) {

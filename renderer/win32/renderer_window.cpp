@@ -1,11 +1,13 @@
 #include "renderer/win32/renderer_window.h"
 
 #include "contract/program_contract.h"
+#include "platform/win32/window_class.h"
 
 namespace orvane::renderer::win32 {
 namespace {
 
-constexpr wchar_t kClassName[] = L"3dOrvaneRenderer";
+constexpr char kClassName[] = "3dOrvaneRenderer";
+constexpr wchar_t kClassNameW[] = L"3dOrvaneRenderer";
 
 ScreenPoint CursorPosition() {
   POINT point{};
@@ -17,16 +19,12 @@ ScreenPoint CursorPosition() {
 
 RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
     : clock_(clock), width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)) {
-  WNDCLASSW windowClass{};
   // OpenGL wants a drawing context of the window's own.
-  windowClass.style = CS_OWNDC;
-  windowClass.lpfnWndProc = WindowProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  windowClass.lpszClassName = kClassName;
-  RegisterClassW(&windowClass);
-  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, contract::kRendererWindowTitle, WS_POPUP, 0, 0, width_, height_, nullptr,
-                                nullptr, instance, this));
+  platform::win32::RegisterWindowClass<RendererWindow>(
+      {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
+  // An ANSI class: the system hands the wide title over in the ANSI code page.
+  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassNameW, contract::kRendererWindowTitle,
+                                WS_POPUP, 0, 0, width_, height_, nullptr, nullptr, instance, this));
   if (!window_) return;
   ShowWindow(window_.get(), SW_SHOWNORMAL);
   SetForegroundWindow(window_.get());
@@ -34,17 +32,7 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
   inputWatch_.emplace(CursorPosition(), clock_.Seconds());
 }
 
-LRESULT CALLBACK RendererWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<RendererWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self || message == WM_NCCREATE) return DefWindowProcW(window, message, wParam, lParam);
-  return self->OnMessage(window, message, wParam, lParam);
-}
-
-LRESULT RendererWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT RendererWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MOUSEMOVE:
       OnMouseMove(lParam);
@@ -71,7 +59,7 @@ LRESULT RendererWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
     default:
       break;
   }
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void RendererWindow::OnMouseMove(LPARAM lParam) {

@@ -6,7 +6,7 @@
 
 #include "renderer/scene/input_watch.h"
 #include "renderer/win32/clock.h"
-#include "renderer/win32/renderer_handles.h"
+#include "platform/win32/handles.h"
 
 namespace orvane::renderer::win32 {
 
@@ -24,9 +24,10 @@ class RendererWindow {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
+  // Every message of the window, from its window procedure.
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnMouseMove(LPARAM lParam);
   void OnEndSession(WPARAM ending);
   void OnDestroy();
@@ -35,7 +36,7 @@ class RendererWindow {
   const Clock& clock_;
   int width_;
   int height_;
-  UniqueWindow window_;
+  platform::win32::UniqueWindow window_;
   std::optional<InputWatch> inputWatch_;
 };
 

@@ -6,36 +6,25 @@
 #include <vector>
 
 #include "button/command.h"
-#include "fakes/fake_control_parts.h"
+#include "fakes/fake_controls.h"
 #include "fakes/fake_platform.h"
 
 namespace orvane::button {
 
 using Calls = std::vector<std::wstring>;
 
-inline constexpr platform::WindowHandle kButtonWindow = 0x500;
+inline constexpr int kButtonId = 7;
+inline constexpr platform::WindowHandle kButtonWindow = 0x6000 + kButtonId;
 inline constexpr platform::WindowHandle kFormWindow = 0x400;
 
-// The container: records Click and the property reports into the shared call list.
-class RecordingContainer : public CommandContainer {
- public:
-  explicit RecordingContainer(Calls& calls) : calls_(calls) {}
-
-  platform::FontDescription ambientFont{L"MS UI Gothic", 9, 400, false, false, false, 128};
-
-  void OnClick() override { calls_.push_back(L"Click()"); }
-  void PropertyChanged(const std::wstring& name) override {
-    calls_.push_back(L"PropertyChanged(" + name + L")");
-  }
-  platform::FontDescription AmbientFont() override { return ambientFont; }
-
- private:
-  Calls& calls_;
-};
-
-// A button on fakes of its surface, label, timer, container and the window services, all
-// recording into one list, so the order of drawing, events and system calls shows.
+// A button on a fake form, 117 x 28 pixels, with the fake platform behind it; the drawing into
+// its image ("control 7: ..."), the system calls and its Click ("Click()") go into one list, so
+// their order shows.
 struct CommandRig {
+  CommandRig() {
+    for (const FacePicture picture : kFacePictures) fake.forms.pictures[ResourceName(picture)] = {64, 25};
+  }
+
   // A button as the running program has it: loaded from saved properties holding nothing
   // but defaults, and initialised by its container.
   void LoadAndInitialize() {
@@ -66,16 +55,16 @@ struct CommandRig {
   void PollWithCursorOver(platform::WindowHandle window) {
     fake.cursorPosition = platform::Point{70, 45};
     fake.windowUnderCursor = window;
-    command.OnMouseTimer();
+    command.OnTimer(kMouseTimer);
   }
 
   // The picture of every face drawn since the call list was last cleared, in order: each
   // face starts with its top-left corner.
   std::vector<std::wstring> FacesDrawn() const {
     std::vector<std::wstring> faces;
-    const std::wstring corner = L"DrawPicturePart(";
+    const std::wstring corner = L"control 7: StretchFrom(";
     for (const std::wstring& call : fake.calls) {
-      if (call.rfind(corner, 0) == 0 && call.find(L", 0 0 60 60, ") != std::wstring::npos) {
+      if (call.rfind(corner, 0) == 0 && call.find(L", 0, 0, 4, 4 to ") != std::wstring::npos) {
         faces.push_back(call.substr(corner.size(), call.find(L',') - corner.size()));
       }
     }
@@ -91,19 +80,18 @@ struct CommandRig {
   // The gradient drawn last: true when it runs from the lavender grey at the top to white.
   bool LastGradientReversed() const {
     for (auto call = fake.calls.rbegin(); call != fake.calls.rend(); ++call) {
-      if (call->rfind(L"GradientFill([0 0 C600 C500 D700", 0) == 0) return true;
-      if (call->rfind(L"GradientFill([0 0 FF00 FF00 FF00", 0) == 0) return false;
+      if (call->rfind(L"control 7: GradientFill([0, 0 C600 C500 D700", 0) == 0) return true;
+      if (call->rfind(L"control 7: GradientFill([0, 0 FF00 FF00 FF00", 0) == 0) return false;
     }
     ADD_FAILURE() << "no gradient drawn";
     return false;
   }
 
   testing::FakePlatform fake;
-  testing::FakeDrawingSurface surface{fake.calls};
-  testing::FakeTextLabel caption{fake.calls};
-  testing::FakeWindowTimer mouseTimer{fake.calls};
-  RecordingContainer container{fake.calls};
-  Command command{{surface, caption, mouseTimer, fake, kButtonWindow, container}};
+  testing::FakeControlContainer form{L"form", kFormWindow, fake.calls};
+  Command command{form, kButtonId, platform::BoxAt(20, 20, 117, 28), fake.services,
+                  [this] { fake.calls.push_back(L"Click()"); }};
+  testing::FakeDrawnControl& control = *form.FindDrawnControl(kButtonId);
 };
 
 class CommandTest : public ::testing::Test, public CommandRig {};

@@ -21,7 +21,7 @@ TEST_F(CommandInputTest, InitializeStartsTheHundredMillisecondPollInTheNormalSta
   command.Initialize();
 
   EXPECT_EQ(command.buttonState(), ButtonState::kNormal);
-  EXPECT_EQ(fake.calls, Calls{L"Timer.Start(100)"});
+  EXPECT_EQ(fake.calls, Calls{L"control 7: EnableTimer(1, 100)"});
 }
 
 TEST_F(CommandInputTest, MouseMoveMakesANormalButtonHotAndAFocusedOneFocusedAndHot) {
@@ -82,7 +82,7 @@ TEST_F(CommandInputTest, PollTakesACursorThatCannotBeFoundAsOutsideTheButton) {
   Reach(ButtonState::kHot);
   fake.cursorPosition.reset();
 
-  command.OnMouseTimer();
+  command.OnTimer(kMouseTimer);
 
   EXPECT_EQ(command.buttonState(), ButtonState::kNormal);
   EXPECT_EQ(FacesDrawn(), Faces{L"COMMAND_NORMAL"});
@@ -137,10 +137,10 @@ TEST_F(CommandInputTest, LeftReleaseDrawsItsFaceThenClicksUnlessOnlyFocused) {
   } rows[] = {
       {ButtonState::kNotInitialized, {L"Click()"}, {}},
       {ButtonState::kNormal, {L"Click()"}, {}},
-      {ButtonState::kHot, {L"Label.Move(0 102.5 1755 195)", L"Click()"}, {L"COMMAND_NORMAL"}},
+      {ButtonState::kHot, {L"control 7: Present", L"Click()"}, {L"COMMAND_NORMAL"}},
       {ButtonState::kFocused, {}, {}},
       {ButtonState::kFocusedAndHot,
-       {L"Label.Move(0 102.5 1755 195)", L"Click()"},
+       {L"control 7: Present", L"Click()"},
        {L"COMMAND_HIGHLIGHTSELECT"}},
   };
   for (const auto& row : rows) {
@@ -207,7 +207,7 @@ TEST_F(CommandInputTest, AReleaseWithoutItsPressOnTheButtonNeverClicks) {
         rig.fake.windowUnderCursor = kButtonWindow;
         if (pressForgotten) {
           rig.command.OnMouseDown(button);
-          rig.command.ForgetPresses();
+          rig.command.OnPressesLost();
         } else {
           // Another button's press is no press of this one.
           for (const MouseButton other : kButtons) {
@@ -318,7 +318,7 @@ TEST_F(CommandInputTest, AButtonNeverInitialisedFollowsTheMouseOnlyAfterTakingTh
 
   EXPECT_EQ(FacesDrawn(), (Faces{L"COMMAND_SELECTED", L"COMMAND_HIGHLIGHTSELECT"}));
   EXPECT_EQ(command.buttonState(), ButtonState::kFocusedAndHot);
-  for (const std::wstring& call : fake.calls) EXPECT_NE(call, L"Timer.Start(100)");
+  EXPECT_TRUE(control.timers.empty());
 }
 
 TEST_F(CommandInputTest, TabbingOntoAHotButtonShowsPressedUntilThePollSeesTheMouseLeave) {

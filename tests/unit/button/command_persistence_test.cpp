@@ -1,4 +1,4 @@
-// The button's public properties, its first-use set-up and its saved properties.
+// The button's saved properties and what loading them shows.
 #include <algorithm>
 
 #include "command_fixture.h"
@@ -8,193 +8,97 @@ namespace {
 
 using Entries = std::vector<platform::PropertyBag::Entry>;
 
-const platform::FontDescription kDialogFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false, 128};
+const platform::FontDescription kOtherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
 
-class CommandPropertiesTest : public CommandTest {};
-
-TEST_F(CommandPropertiesTest, FirstReadOfEnabledOnANewButtonEnablesItAndDrawsTheNormalFace) {
-  // A new button has its design caption and font, and stays disabled until then.
-  EXPECT_EQ(caption.text, L"Command");
-  EXPECT_EQ(caption.font, kDialogFont);
-  EXPECT_EQ(testing::Text(caption.box), L"0 90 1635 195");
-  command.OnResize();
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_DISABLE"});
-  fake.calls.clear();
-
-  EXPECT_TRUE(command.Enabled());
-
-  EXPECT_TRUE(command.firstRunDone());
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
-  EXPECT_EQ(fake.calls.back(), L"Label.SetEnabled(true)");
-
-  command.SetEnabled(false);
-  fake.calls.clear();
-  EXPECT_FALSE(command.Enabled());  // later reads only give the flag and redraw
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_DISABLE"});
-}
-
-TEST_F(CommandPropertiesTest, BeforeFirstUseSetUpAColourWrittenToAnEnabledButtonTurnsBlack) {
-  command.SetEnabled(true);
-  fake.calls.clear();
-
-  command.SetFontColour(0x0000FF);
-
-  EXPECT_EQ(caption.colour, 0u);
-  EXPECT_EQ(fake.calls[0], L"Label.SetColour(255)");
-  EXPECT_EQ(fake.calls[2], L"Label.SetColour(0)");
-  EXPECT_EQ(fake.calls.back(), L"PropertyChanged(FontColour)");
-}
-
-TEST_F(CommandPropertiesTest, AfterLoadingTheFontColourStaysAndReadingItRedraws) {
-  LoadAndInitialize();
-
-  command.SetFontColour(0x0000FF);
-  fake.calls.clear();
-
-  EXPECT_EQ(command.FontColour(), 0x0000FFu);
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
-}
-
-TEST_F(CommandPropertiesTest, VisibleZeroShowsOnlyTheCaptionAndAnyOtherValueTheFaceAgain) {
-  LoadAndInitialize();
-
-  command.SetVisible(0);
-  EXPECT_EQ(fake.calls, (Calls{L"SetBackgroundStyle(transparent)", L"PropertyChanged(Visible)"}));
-  EXPECT_EQ(command.Visible(), 0);
-  EXPECT_EQ(caption.text, L"Command");
-
-  for (const std::uint8_t value : {1, 7, 255}) {
-    command.SetVisible(0);
-    fake.calls.clear();
-    command.SetVisible(value);
-    EXPECT_EQ(fake.calls.front(), L"SetBackgroundStyle(opaque)");
-    EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
-    EXPECT_EQ(fake.calls.back(), L"PropertyChanged(Visible)");
-    fake.calls.clear();
-    EXPECT_EQ(command.Visible(), 255);
-    EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
+class CommandPropertiesTest : public CommandTest {
+ protected:
+  // The caption drawn last, as "text, box, font size, colour[, greyed]".
+  std::wstring LastCaption() const {
+    const std::wstring prefix = L"control 7: DrawCentredText(";
+    for (auto call = fake.calls.rbegin(); call != fake.calls.rend(); ++call) {
+      if (call->rfind(prefix, 0) == 0) return call->substr(prefix.size(), call->size() - prefix.size() - 1);
+    }
+    return L"";
   }
-}
+};
 
-TEST_F(CommandPropertiesTest, WritingEnabledReportsItThenDrawsTheDisabledOrNormalFace) {
-  Reach(ButtonState::kHot);
+TEST_F(CommandPropertiesTest, ANewButtonIsDisabledAndDrawsNothingUntilItIsLoaded) {
+  EXPECT_EQ(control.className, L"ThreeDOrvane.Command");
+  EXPECT_EQ(fake.calls, (Calls{L"form: AddDrawnControl(7, 20 20 117 x 28, ThreeDOrvane.Command)",
+                               L"SetWindowTitle(24583, Command)"}));
+  command.OnMouseMove();
+  command.OnGotFocus();
+  EXPECT_EQ(fake.calls.size(), 2u);
 
-  command.SetEnabled(false);
-  EXPECT_EQ(fake.calls.front(), L"PropertyChanged(Enabled)");
+  command.OnResize();  // the resize draws even a disabled button
   EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_DISABLE"});
-  EXPECT_FALSE(caption.enabled);
-
-  fake.calls.clear();
-  command.SetEnabled(true);
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
-  EXPECT_TRUE(caption.enabled);
+  EXPECT_EQ(LastCaption(), L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000, greyed");
 }
 
-TEST_F(CommandPropertiesTest, CaptionAndFontChangeTheLabelAndTheWindowsTextAndReportWithoutRedrawing) {
-  LoadAndInitialize();
-
-  command.SetCaption(L"ｷｬﾝｾﾙ");
-  command.SetFont(kDialogFont);
-
-  EXPECT_EQ(fake.calls, (Calls{L"Label.SetText(ｷｬﾝｾﾙ)", L"SetWindowTitle(1280, ｷｬﾝｾﾙ)",
-                               L"PropertyChanged(Caption)", L"Label.SetFont(ＭＳ Ｐゴシック 9.75)",
-                               L"PropertyChanged(Font)"}));
-  EXPECT_EQ(command.Caption(), L"ｷｬﾝｾﾙ");
-  EXPECT_EQ(command.Font(), kDialogFont);
-}
-
-TEST_F(CommandPropertiesTest, LoadingNothingGivesAnEnabledOpaqueButtonInTheAmbientFont) {
-  surface.style = platform::BackgroundStyle::kTransparent;
-  fake.calls.clear();
-
+TEST_F(CommandPropertiesTest, LoadingNothingGivesAnEnabledButtonWithTheDesignCaptionInBlack) {
   command.ReadProperties(platform::PropertyBag{});
 
-  EXPECT_EQ(caption.text, L"Command");
-  EXPECT_EQ(caption.font, container.ambientFont);
-  EXPECT_EQ(caption.colour, 0u);
-  EXPECT_EQ(surface.style, platform::BackgroundStyle::kOpaque);
-  EXPECT_TRUE(command.firstRunDone());
   EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
+  EXPECT_EQ(LastCaption(), L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000");
+  EXPECT_EQ(fake.calls.back(), L"control 7: Present");
   EXPECT_EQ(command.buttonState(), ButtonState::kNotInitialized);
 }
 
-TEST_F(CommandPropertiesTest, SavingADefaultButtonStoresNothingAndRedraws) {
-  LoadAndInitialize();
-  command.SetEnabled(false);
-  command.SetEnabled(true);
-  fake.calls.clear();
-  platform::PropertyBag bag;
+TEST_F(CommandPropertiesTest, TheDialogsButtonsLoadFromTheirCaptionAndFontWithAllElseAtDefaults) {
+  for (const wchar_t* text : {L"設定", L"ｷｬﾝｾﾙ", L"..."}) {
+    // The dialog's font is the design font, so only the caption is stored.
+    const platform::PropertyBag bag = SavedCommandProperties(text, kDesignFont);
+    EXPECT_EQ(bag.Entries(), (Entries{{L"Caption", std::wstring(text)}}));
 
-  command.WriteProperties(bag);
+    CommandRig rig;
+    rig.command.ReadProperties(bag);
 
-  EXPECT_TRUE(bag.Entries().empty());
-  EXPECT_EQ(FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
+    EXPECT_NE(std::find(rig.fake.calls.begin(), rig.fake.calls.end(),
+                        L"SetWindowTitle(24583, " + std::wstring(text) + L")"),
+              rig.fake.calls.end());
+    EXPECT_EQ(rig.fake.calls.end()[-2], L"control 7: DrawCentredText(" + std::wstring(text) +
+                                            L", 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000)");
+  }
 }
 
-TEST_F(CommandPropertiesTest, SavingStoresEveryChangedPropertyInItsOrderAndLoadsBackTheSame) {
-  command.SetEnabled(false);
-  command.SetCaption(L"設定");
-  command.SetFont(kDialogFont);
-  command.SetFontColour(0x00FF8000);
-  command.SetVisible(0);
+TEST_F(CommandPropertiesTest, SavedFontColourAndFlagsAreApplied) {
+  platform::PropertyBag bag = SavedCommandProperties(L"設定", kOtherFont);
+  EXPECT_EQ(bag.Entries(), (Entries{{L"Caption", std::wstring(L"設定")}, {L"Font", kOtherFont}}));
+  bag.WriteProperty(L"FontColour", std::int32_t{0x00FF8000}, std::int32_t{0});
+
+  command.ReadProperties(bag);
+  EXPECT_EQ(LastCaption(), L"設定, 0, 7, 117, 13, MS UI Gothic 9, FF8000");
+
+  // A button saved disabled loads disabled and shows nothing until it is enabled.
+  CommandRig disabled;
+  platform::PropertyBag off;
+  off.WriteProperty(L"Enabled", false, true);
+  disabled.command.ReadProperties(off);
+  EXPECT_TRUE(disabled.FacesDrawn().empty());
+  disabled.command.SetEnabled(true);
+  EXPECT_EQ(disabled.FacesDrawn(), std::vector<std::wstring>{L"COMMAND_NORMAL"});
+}
+
+TEST_F(CommandPropertiesTest, BeforeTheFirstRunIsDoneTheCaptionIsDrawnBlack) {
   platform::PropertyBag bag;
+  bag.WriteProperty(L"FirstRun", std::int32_t{0}, std::int32_t{1});
+  bag.WriteProperty(L"FontColour", std::int32_t{0x0000FF}, std::int32_t{0});
 
-  command.WriteProperties(bag);
+  command.ReadProperties(bag);
 
-  EXPECT_EQ(bag.Entries(), (Entries{{L"Enabled", false},
-                                    {L"Caption", std::wstring(L"設定")},
-                                    {L"FirstRun", std::int32_t{0}},
-                                    {L"Font", kDialogFont},
-                                    {L"FontColour", std::int32_t{0x00FF8000}},
-                                    {L"Visible", std::int32_t{0}}}));
-
-  testing::FakePlatform otherFake;
-  testing::FakeDrawingSurface otherSurface{otherFake.calls};
-  testing::FakeTextLabel otherCaption{otherFake.calls};
-  testing::FakeWindowTimer otherTimer{otherFake.calls};
-  RecordingContainer otherContainer{otherFake.calls};
-  Command loaded{{otherSurface, otherCaption, otherTimer, otherFake, kButtonWindow, otherContainer}};
-  loaded.ReadProperties(bag);
-  platform::PropertyBag saved;
-  loaded.WriteProperties(saved);
-  EXPECT_EQ(saved.Entries(), bag.Entries());
-  EXPECT_EQ(otherCaption.text, L"設定");
-  EXPECT_EQ(otherCaption.colour, 0x00FF8000u);
-  EXPECT_EQ(otherSurface.style, platform::BackgroundStyle::kTransparent);
-  EXPECT_FALSE(loaded.firstRunDone());
+  EXPECT_EQ(LastCaption(), L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000");
 }
 
 TEST_F(CommandPropertiesTest, SavedValuesOfTheWrongKindOrRangeAreNotApplied) {
   platform::PropertyBag bag;
   bag.WriteProperty(L"FirstRun", std::int32_t{300}, std::int32_t{1});
-  bag.WriteProperty(L"Visible", std::int32_t{5}, std::int32_t{1});
   bag.WriteProperty(L"Caption", std::int32_t{12}, std::wstring(L"Command"));
+  bag.WriteProperty(L"FontColour", std::int32_t{0x0000FF}, std::int32_t{0});
 
   command.ReadProperties(bag);
 
-  EXPECT_FALSE(command.firstRunDone());
-  EXPECT_EQ(surface.style, platform::BackgroundStyle::kOpaque);
-  EXPECT_EQ(caption.text, L"Command");
-}
-
-TEST_F(CommandPropertiesTest, TheDialogsButtonsLoadFromTheirCaptionAndFontWithAllElseAtDefaults) {
-  for (const wchar_t* text : {L"設定", L"ｷｬﾝｾﾙ", L"..."}) {
-    const platform::PropertyBag bag = SavedCommandProperties(text, kDialogFont);
-    EXPECT_EQ(bag.Entries(), (Entries{{L"Caption", std::wstring(text)}, {L"Font", kDialogFont}}));
-
-    fake.calls.clear();
-    command.ReadProperties(bag);
-    command.Initialize();
-
-    EXPECT_EQ(command.Caption(), text);
-    const std::wstring named = L"SetWindowTitle(1280, " + std::wstring(text) + L")";
-    EXPECT_NE(std::find(fake.calls.begin(), fake.calls.end(), named), fake.calls.end());
-    EXPECT_EQ(command.Font(), kDialogFont);
-    EXPECT_TRUE(command.firstRunDone());
-    EXPECT_EQ(caption.colour, 0u);
-    EXPECT_EQ(surface.style, platform::BackgroundStyle::kOpaque);
-    EXPECT_TRUE(caption.enabled);
-  }
+  // FirstRun stays 0, so the caption is drawn black whatever its colour.
+  EXPECT_EQ(LastCaption(), L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000");
 }
 
 TEST(PropertyBag, OmitsDefaultsAndReadsMissingKeysAsTheReadDefault) {

@@ -48,10 +48,11 @@ class FakePushButtons : public PushButtonFactory {
 
   std::map<int, std::unique_ptr<FakePushButton>> buttons;
 
-  PushButton& AddPushButton(platform::WindowHandle parent, int controlId, const platform::Rect& box,
-                            const std::wstring& caption, const platform::FontDescription& font,
+  PushButton& AddPushButton(platform::ControlContainer& parent, int controlId,
+                            const platform::Rect& box, const std::wstring& caption,
+                            const platform::FontDescription& font,
                             std::function<void()> onClick) override {
-    calls_.push_back(L"AddPushButton(" + std::to_wstring(parent) + L", " +
+    calls_.push_back(L"AddPushButton(" + std::to_wstring(parent.Handle()) + L", " +
                      std::to_wstring(controlId) + L", " + std::to_wstring(box.left) + L" " +
                      std::to_wstring(box.top) + L" " + std::to_wstring(box.right - box.left) +
                      L" x " + std::to_wstring(box.bottom - box.top) + L", " + caption + L", " +

@@ -35,6 +35,30 @@ void FakeComboBox::SetText(const std::wstring& newText) {
   calls_.push_back(L"Combo " + std::to_wstring(id) + L": SetText(" + newText + L")");
 }
 
+FakeDrawnControl::FakeDrawnControl(int id, const platform::Rect& box, std::wstring className,
+                                   platform::DrawnControlHandlers& handlers,
+                                   std::vector<std::wstring>& calls)
+    : id(id),
+      box(box),
+      className(std::move(className)),
+      handlers(handlers),
+      image(L"control " + std::to_wstring(id), box.right - box.left, box.bottom - box.top, calls),
+      calls_(calls) {}
+
+void FakeDrawnControl::Present() { calls_.push_back(L"control " + std::to_wstring(id) + L": Present"); }
+
+void FakeDrawnControl::SetEnabled(bool enable) {
+  enabled = enable;
+  calls_.push_back(L"control " + std::to_wstring(id) +
+                   (enable ? L": SetEnabled(true)" : L": SetEnabled(false)"));
+}
+
+void FakeDrawnControl::EnableTimer(int timerId, std::uint32_t intervalMs) {
+  timers[timerId] = intervalMs;
+  calls_.push_back(L"control " + std::to_wstring(id) + L": EnableTimer(" +
+                   std::to_wstring(timerId) + L", " + std::to_wstring(intervalMs) + L")");
+}
+
 FakeControlContainer::~FakeControlContainer() = default;
 
 platform::Label& FakeControlContainer::AddLabel(int controlId, const platform::Rect& box,
@@ -73,6 +97,16 @@ platform::PictureBox& FakeControlContainer::AddPictureBox(int controlId, const p
   return *pictureBox;
 }
 
+platform::DrawnControl& FakeControlContainer::AddDrawnControl(
+    int controlId, const platform::Rect& box, const std::wstring& className,
+    platform::DrawnControlHandlers& handlers) {
+  calls_.push_back(name_ + L": AddDrawnControl(" + std::to_wstring(controlId) + L", " + Text(box) +
+                   L", " + className + L")");
+  auto& control = drawnControls_[controlId];
+  control = std::make_unique<FakeDrawnControl>(controlId, box, className, handlers, calls_);
+  return *control;
+}
+
 void FakeControlContainer::AddFrame(const platform::Rect& box, platform::Colour colour) {
   calls_.push_back(name_ + L": AddFrame(" + Text(box) + L")");
   frames.emplace_back(box, colour);
@@ -95,6 +129,9 @@ FakeImageControl* FakeControlContainer::FindImage(int id) {
 }
 FakeComboBox* FakeControlContainer::FindComboBox(int id) {
   return Find(&FakeControlContainer::comboBoxes_, id);
+}
+FakeDrawnControl* FakeControlContainer::FindDrawnControl(int id) {
+  return Find(&FakeControlContainer::drawnControls_, id);
 }
 FakePictureBox* FakeControlContainer::FindPictureBox(int id) {
   return Find(&FakeControlContainer::pictureBoxes_, id);

@@ -68,6 +68,31 @@ class FakeComboBox : public platform::ComboBox {
   std::vector<std::wstring>& calls_;
 };
 
+// A control that draws itself into an image named "control <id>"; a test hands its events to
+// `handlers` as the window would.
+class FakeDrawnControl : public platform::DrawnControl {
+ public:
+  FakeDrawnControl(int id, const platform::Rect& box, std::wstring className,
+                   platform::DrawnControlHandlers& handlers, std::vector<std::wstring>& calls);
+
+  const int id;
+  const platform::Rect box;
+  const std::wstring className;
+  platform::DrawnControlHandlers& handlers;
+  FakePixelImage image;
+  bool enabled = true;
+  std::map<int, std::uint32_t> timers;
+
+  platform::WindowHandle Handle() override { return 0x6000 + id; }
+  platform::PixelImage& Image() override { return image; }
+  void Present() override;
+  void SetEnabled(bool enable) override;
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override;
+
+ private:
+  std::vector<std::wstring>& calls_;
+};
+
 class FakePictureBox;
 
 // The controls placed on a form or a picture box; the Find functions look into the picture
@@ -86,6 +111,9 @@ class FakeControlContainer : public platform::ControlContainer {
   platform::ComboBox& AddComboBox(int controlId, const platform::Rect& box,
                                   const platform::FontDescription& font) override;
   platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& box) override;
+  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& box,
+                                          const std::wstring& className,
+                                          platform::DrawnControlHandlers& handlers) override;
   void AddFrame(const platform::Rect& box, platform::Colour colour) override;
 
   // Null when there is no such control here or in a picture box on it.
@@ -93,6 +121,7 @@ class FakeControlContainer : public platform::ControlContainer {
   FakeImageControl* FindImage(int id);
   FakeComboBox* FindComboBox(int id);
   FakePictureBox* FindPictureBox(int id);
+  FakeDrawnControl* FindDrawnControl(int id);
 
   std::vector<std::pair<platform::Rect, platform::Colour>> frames;
 
@@ -107,6 +136,7 @@ class FakeControlContainer : public platform::ControlContainer {
   std::map<int, std::unique_ptr<FakeImageControl>> images_;
   std::map<int, std::unique_ptr<FakeComboBox>> comboBoxes_;
   std::map<int, std::unique_ptr<FakePictureBox>> pictureBoxes_;
+  std::map<int, std::unique_ptr<FakeDrawnControl>> drawnControls_;
 };
 
 // A picture box whose image records what is drawn on it as "picture <id>: ...".
@@ -134,6 +164,11 @@ class FakePictureBox : public platform::PictureBox {
   }
   platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& pictureBox) override {
     return controls.AddPictureBox(controlId, pictureBox);
+  }
+  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& controlBox,
+                                          const std::wstring& className,
+                                          platform::DrawnControlHandlers& handlers) override {
+    return controls.AddDrawnControl(controlId, controlBox, className, handlers);
   }
   void AddFrame(const platform::Rect& frame, platform::Colour colour) override {
     controls.AddFrame(frame, colour);

@@ -1,5 +1,8 @@
 #include "fakes/fake_forms.h"
 
+#include <cwchar>
+#include <sstream>
+
 #include "fakes/fake_controls.h"
 
 namespace orvane::testing {
@@ -8,6 +11,16 @@ namespace {
 std::wstring Numbers(std::initializer_list<std::int32_t> values) {
   std::wstring text;
   for (const std::int32_t value : values) text += (text.empty() ? L"" : L", ") + std::to_wstring(value);
+  return text;
+}
+
+std::wstring Box(const platform::Rect& box) {
+  return Numbers({box.left, box.top, box.right - box.left, box.bottom - box.top});
+}
+
+std::wstring Hex(std::uint32_t value, int digits) {
+  wchar_t text[12];
+  std::swprintf(text, 12, L"%0*X", digits, value);
   return text;
 }
 
@@ -38,6 +51,36 @@ void FakePixelImage::DrawLine(const platform::Point& from, const platform::Point
                               platform::Colour colour) {
   calls_.push_back(name_ + L": DrawLine(" +
                    Numbers({from.x, from.y, to.x, to.y, static_cast<std::int32_t>(colour)}) + L")");
+}
+
+void FakePixelImage::StretchFrom(PixelImage& source, const platform::Rect& from,
+                                 const platform::Rect& to) {
+  calls_.push_back(name_ + L": StretchFrom(" + static_cast<FakePixelImage&>(source).Name() + L", " +
+                   Box(from) + L" to " + Box(to) + L")");
+}
+
+void FakePixelImage::GradientFill(const std::vector<platform::GradientVertex>& vertices,
+                                  const std::vector<platform::GradientRectangle>& mesh,
+                                  platform::GradientDirection direction) {
+  std::wstring call = name_ + L": GradientFill(";
+  for (const auto& v : vertices) {
+    call += L"[" + Numbers({v.x, v.y}) + L" " + Hex(v.red, 4) + L" " + Hex(v.green, 4) + L" " +
+            Hex(v.blue, 4) + L" " + Hex(v.alpha, 4) + L"] ";
+  }
+  for (const auto& r : mesh) {
+    call += L"mesh " + std::to_wstring(r.upperLeft) + L" " + std::to_wstring(r.lowerRight) + L" ";
+  }
+  call += direction == platform::GradientDirection::kVertical ? L"vertical)" : L"horizontal)";
+  calls_.push_back(call);
+}
+
+void FakePixelImage::DrawCentredText(const std::wstring& text, const platform::Rect& box,
+                                     const platform::FontDescription& font, platform::Colour colour,
+                                     bool greyed) {
+  std::wostringstream size;
+  size << font.sizePoints;
+  calls_.push_back(name_ + L": DrawCentredText(" + text + L", " + Box(box) + L", " + font.name +
+                   L" " + size.str() + L", " + Hex(colour, 6) + (greyed ? L", greyed)" : L")"));
 }
 
 FakeFormWindow::FakeFormWindow(std::wstring title, platform::FormHandlers& handlers,

@@ -30,6 +30,14 @@ class FakePixelImage : public platform::PixelImage {
                      platform::Colour colour) override;
   void DrawLine(const platform::Point& from, const platform::Point& to,
                 platform::Colour colour) override;
+  void StretchFrom(PixelImage& source, const platform::Rect& from,
+                   const platform::Rect& to) override;
+  void GradientFill(const std::vector<platform::GradientVertex>& vertices,
+                    const std::vector<platform::GradientRectangle>& mesh,
+                    platform::GradientDirection direction) override;
+  void DrawCentredText(const std::wstring& text, const platform::Rect& box,
+                       const platform::FontDescription& font, platform::Colour colour,
+                       bool greyed) override;
 
  private:
   std::wstring name_;
