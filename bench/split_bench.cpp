@@ -42,6 +42,7 @@ class WatchedDisplay final : public DisplayServices {
 
   int TwipsPerPixelX() override { return display_.TwipsPerPixelX(); }
   int TwipsPerPixelY() override { return display_.TwipsPerPixelY(); }
+  void SetDpiAware(bool aware) override { display_.SetDpiAware(aware); }
   Time Now() override { return display_.Now(); }
   Time RefreshInterval() override { return interval_; }
   Time WaitForRefresh(Time due) override {

@@ -14,6 +14,8 @@ class StartedProgram {
  public:
   virtual ~StartedProgram() = default;
   virtual bool HasEnded() = 0;
+  // Ends the program at once, if it still runs.
+  virtual void End() = 0;
 };
 
 class ProcessServices {

@@ -126,6 +126,7 @@ void SaverWindow::OnRendererWatchTimer() {
 }
 
 void SaverWindow::OnQueryUnload() {
+  SkipOnFailure([&] { EndRendererNotYetShown(); });
   SkipOnFailure([&] { StopMusic(); });
   SkipOnFailure([&] {
     if (!saverMode_.savedCursorCount) return;  // not started in saver mode
@@ -133,6 +134,15 @@ void SaverWindow::OnQueryUnload() {
     // Start-up told the system a screen saver runs; it is told the run is over.
     SetScreenSaverRunningFlag(services_.windows, -1);
   });
+}
+
+// A renderer that the run gives up on before its window shows would still open it later,
+// topmost and full-screen, with nothing watching it and its files gone, so it ends with the
+// run. One whose window is up is the user's to close.
+void SaverWindow::EndRendererNotYetShown() {
+  if (!renderer_ || !waitingForRenderer_) return;
+  if (services_.windows.FindTopLevelWindow(contract::kRendererWindowTitle) != 0) return;
+  renderer_->End();
 }
 
 void SaverWindow::StopMusic() {

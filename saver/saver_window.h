@@ -45,6 +45,7 @@ class SaverWindow final : public platform::FormHandlers {
   void OnRendererWatchTimer();
   void StartMusic();
   void StopMusic();
+  void EndRendererNotYetShown();
 
   platform::Services& services_;
   const settings::Settings& settings_;

@@ -10,7 +10,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick libx11-dev libxfixes-dev
   # the preview picture's JPEG writer, in the build
   libjpeg-dev
-  locales fonts-ipafont-gothic
+  locales fonts-ipafont-gothic fonts-horai-umefont
   pulseaudio pulseaudio-utils libpulse0 libpulse0:i386 sox libsox-fmt-mp3
   gstreamer1.0-plugins-base gstreamer1.0-plugins-base:i386
   gstreamer1.0-plugins-good gstreamer1.0-plugins-good:i386

@@ -161,6 +161,12 @@ start() {
   # One server for the whole session: a warm start of a Wine program then takes well under 1 s.
   setsid wineserver -p </dev/null >"$session/wineserver.log" 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1
+  # Wine has no "ＭＳ Ｐゴシック" and would draw it in a fixed-width font; Ume P Gothic is
+  # proportional, with nearly its widths.
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'Ume P Gothic' /f \
+    >/dev/null 2>&1
+  # 96 dots per inch, also after a test that scaled the display and was stopped halfway.
+  "$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 }
 
 stop() {

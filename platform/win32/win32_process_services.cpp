@@ -16,10 +16,14 @@ std::wstring Win32ProcessServices::CommandLine() {
 
 namespace {
 
+// The exit code of a program this one ends.
+constexpr UINT kEndedExitCode = 1;
+
 class Win32StartedProgram final : public StartedProgram {
  public:
   explicit Win32StartedProgram(HANDLE process) : process_(process) {}
   bool HasEnded() override { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }
+  void End() override { TerminateProcess(process_.get(), kEndedExitCode); }
 
  private:
   UniqueKernelHandle process_;

@@ -14,7 +14,11 @@
 //                                     on the screen ("client", left,top,width,height), then one
 //                                     line per window inside it: handle, visible, enabled,
 //                                     class, control id, left,top,right,bottom in the client
-//                                     area, text
+//                                     area, text; all in the window's own pixels
+//   probe extents TITLE FACE POINTS TEXT...
+//                                     one line per text: its width and height in a font of that
+//                                     face and size (Shift JIS), as the window with that title
+//                                     measures it at its dots per inch
 //   probe close TITLE                 posts WM_CLOSE to the window with that title
 //   probe launch PATH                 starts PATH the way the screen saver starts its renderer
 //                                     (the unquoted path alone as its command line, shown
@@ -22,6 +26,7 @@
 //                                     exits with its exit code
 #include <windows.h>
 
+#include <cmath>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -122,9 +127,23 @@ std::wstring ControlText(HWND control) {
   return text;
 }
 
+// Makes this thread see the window's geometry in the window's own pixels. Wine does not scale
+// a window that is unaware of the display's dots per inch, so those are the screen's pixels.
+void UseDpiAwarenessOf(HWND window) {
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  using GetAwareness = HANDLE(WINAPI*)(HWND);
+  using SetAwareness = HANDLE(WINAPI*)(HANDLE);
+  const auto get = reinterpret_cast<GetAwareness>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+  const auto set = reinterpret_cast<SetAwareness>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  if (get && set) set(get(window));
+}
+
 int ListChildren(const std::wstring& title) {
   HWND top = FindWindowW(nullptr, title.c_str());
   if (!top) return 1;
+  UseDpiAwarenessOf(top);
   RECT client{};
   GetClientRect(top, &client);
   POINT origin{0, 0};
@@ -143,6 +162,30 @@ int ListChildren(const std::wstring& title) {
              rect.bottom, ControlText(child).c_str());
     PrintUtf8(line);
   }
+  return 0;
+}
+
+int MeasureTexts(const std::wstring& title, const std::wstring& face, double points,
+                 const std::vector<std::wstring>& texts) {
+  HWND top = FindWindowW(nullptr, title.c_str());
+  if (!top) return 1;
+  UseDpiAwarenessOf(top);
+  HDC screen = GetDC(nullptr);
+  const int height = -static_cast<int>(std::lround(points * GetDeviceCaps(screen, LOGPIXELSY) / 72));
+  HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  HGDIOBJ previous = SelectObject(screen, font);
+  for (const std::wstring& text : texts) {
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    wchar_t line[64];
+    swprintf(line, 64, L"%ld\t%ld\n", size.cx, size.cy);
+    PrintUtf8(line);
+  }
+  SelectObject(screen, previous);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
   return 0;
 }
 
@@ -255,10 +298,15 @@ int wmain(int argc, wchar_t** argv) {
     return HoldUntilPressed(argv[2], left, top, width, height);
   }
   if (command == L"children" && argc == 3) return ListChildren(argv[2]);
+  if (command == L"extents" && argc >= 5) {
+    return MeasureTexts(argv[2], argv[3], wcstod(argv[4], nullptr),
+                        std::vector<std::wstring>(argv + 5, argv + argc));
+  }
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"launch" && argc == 3) return Launch(argv[2]);
   PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
             L"hold TITLE MS [WxH] [hand] | closes-on-press TITLE LEFT,TOP WxH | children TITLE | "
+            L"extents TITLE FACE POINTS TEXT... | "
             L"close TITLE | launch PATH\n");
   return 2;
 }

@@ -1,8 +1,9 @@
 // The settings dialog under Wine in the Japanese locale: what it shows of each kind of
-// settings file, where it and its controls sit, what "設定" and "ｷｬﾝｾﾙ" leave in the file,
-// that a file it cannot write is reported, that only a press begun on a button clicks it,
-// and that it refuses a second copy.
+// settings file, where it and its controls sit and that every text shows whole, also on a
+// scaled display, what "設定" and "ｷｬﾝｾﾙ" leave in the file, that a file it cannot write is
+// reported, that only a press begun on a button clicks it, and that it refuses a second copy.
 #include <algorithm>
+#include <iostream>
 
 #include "dialog_fixture.h"
 
@@ -10,6 +11,126 @@ namespace orvane::e2e {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The music file of the settings the layout is looked at with.
+const std::string kMusicFile = R"(C:\Music\song.wav)";
+
+// Left, top, width and height of each control in the client area, as the dialog is designed;
+// the panel's controls lie in the panel at (12, 16).
+const struct {
+  int id;
+  std::string className, text;
+  int left, top, width, height;
+} kLayout[] = {
+    {kPanel, "ThreeDOrvane.PictureBox", "", 12, 16, 469, 165},
+    {kHeading, "ThreeDOrvane.Label", "BGM", 12 + 20, 16 + 24, 111, 13},
+    {kSourceMark + 1, "ThreeDOrvane.Image", "", 12 + 28, 16 + 56, 13, 13},
+    {kSourceName + 1, "ThreeDOrvane.Label", "音楽CD", 12 + 44, 16 + 56, 43, 13},
+    {kTrackBox, "ComboBox", "", 12 + 112, 16 + 52, 41, 20},
+    {kTrackCaption, "ThreeDOrvane.Label", "曲目をﾘﾋﾟｰﾄ", 12 + 156, 16 + 56, 66, 13},
+    {kSourceMark + 0, "ThreeDOrvane.Image", "", 12 + 28, 16 + 76, 13, 13},
+    {kSourceName + 0, "ThreeDOrvane.Label", "なし", 12 + 44, 16 + 76, 22, 13},
+    {kSourceMark + 2, "ThreeDOrvane.Image", "", 12 + 28, 16 + 96, 13, 13},
+    {kSourceName + 2, "ThreeDOrvane.Label", "MP3、WAV", 12 + 44, 16 + 96, 60, 13},
+    // A button's window carries its caption, so screen readers can name it.
+    {kFileButton, "ThreeDOrvane.Command", "...", 12 + 40, 16 + 112, 29, 21},
+    {kFileName, "ThreeDOrvane.Label", kMusicFile, 12 + 72, 16 + 112, 381, 33},
+    {kCredit, "ThreeDOrvane.Label", "3dOrvane Screen Saver", 12, 192, 165, 13},
+    {kLink, "ThreeDOrvane.Label", "http://3dorvane.example.com/", 12, 208, 219, 13},
+    {kSaveButton, "ThreeDOrvane.Command", "設定", 292, 200, 93, 25},
+    {kCancelButton, "ThreeDOrvane.Command", "ｷｬﾝｾﾙ", 388, 200, 93, 25},
+};
+
+// The dialog's texts and captions, in its font: "ＭＳ Ｐゴシック" at 9.75 points.
+const std::string kDialogFace = "ＭＳ Ｐゴシック";
+constexpr double kDialogPoints = 9.75;
+constexpr int kButtonFrame = 4;  // a caption lies inside the button's frame
+const struct {
+  int id;
+  std::string text;
+  // How many pixels wider than its box the text may be: Wine has no ＭＳ Ｐゴシック, and the
+  // half-width kana of the font standing in for it are wider.
+  int wider;
+} kTexts[] = {
+    {kHeading, "BGM", 0},
+    {kSourceName + 0, "なし", 0},
+    {kSourceName + 1, "音楽CD", 0},
+    {kSourceName + 2, "MP3、WAV", 0},
+    {kTrackCaption, "曲目をﾘﾋﾟｰﾄ", 2},
+    {kFileName, kMusicFile, 0},
+    {kCredit, "3dOrvane Screen Saver", 0},
+    {kLink, "http://3dorvane.example.com/", 0},
+    {kFileButton, "...", 0},
+    {kSaveButton, "設定", 0},
+    {kCancelButton, "ｷｬﾝｾﾙ", 0},
+};
+
+class LayoutTest : public DialogTest {
+ protected:
+  void TearDown() override {
+    if (scaled_) DotsPerInchSetting({"delete"});
+    DialogTest::TearDown();
+  }
+
+  // The display's dots per inch for the programs started from now on in the test.
+  void ScaleDisplay(int dotsPerInch) {
+    DotsPerInchSetting({"add", "/t", "REG_DWORD", "/d", std::to_string(dotsPerInch)});
+    scaled_ = true;
+  }
+
+  // The dialog of a program folder whose settings name a music file, so that every text is
+  // shown, the file button's caption in ink, not greyed.
+  ChildProcess OpenDialogWithAMusicFile() {
+    const fs::path music = WineSession::Current().DriveC() / "Music";
+    fs::create_directories(music);
+    std::ofstream(music / "song.wav") << "RIFF";
+    WriteIni("2", "0", kMusicFile);
+    return OpenDialog();
+  }
+
+  void ExpectControlsWhereDesigned() {
+    for (const auto& c : kLayout) {
+      const ChildWindowInfo& control = Control(c.id);
+      EXPECT_EQ(control.className, c.className) << c.id;
+      EXPECT_EQ(control.text, c.text) << c.id;
+      EXPECT_EQ(control.left, c.left) << c.id;
+      EXPECT_EQ(control.top, c.top) << c.id;
+      EXPECT_EQ(control.right - control.left, c.width) << c.id;
+      EXPECT_EQ(control.bottom - control.top, c.height) << c.id;
+    }
+  }
+
+  // Every text's extent, in the dialog's font at the dots per inch the dialog works in, fits
+  // inside its box.
+  void ExpectEveryTextFits() {
+    std::vector<std::string> texts;
+    for (const auto& text : kTexts) texts.push_back(text.text);
+    const auto extents = probe().TextExtents(kDialogTitle, kDialogFace, kDialogPoints, texts);
+    ASSERT_EQ(extents.size(), texts.size()) << "the texts were not measured";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const ChildWindowInfo& control = Control(kTexts[i].id);
+      const int inset = control.className == "ThreeDOrvane.Command" ? 2 * kButtonFrame : 0;
+      const int width = control.right - control.left - inset;
+      const int height = control.bottom - control.top - inset;
+      const auto [textWidth, textHeight] = extents[i];
+      std::cout << texts[i] << ": " << textWidth << " x " << textHeight << " in " << width << " x "
+                << height << "\n";
+      EXPECT_LE(textWidth, width + kTexts[i].wider) << texts[i];
+      EXPECT_LE(textHeight, height) << texts[i];
+    }
+  }
+
+ private:
+  // Adds or deletes Wine's setting of the display's dots per inch in the prefix's registry.
+  void DotsPerInchSetting(const std::vector<std::string>& change) {
+    std::vector<std::string> command{WineSession::Current().Variable("WINE"), "reg", change[0],
+                                     R"(HKCU\Control Panel\Desktop)", "/v", "LogPixels", "/f"};
+    command.insert(command.end(), change.begin() + 1, change.end());
+    RunOnLinux(command);
+  }
+
+  bool scaled_ = false;
+};
 
 TEST_F(DialogTest, OpensShowingTheSettingsOfEachKindOfFile) {
   std::ofstream(program_ / "song.wav") << "RIFF";
@@ -50,45 +171,13 @@ TEST_F(DialogTest, OpensShowingTheSettingsOfEachKindOfFile) {
   }
 }
 
-TEST_F(DialogTest, ControlsSitWhereTheDialogIsDesignedAndItOpensAThirdOfTheWayDown) {
-  ChildProcess saver = OpenDialog();
+TEST_F(LayoutTest, ControlsSitWhereDesignedEveryTextFitsAndItOpensAThirdOfTheWayDown) {
+  ChildProcess saver = OpenDialogWithAMusicFile();
 
   EXPECT_EQ(dialog_.clientWidth, 495);
   EXPECT_EQ(dialog_.clientHeight, 246);
-  // Left, top, width and height in the client area; the panel's controls lie in the panel
-  // at (12, 16).
-  const struct {
-    int id;
-    std::string className, text;
-    int left, top, width, height;
-  } layout[] = {
-      {kPanel, "ThreeDOrvane.PictureBox", "", 12, 16, 469, 165},
-      {kHeading, "ThreeDOrvane.Label", "BGM", 12 + 20, 16 + 24, 111, 13},
-      {kSourceMark + 1, "ThreeDOrvane.Image", "", 12 + 28, 16 + 56, 13, 13},
-      {kSourceName + 1, "ThreeDOrvane.Label", "音楽CD", 12 + 44, 16 + 56, 43, 13},
-      {kTrackBox, "ComboBox", "", 12 + 112, 16 + 52, 41, 20},
-      {kTrackCaption, "ThreeDOrvane.Label", "曲目をﾘﾋﾟｰﾄ", 12 + 156, 16 + 56, 66, 13},
-      {kSourceMark + 0, "ThreeDOrvane.Image", "", 12 + 28, 16 + 76, 13, 13},
-      {kSourceName + 0, "ThreeDOrvane.Label", "なし", 12 + 44, 16 + 76, 22, 13},
-      {kSourceMark + 2, "ThreeDOrvane.Image", "", 12 + 28, 16 + 96, 13, 13},
-      {kSourceName + 2, "ThreeDOrvane.Label", "MP3、WAV", 12 + 44, 16 + 96, 60, 13},
-      // A button's window carries its caption, so screen readers can name it.
-      {kFileButton, "ThreeDOrvane.Command", "...", 12 + 40, 16 + 112, 29, 21},
-      {kFileName, "ThreeDOrvane.Label", "", 12 + 72, 16 + 112, 381, 33},
-      {kCredit, "ThreeDOrvane.Label", "3dOrvane Screen Saver", 12, 192, 165, 13},
-      {kLink, "ThreeDOrvane.Label", "http://3dorvane.example.com/", 12, 208, 219, 13},
-      {kSaveButton, "ThreeDOrvane.Command", "設定", 292, 200, 93, 25},
-      {kCancelButton, "ThreeDOrvane.Command", "ｷｬﾝｾﾙ", 388, 200, 93, 25},
-  };
-  for (const auto& c : layout) {
-    const ChildWindowInfo& control = Control(c.id);
-    EXPECT_EQ(control.className, c.className) << c.id;
-    EXPECT_EQ(control.text, c.text) << c.id;
-    EXPECT_EQ(control.left, c.left) << c.id;
-    EXPECT_EQ(control.top, c.top) << c.id;
-    EXPECT_EQ(control.right - control.left, c.width) << c.id;
-    EXPECT_EQ(control.bottom - control.top, c.height) << c.id;
-  }
+  ExpectControlsWhereDesigned();
+  ExpectEveryTextFits();
 
   // Centred across the 1024 x 768 screen, a third of the free height down.
   const std::vector<WindowInfo> windows = probe().Windows();
@@ -102,6 +191,24 @@ TEST_F(DialogTest, ControlsSitWhereTheDialogIsDesignedAndItOpensAThirdOfTheWayDo
   EXPECT_EQ(window->className, "ThreeDOrvane.Form");
 
   Click(kCancelButton);
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
+}
+
+TEST_F(LayoutTest, OnADisplayScaledTo150PercentTheLayoutHoldsAndEveryTextFits) {
+  ScaleDisplay(144);
+  ChildProcess saver = OpenDialogWithAMusicFile();
+
+  // The dialog is laid out in pixels of 96 dots per inch, and the system scales it whole;
+  // Wine shows it at that size.
+  EXPECT_EQ(dialog_.clientWidth, 495);
+  EXPECT_EQ(dialog_.clientHeight, 246);
+  ExpectControlsWhereDesigned();
+  ExpectEveryTextFits();
+
+  // Closed from outside, not with "ｷｬﾝｾﾙ": Wine scales the pointer's position for a program
+  // unaware of the display's scale but not its windows, so the buttons' hover poll would see
+  // the pointer elsewhere and could take the click back.
+  ASSERT_TRUE(probe().Close(kDialogTitle));
   EXPECT_EQ(saver.WaitForExit(10s), 0);
 }
 

@@ -212,6 +212,22 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
   return contents;
 }
 
+std::vector<std::pair<int, int>> Probe::TextExtents(const std::string& title,
+                                                   const std::string& face, double points,
+                                                   const std::vector<std::string>& texts) {
+  std::vector<std::string> arguments{"extents", title, face, std::to_string(points)};
+  arguments.insert(arguments.end(), texts.begin(), texts.end());
+  int exitCode = 0;
+  const std::string output = Run(arguments, &exitCode);
+  std::vector<std::pair<int, int>> extents;
+  if (exitCode != 0) return extents;
+  for (const std::string& line : SplitLines(output)) {
+    int width = 0, height = 0;
+    if (std::sscanf(line.c_str(), "%d\t%d", &width, &height) == 2) extents.emplace_back(width, height);
+  }
+  return extents;
+}
+
 bool Probe::Close(const std::string& title) {
   int exitCode = 0;
   Run({"close", title}, &exitCode);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "build_paths.h"
@@ -99,6 +100,11 @@ class Probe {
                                 int height);
   // The insides of the top-level window with this title; empty when there is none.
   std::optional<WindowContents> Contents(const std::string& title);
+  // The width and height of each text in a font of that face and size in points, as the
+  // top-level window with this title measures it at its dots per inch; empty when there is no
+  // such window.
+  std::vector<std::pair<int, int>> TextExtents(const std::string& title, const std::string& face,
+                                               double points, const std::vector<std::string>& texts);
   // Posts WM_CLOSE to the top-level window with this title; false when there is none.
   bool Close(const std::string& title);
 

@@ -114,11 +114,17 @@ namespace {
 
 class FakeStartedProgram : public platform::StartedProgram {
  public:
-  explicit FakeStartedProgram(std::shared_ptr<bool> ended) : ended_(std::move(ended)) {}
+  FakeStartedProgram(std::shared_ptr<bool> ended, std::vector<std::wstring>& calls)
+      : ended_(std::move(ended)), calls_(calls) {}
   bool HasEnded() override { return *ended_; }
+  void End() override {
+    calls_.push_back(L"EndProgram");
+    *ended_ = true;
+  }
 
  private:
   std::shared_ptr<bool> ended_;
+  std::vector<std::wstring>& calls_;
 };
 
 }  // namespace
@@ -129,7 +135,7 @@ std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::
   calls.push_back(L"StartProgram(" + programPath + L" | " + commandLine + L" | " +
                   std::to_wstring(showMode) + L")");
   if (startProgramFails) return nullptr;
-  return std::make_unique<FakeStartedProgram>(startedProgramEnded);
+  return std::make_unique<FakeStartedProgram>(startedProgramEnded, calls);
 }
 
 void FakePlatform::OpenWithShell(platform::WindowHandle owner, const std::wstring& operation,
@@ -149,6 +155,10 @@ platform::DisplayServices::Time FakePlatform::WaitForRefresh(Time due) {
   if (whileWaitingForRefresh) whileWaitingForRefresh();
   clock = std::max(clock, due);
   return clock;
+}
+
+void FakePlatform::SetDpiAware(bool aware) {
+  calls.push_back(L"SetDpiAware(" + std::to_wstring(aware) + L")");
 }
 
 std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,

@@ -97,6 +97,7 @@ class FakePlatform : public platform::WindowServices,
   Time RefreshInterval() override { return refreshInterval; }
   // Recorded as "WaitForRefresh(<due in microseconds>)"; the refresh comes at `due`.
   Time WaitForRefresh(Time due) override;
+  void SetDpiAware(bool aware) override;
 };
 
 }  // namespace orvane::testing

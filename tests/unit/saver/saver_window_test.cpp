@@ -33,6 +33,10 @@ class SaverWindowTest : public ::testing::Test {
   bool Called(const std::wstring& call) const {
     return std::find(fake.calls.begin(), fake.calls.end(), call) != fake.calls.end();
   }
+  std::size_t IndexOf(const std::wstring& call) const {
+    return static_cast<std::size_t>(std::find(fake.calls.begin(), fake.calls.end(), call) -
+                                    fake.calls.begin());
+  }
   Calls CallsFrom(const std::wstring& first) const {
     const auto start = std::find(fake.calls.begin(), fake.calls.end(), first);
     return Calls(start, fake.calls.end());
@@ -193,7 +197,7 @@ TEST_F(SaverWindowTest, RendererThatEndsBeforeItsWindowWasSeenClosesTheSaver) {
   EXPECT_FALSE(form->IsLoaded());
 }
 
-TEST_F(SaverWindowTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySeconds) {
+TEST_F(SaverWindowTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySecondsAndEnded) {
   LoadAndStartRenderer();
 
   for (int tick = 1; tick < SaverWindow::kRendererWindowWaitTicks; ++tick) {
@@ -204,6 +208,39 @@ TEST_F(SaverWindowTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySeconds
 
   EXPECT_FALSE(form->IsLoaded());
   EXPECT_EQ(SaverWindow::kRendererWindowWaitTicks * SaverWindow::kRendererWatchMs, 30000u);
+  // Ended, and before the files it would read go.
+  EXPECT_LT(IndexOf(L"EndProgram"), IndexOf(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"));
+}
+
+TEST_F(SaverWindowTest, CloseFromOutsideEndsTheRendererOnlyWhileItsWindowHasNotShown) {
+  const struct {
+    bool seenByATick;
+    bool shownAtTheClose;
+    bool ended;
+  } cases[] = {
+      {false, false, true},
+      // Shown since the last tick: the user is already looking at it.
+      {false, true, false},
+      {true, true, false},
+  };
+  for (const auto& c : cases) {
+    testing::FakePlatform platform;
+    SaverWindow window(platform.services, settings, saverMode, [] { return 0.5; });
+    window.Load();
+    auto* form = platform.forms.form;
+    form->Tick(SaverWindow::kStartEffect);
+    if (c.seenByATick) {
+      platform.windowTitles.insert(L"3dOrvane_VC");
+      form->Tick(SaverWindow::kRendererWatch);
+    }
+    if (c.shownAtTheClose) platform.windowTitles.insert(L"3dOrvane_VC");
+
+    form->Unload();
+
+    const Calls& calls = platform.calls;
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), L"EndProgram"), c.ended ? 1 : 0)
+        << c.seenByATick << c.shownAtTheClose;
+  }
 }
 
 TEST_F(SaverWindowTest, CloseFromOutsideDuringTheEffectStopsItAndStartsNoRenderer) {

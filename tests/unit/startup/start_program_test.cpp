@@ -59,6 +59,7 @@ TEST_F(StartProgramTest, SaverModeHidesTheCursorSetsTheFlagAndLoadsTheSaverWindo
   EXPECT_EQ(Start(L"/s"), AfterStart::kRunOpenWindows);
 
   EXPECT_EQ(CallsOfMode(), (Calls{
+                               L"SetDpiAware(1)",
                                L"CreateFolder(C:\\v_orim)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
@@ -85,6 +86,7 @@ TEST_F(StartProgramTest, EmptyCommandLineRunsTheSaverWithTheCursorAndWithoutTheF
   EXPECT_EQ(Start(L""), AfterStart::kRunOpenWindows);
 
   EXPECT_EQ(CallsOfMode(), (Calls{
+                               L"SetDpiAware(1)",
                                L"CreateFolder(C:\\v_orim)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
@@ -94,13 +96,18 @@ TEST_F(StartProgramTest, EmptyCommandLineRunsTheSaverWithTheCursorAndWithoutTheF
   EXPECT_FALSE(state.saverMode.savedCursorCount);
 }
 
-TEST_F(StartProgramTest, SettingsModeShowsTheDialogThenEnds) {
+TEST_F(StartProgramTest, SettingsModeLeavesTheScalingToTheSystemShowsTheDialogThenEnds) {
   ShipBothFiles();
 
   EXPECT_EQ(Start(L"/c:1234"), AfterStart::kEndProcess);
 
-  EXPECT_EQ(fake.calls.back(), L"ShowSettingsDialog()");
-  EXPECT_EQ(fake.calls[fake.calls.size() - 2], L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)");
+  EXPECT_EQ(CallsOfMode(), (Calls{
+                               L"SetDpiAware(0)",
+                               L"CreateFolder(C:\\v_orim)",
+                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
+                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
+                               L"ShowSettingsDialog()",
+                           }));
 }
 
 TEST_F(StartProgramTest, OtherLettersAndOneCharacterLinesEndSilentlyAfterThePreparations) {
@@ -109,6 +116,7 @@ TEST_F(StartProgramTest, OtherLettersAndOneCharacterLinesEndSilentlyAfterThePrep
     fake.calls.clear();
     EXPECT_EQ(Start(line), AfterStart::kEndProcess);
     EXPECT_EQ(CallsOfMode(), (Calls{
+                                 L"SetDpiAware(1)",
                                  L"CreateFolder(C:\\v_orim)",
                                  L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
                                  L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
@@ -123,8 +131,8 @@ TEST_F(StartProgramTest, SettingsAreLoadedAfterTheStagingFolderAndBeforeTheFileT
   Start(L"/a");
 
   EXPECT_EQ(state.settings.bgmKind, 1);
-  EXPECT_EQ(fake.calls[2], L"CreateFolder(C:\\v_orim)");
-  EXPECT_EQ(fake.calls[3].rfind(L"ReadPrivateProfileValue(Section, BGM区分", 0), 0u);
+  EXPECT_EQ(fake.calls[3], L"CreateFolder(C:\\v_orim)");
+  EXPECT_EQ(fake.calls[4].rfind(L"ReadPrivateProfileValue(Section, BGM区分", 0), 0u);
 }
 
 TEST_F(StartProgramTest, OnlyTheSaverDropsAMusicFileThatIsOutOfReach) {
@@ -164,6 +172,7 @@ TEST_F(StartProgramTest, WithBothFilesMissingOnlyTheRendererIsReported) {
   EXPECT_EQ(Start(L"x"), AfterStart::kEndProcess);
 
   EXPECT_EQ(CallsOfMode(), (Calls{
+                               L"SetDpiAware(1)",
                                L"CreateFolder(C:\\v_orim)",
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
                                L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver) | 0)",
@@ -189,7 +198,7 @@ TEST_F(StartProgramTest, PreviewModeSizesThePreviewToThePaneInTwipsAndTestsNoFil
 
   EXPECT_EQ(Start(L"/p 1234"), AfterStart::kRunOpenWindows);
 
-  EXPECT_EQ(CallsOfMode(), (Calls{L"IsWindow(1234)", L"GetWindowRect(1234)",
+  EXPECT_EQ(CallsOfMode(), (Calls{L"SetDpiAware(1)", L"IsWindow(1234)", L"GetWindowRect(1234)",
                                   L"ShowPreview(1234, 2280, 1680)"}));
 }
 
@@ -205,10 +214,14 @@ TEST_F(StartProgramTest, PreviewModeUsesTheScreensTwipsPerPixel) {
 
 TEST_F(StartProgramTest, APaneThatIsNoWindowEndsThePreviewAtOnce) {
   fake.windows.insert(1234);
-  for (const wchar_t* line : {L"/p abc", L"/p 0", L"/p 4321"}) {
+  const struct {
+    const wchar_t* line;
+    const wchar_t* windowTest;
+  } cases[] = {{L"/p abc", L"IsWindow(0)"}, {L"/p 0", L"IsWindow(0)"}, {L"/p 4321", L"IsWindow(4321)"}};
+  for (const auto& c : cases) {
     fake.calls.clear();
-    EXPECT_EQ(Start(line), AfterStart::kEndProcess) << line;
-    EXPECT_EQ(CallsOfMode().size(), 1u) << line;  // the window test alone
+    EXPECT_EQ(Start(c.line), AfterStart::kEndProcess) << c.line;
+    EXPECT_EQ(CallsOfMode(), (Calls{L"SetDpiAware(1)", c.windowTest})) << c.line;
   }
 }
 
