@@ -4,7 +4,7 @@
 
 #include "dialog/settings_dialog.h"
 #include "platform/skip_on_failure.h"
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 namespace orvane::dialog {
 namespace {
@@ -19,7 +19,7 @@ constexpr double kHalfTurn = 3.142;
 platform::Colour BackgroundRowColour(std::int32_t y, std::int32_t clientHeight) {
   const double rowsPerRadian = clientHeight / kHalfTurn;
   const auto level = static_cast<std::uint32_t>(
-      startup::RoundToInt32(std::fabs(kBandHeight * std::sin(y / rowsPerRadian))).value_or(0));
+      settings::RoundToInt32(std::fabs(kBandHeight * std::sin(y / rowsPerRadian))).value_or(0));
   return level | level << 8 | (level + kBlueLift) << 16;
 }
 
@@ -58,13 +58,13 @@ void SettingsDialog::OnResize() {
 }
 
 void SettingsDialog::OnControlClick(int controlId) {
-  if (controlId == kLblUrl) OnUrlClick();
+  if (controlId == kLink) OnLinkClick();
 }
 
-void SettingsDialog::OnUrlClick() {
+void SettingsDialog::OnLinkClick() {
   constexpr int kShowNormal = 1;
   services_.forms.SetScreenPointer(platform::ScreenPointer::kHourglass);
-  services_.process.OpenWithShell(form_->Handle(), L"open", lblUrl_->Caption(), L"", L"",
+  services_.process.OpenWithShell(form_->Handle(), L"open", link_->Caption(), L"", L"",
                                   kShowNormal);
   services_.forms.SetScreenPointer(platform::ScreenPointer::kDefault);
 }

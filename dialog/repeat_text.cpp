@@ -1,15 +1,15 @@
 #include "dialog/repeat_text.h"
 
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 namespace orvane::dialog {
 
 std::wstring FormatRepeat(std::int16_t track) { return track == 0 ? L"" : std::to_wstring(track); }
 
 std::int16_t RepeatFromText(const std::wstring& text) {
-  const auto value = startup::NumericLiteralValue(text);
+  const auto value = settings::NumericLiteralValue(text);
   if (!value) return 0;
-  return startup::RoundToInt16(*value).value_or(0);
+  return settings::RoundToInt16(*value).value_or(0);
 }
 
 }  // namespace orvane::dialog

@@ -1,6 +1,6 @@
 #include "startup/command_line.h"
 
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 namespace orvane::startup {
 
@@ -12,9 +12,9 @@ wchar_t ModeLetter(const std::wstring& commandLine) {
 
 platform::WindowHandle PaneHandle(const std::wstring& commandLine) {
   if (commandLine.size() < 4) return 0;
-  const auto value = LeadingNumberValue(std::wstring_view(commandLine).substr(3));
+  const auto value = settings::LeadingNumberValue(std::wstring_view(commandLine).substr(3));
   if (!value) return 0;
-  const auto handle = RoundToInt32(*value);
+  const auto handle = settings::RoundToInt32(*value);
   return handle ? *handle : 0;
 }
 

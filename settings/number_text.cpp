@@ -1,11 +1,11 @@
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
@@ -108,4 +108,4 @@ std::optional<std::int16_t> FloorToInt16(double value) {
   return static_cast<std::int16_t>(whole);
 }
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings

@@ -1,8 +1,8 @@
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 TEST(LeadingNumberValue, ReadsDecimalUpToTheFirstCharacterThatCannotContinueIt) {
@@ -78,4 +78,4 @@ TEST(FloorToInt16, TakesTheWholeNumberAtOrBelowWithinTheRange) {
 }
 
 }  // namespace
-}  // namespace orvane::startup
+}  // namespace orvane::settings

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace orvane::startup {
+namespace orvane::settings {
 
 // Reads the number at the start of `text` the lenient way handles are read from a command
 // line: blanks, tabs and line feeds are skipped wherever they stand, then decimal digits
@@ -30,4 +30,4 @@ std::optional<std::int16_t> RoundToInt16(double value);
 // The nearest 16-bit integer at or below `value`; empty outside the 16-bit range.
 std::optional<std::int16_t> FloorToInt16(double value);
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings
