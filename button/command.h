@@ -21,7 +21,7 @@ inline constexpr wchar_t kCommandClassName[] = L"ThreeDOrvane.Command";
 // The caption of a new button, and of saved properties that hold none.
 inline constexpr wchar_t kDesignCaption[] = L"Command";
 // The caption's font as the button is designed, and of saved properties that hold none.
-inline const platform::FontSpec kDesignFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
+inline const platform::FontDescription kDesignFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
                                             platform::kShiftJisCharset};
 // The identifier of the hover poll among the button's timers.
 inline constexpr int kMouseTimer = 1;
@@ -82,7 +82,7 @@ class Command final : public platform::DrawnControlHandlers {
   struct Caption {
     std::wstring text;
     platform::Colour colour = platform::kBlack;
-    platform::FontSpec font;
+    platform::FontDescription font;
     bool enabled = true;
   };
 
@@ -116,6 +116,6 @@ class Command final : public platform::DrawnControlHandlers {
 // The saved properties of a button that differs from a new one only in caption and font,
 // for a container that makes its buttons from saved properties.
 platform::PropertyBag SavedCommandProperties(const std::wstring& caption,
-                                             const platform::FontSpec& font);
+                                             const platform::FontDescription& font);
 
 }  // namespace orvane::button

@@ -34,7 +34,7 @@ void Command::ReadProperties(const platform::PropertyBag& bag) {
   const platform::PropertyValue caption = bag.ReadProperty(kCaptionKey, kDefaultCaption);
   if (const std::wstring* text = As<std::wstring>(caption)) SetCaptionText(*text);
   const platform::PropertyValue font = bag.ReadProperty(kFontKey, kDesignFont);
-  if (const platform::FontSpec* savedFont = As<platform::FontSpec>(font)) caption_.font = *savedFont;
+  if (const platform::FontDescription* savedFont = As<platform::FontDescription>(font)) caption_.font = *savedFont;
   const platform::PropertyValue firstRun = bag.ReadProperty(kFirstRunKey, kFirstRunDone);
   if (const std::int32_t* value = InRange(firstRun, 0, 255)) {
     firstRun_ = static_cast<std::uint8_t>(*value);
@@ -47,7 +47,7 @@ void Command::ReadProperties(const platform::PropertyBag& bag) {
 }
 
 platform::PropertyBag SavedCommandProperties(const std::wstring& caption,
-                                             const platform::FontSpec& font) {
+                                             const platform::FontDescription& font) {
   platform::PropertyBag bag;
   bag.WriteProperty(kCaptionKey, caption, kDefaultCaption);
   bag.WriteProperty(kFontKey, font, kDesignFont);

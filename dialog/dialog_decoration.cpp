@@ -60,13 +60,13 @@ void SettingsDialog::OnResize() {
 }
 
 void SettingsDialog::OnControlClick(int controlId) {
-  if (controlId == kLblUrl) OnUrlClick();
+  if (controlId == kLink) OnLinkClick();
 }
 
-void SettingsDialog::OnUrlClick() {
+void SettingsDialog::OnLinkClick() {
   constexpr int kShowNormal = 1;
   services_.forms.SetScreenPointer(platform::ScreenPointer::kHourglass);
-  services_.process.OpenWithShell(form_->Handle(), L"open", lblUrl_->Caption(), L"", L"",
+  services_.process.OpenWithShell(form_->Handle(), L"open", link_->Caption(), L"", L"",
                                   kShowNormal);
   services_.forms.SetScreenPointer(platform::ScreenPointer::kDefault);
 }

@@ -1,7 +1,6 @@
 // Choosing the music source, with the marks and labels acting as option buttons, and the
 // music file.
 #include "dialog/settings_dialog.h"
-#include "startup/settings.h"
 
 namespace orvane::dialog {
 namespace {
@@ -13,26 +12,26 @@ constexpr std::size_t kFileBufferSize = 255;
 
 void SettingsDialog::OnControlMouseDown(int controlId) {
   for (int kind = 0; kind < kSourceCount; ++kind) {
-    if (controlId == kLblBgm + kind || controlId == kImgBgm + kind) return SelectSource(kind);
+    if (controlId == kSourceName + kind || controlId == kSourceMark + kind) return SelectSource(kind);
   }
 }
 
 void SettingsDialog::SelectSource(int index) {
-  state_.settings.bgmKind = static_cast<std::int16_t>(index);
-  cmdBgm_->SetEnabled(false);
-  bgmRepeat_->SetEnabled(false);
-  ShowSelectedSource(state_.settings.bgmKind);
-  if (index == startup::kAudioCd) bgmRepeat_->SetEnabled(true);
-  if (index == startup::kMusicFile) cmdBgm_->SetEnabled(true);
+  settings_.bgmKind = static_cast<std::int16_t>(index);
+  fileButton_->SetEnabled(false);
+  trackBox_->SetEnabled(false);
+  ShowSelectedSource(settings_.bgmKind);
+  if (index == settings::kAudioCd) trackBox_->SetEnabled(true);
+  if (index == settings::kMusicFile) fileButton_->SetEnabled(true);
 }
 
 // A kind that is none of the three marks no source.
 void SettingsDialog::ShowSelectedSource(std::int16_t kind) {
-  for (platform::ImageControl* mark : imgBgm_) mark->SetPicture(kMarkPictures[0]);
-  if (kind >= 0 && kind < kSourceCount) imgBgm_[kind]->SetPicture(kMarkPictures[1]);
+  for (platform::ImageControl* mark : sourceMarks_) mark->SetPicture(kMarkPictures[0]);
+  if (kind >= 0 && kind < kSourceCount) sourceMarks_[kind]->SetPicture(kMarkPictures[1]);
 }
 
-void SettingsDialog::OnBgmClick() {
+void SettingsDialog::OnChooseFile() {
   platform::OpenFileRequest request;
   request.owner = form_->Handle();
   request.filterDescription = L"BGMﾌｧｲﾙ (MP3 WAV)";
@@ -44,8 +43,8 @@ void SettingsDialog::OnBgmClick() {
   request.flags = 0;
   const std::optional<std::wstring> chosen = services_.forms.ChooseFileToOpen(request);
   if (!chosen) return;
-  state_.settings.bgmFile = *chosen;
-  lblFname_->SetCaption(*chosen);
+  settings_.bgmFile = *chosen;
+  fileName_->SetCaption(*chosen);
 }
 
 }  // namespace orvane::dialog

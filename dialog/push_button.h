@@ -28,7 +28,7 @@ class PushButtonFactory {
   // holding `caption` and `font`. Its Click runs `onClick`, which may unload the dialog.
   virtual PushButton& AddPushButton(platform::ControlContainer& parent, int controlId,
                                     const platform::Rect& box, const std::wstring& caption,
-                                    const platform::FontSpec& font,
+                                    const platform::FontDescription& font,
                                     std::function<void()> onClick) = 0;
 };
 

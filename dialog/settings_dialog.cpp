@@ -2,10 +2,9 @@
 
 #include "dialog/dialog_decoration.h"
 #include "dialog/repeat_text.h"
+#include "contract/application_title.h"
+#include "dialog/zoom.h"
 #include "platform/skip_on_failure.h"
-#include "startup/settings.h"
-#include "startup/start_program.h"
-#include "startup/system_utils.h"
 
 namespace orvane::dialog {
 namespace {
@@ -16,13 +15,13 @@ constexpr std::int16_t kLastListedTrack = 30;
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(platform::Services& services, startup::ProgramState& state,
+SettingsDialog::SettingsDialog(platform::Services& services, settings::Settings& settings,
                                PushButtonFactory& buttons)
-    : services_(services), state_(state), buttonFactory_(buttons) {}
+    : services_(services), settings_(settings), buttonFactory_(buttons) {}
 
 void SettingsDialog::ShowModal() {
   form_ = services_.forms.CreateForm(
-      startup::kSettingsDialogTitle, *this,
+      kSettingsDialogTitle, *this,
       {platform::FormBorder::kFixedDialog, kClientWidth, kClientHeight, platform::kBlack});
   CreateControls();
   OnLoad();
@@ -33,7 +32,7 @@ void SettingsDialog::ShowModal() {
 
 void SettingsDialog::OnLoad() {
   platform::FormWindow& form = *form_;
-  const startup::Settings& settings = state_.settings;
+  const settings::Settings& settings = settings_;
   SkipOnFailure([&] {
     // Centred across the screen, a third of the free height down.
     const platform::Rect outer = services_.windows.GetWindowRect(form.Handle());
@@ -45,28 +44,28 @@ void SettingsDialog::OnLoad() {
   });
   SkipOnFailure([&] { InitialiseButtons(); });
   SkipOnFailure([&] {
-    if (picMbl_) TileBackdrop(picC_->Image(), *picMbl_);
+    if (panelTile_) TileBackdrop(panel_->Image(), *panelTile_);
   });
-  SkipOnFailure([&] { bgmRepeat_->SetEnabled(false); });
+  SkipOnFailure([&] { trackBox_->SetEnabled(false); });
   SkipOnFailure([&] { ShowSelectedSource(settings.bgmKind); });
   SkipOnFailure([&] {
-    if (settings.bgmKind == startup::kAudioCd) bgmRepeat_->SetEnabled(true);
+    if (settings.bgmKind == settings::kAudioCd) trackBox_->SetEnabled(true);
   });
-  SkipOnFailure([&] { cmdBgm_->SetEnabled(settings.bgmKind == startup::kMusicFile); });
-  SkipOnFailure([&] { bgmRepeat_->SetText(FormatRepeat(settings.bgmRepeat)); });
+  SkipOnFailure([&] { fileButton_->SetEnabled(settings.bgmKind == settings::kMusicFile); });
+  SkipOnFailure([&] { trackBox_->SetText(FormatRepeat(settings.bgmRepeat)); });
   SkipOnFailure([&] {
     for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
-      bgmRepeat_->AddItem(FormatRepeat(track));
+      trackBox_->AddItem(FormatRepeat(track));
     }
   });
-  SkipOnFailure([&] { lblFname_->SetCaption(settings.bgmFile); });
+  SkipOnFailure([&] { fileName_->SetCaption(settings.bgmFile); });
   SkipOnFailure([&] {
     const std::optional<platform::Point> cursor = services_.windows.GetCursorPos();
-    state_.zoomOrigin = cursor ? startup::ZoomOrigin{static_cast<std::int16_t>(cursor->x),
-                                                     static_cast<std::int16_t>(cursor->y)}
-                               : startup::ZoomOrigin{};
+    zoomOrigin_ = cursor ? ZoomOrigin{static_cast<std::int16_t>(cursor->x),
+                                      static_cast<std::int16_t>(cursor->y)}
+                         : ZoomOrigin{};
   });
-  SkipOnFailure([&] { startup::ZoomOpen(services_.windows, state_.zoomOrigin, form.Handle()); });
+  SkipOnFailure([&] { ZoomOpen(services_.windows, zoomOrigin_, form.Handle()); });
   SkipOnFailure([&] { services_.forms.SetScreenPointer(platform::ScreenPointer::kDefault); });
 }
 
@@ -74,24 +73,23 @@ void SettingsDialog::InitialiseButtons() {
   for (PushButton* button : pushButtons_) button->Initialize();
 }
 
-void SettingsDialog::OnSetClick() {
-  startup::Settings& settings = state_.settings;
-  settings.bgmRepeat = RepeatFromText(bgmRepeat_->Text());
+void SettingsDialog::OnSave() {
+  settings_.bgmRepeat = RepeatFromText(trackBox_->Text());
   // The file is written whatever the source, so a file once chosen is remembered.
-  if (!startup::SaveSettings(services_, settings)) {
+  if (!settings::SaveSettings(services_, settings_)) {
     // The dialog stays, so the user can cancel or try again.
-    const std::wstring file = startup::SettingsFilePath(services_.process.ProgramFolder());
+    const std::wstring file = settings::SettingsFilePath(services_.process.ProgramFolder());
     services_.windows.ShowOkMessage(file + L" に設定を保存できませんでした！",
-                                    startup::kApplicationTitle, form_->Handle());
+                                    contract::kApplicationTitle, form_->Handle());
     return;
   }
   form_->Unload();
 }
 
-void SettingsDialog::OnCanClick() { form_->Unload(); }
+void SettingsDialog::OnCancel() { form_->Unload(); }
 
 void SettingsDialog::OnUnload() {
-  startup::ZoomClose(services_.windows, state_.zoomOrigin, form_->Handle());
+  ZoomClose(services_.windows, zoomOrigin_, form_->Handle());
 }
 
 }  // namespace orvane::dialog

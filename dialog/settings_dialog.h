@@ -6,33 +6,36 @@
 #include <vector>
 
 #include "dialog/push_button.h"
+#include "dialog/zoom.h"
 #include "platform/form_services.h"
 #include "platform/services.h"
-#include "startup/program_state.h"
+#include "settings/settings.h"
 
 namespace orvane::dialog {
+
+inline constexpr wchar_t kSettingsDialogTitle[] = L"<3dOrvaneの設定>";
 
 // The dialog's controls, by the identifiers the platform reports their events under. The
 // three music sources are indexed by their kind: 0 none, 1 audio CD, 2 music file.
 enum ControlId : int {
-  kLblBgm = 100,  // lbl_BGM(0..2): 100 to 102, the names of the sources
-  kImgBgm = 110,  // Img_BGM(0..2): 110 to 112, the marks in front of them
-  kBgmRepeat = 120,
-  kCmdBgm,
-  kCmdSet,
-  kCmdCan,
-  kPicC,
-  kLblFname,
-  kLblUrl,
-  kLblHeading,
-  kLblRepeat,
-  kLblCredit,
+  kSourceName = 100,  // 100 to 102: the names of the sources
+  kSourceMark = 110,  // 110 to 112: the marks in front of them
+  kTrackBox = 120,    // the audio-CD track to repeat
+  kFileButton,        // "...", which chooses the music file
+  kSaveButton,        // "設定"
+  kCancelButton,      // "ｷｬﾝｾﾙ"
+  kPanel,             // the marbled panel that holds the sources
+  kFileName,          // the chosen music file's path
+  kLink,              // the home page's address
+  kHeading,
+  kTrackCaption,
+  kCredit,
 };
 
 inline constexpr int kSourceCount = 3;
 
-// The marks in front of the sources (Img_Ra 0 and 1) and the tile of the panel (Pic_Mbl),
-// stored pictures of the program.
+// The marks in front of the sources (unselected, selected) and the tile of the panel, stored
+// pictures of the program.
 inline constexpr const wchar_t* kMarkPictures[2] = {L"DIALOG_MARK_UNSELECTED",
                                                    L"DIALOG_MARK_SELECTED"};
 inline constexpr wchar_t kTilePicture[] = L"DIALOG_TILE";
@@ -45,7 +48,7 @@ class SettingsDialog final : public platform::FormHandlers {
   static constexpr std::int32_t kClientWidth = 495;
   static constexpr std::int32_t kClientHeight = 246;
 
-  SettingsDialog(platform::Services& services, startup::ProgramState& state,
+  SettingsDialog(platform::Services& services, settings::Settings& settings,
                  PushButtonFactory& buttons);
 
   // Loads the dialog, shows it modally and returns when it has been unloaded.
@@ -64,22 +67,23 @@ class SettingsDialog final : public platform::FormHandlers {
   void InitialiseButtons();
   void ShowSelectedSource(std::int16_t kind);
   void SelectSource(int index);
-  void OnSetClick();
-  void OnCanClick();
-  void OnBgmClick();
-  void OnUrlClick();
+  void OnSave();
+  void OnCancel();
+  void OnChooseFile();
+  void OnLinkClick();
 
   platform::Services& services_;
-  startup::ProgramState& state_;
+  settings::Settings& settings_;
   PushButtonFactory& buttonFactory_;
+  ZoomOrigin zoomOrigin_;
   std::unique_ptr<platform::FormWindow> form_;
-  std::unique_ptr<platform::PixelImage> picMbl_;
-  platform::PictureBox* picC_ = nullptr;
-  std::array<platform::ImageControl*, kSourceCount> imgBgm_{};
-  platform::ComboBox* bgmRepeat_ = nullptr;
-  platform::Label* lblFname_ = nullptr;
-  platform::Label* lblUrl_ = nullptr;
-  PushButton* cmdBgm_ = nullptr;
+  std::unique_ptr<platform::PixelImage> panelTile_;
+  platform::PictureBox* panel_ = nullptr;
+  std::array<platform::ImageControl*, kSourceCount> sourceMarks_{};
+  platform::ComboBox* trackBox_ = nullptr;
+  platform::Label* fileName_ = nullptr;
+  platform::Label* link_ = nullptr;
+  PushButton* fileButton_ = nullptr;
   std::vector<PushButton*> pushButtons_;
 };
 

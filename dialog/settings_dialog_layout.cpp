@@ -7,13 +7,13 @@ namespace {
 
 using platform::BoxAt;
 
-const platform::FontSpec& DialogFont() {
-  static const platform::FontSpec font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
-                                       platform::kShiftJisCharset};
+const platform::FontDescription& DialogFont() {
+  static const platform::FontDescription font{L"ＭＳ Ｐゴシック", 9.75, 400, false, false,
+                                              false, platform::kShiftJisCharset};
   return font;
 }
 
-platform::FontSpec Underlined(platform::FontSpec font) {
+platform::FontDescription Underlined(platform::FontDescription font) {
   font.underline = true;
   return font;
 }
@@ -42,33 +42,33 @@ void SettingsDialog::CreateControls() {
   platform::ControlContainer& form = form_->Controls();
   const platform::LabelStyle panelText{DialogFont(), kPanelText};
 
-  picMbl_ = services_.forms.LoadPicture(kTilePicture);
-  picC_ = &form.AddPictureBox(kPicC, BoxAt(12, 16, 469, 165));
-  platform::PictureBox& panel = *picC_;
+  panelTile_ = services_.forms.LoadPicture(kTilePicture);
+  panel_ = &form.AddPictureBox(kPanel, BoxAt(12, 16, 469, 165));
+  platform::PictureBox& panel = *panel_;
   panel.AddFrame(BoxAt(20, 20, 113, 21), kFrameColour);
-  panel.AddLabel(kLblHeading, BoxAt(20, 24, 111, 13), L"BGM",
+  panel.AddLabel(kHeading, BoxAt(20, 24, 111, 13), L"BGM",
                  {DialogFont(), kPanelText, platform::TextAlignment::kCentre});
   for (int kind = 0; kind < kSourceCount; ++kind) {
     const SourceRow& row = kSourceRows[kind];
-    imgBgm_[kind] = &panel.AddImage(kImgBgm + kind, BoxAt(28, row.top, 13, 13), false);
-    panel.AddLabel(kLblBgm + kind, BoxAt(44, row.top, row.labelWidth, 13), row.name, panelText);
+    sourceMarks_[kind] = &panel.AddImage(kSourceMark + kind, BoxAt(28, row.top, 13, 13), false);
+    panel.AddLabel(kSourceName + kind, BoxAt(44, row.top, row.labelWidth, 13), row.name, panelText);
   }
-  bgmRepeat_ = &panel.AddComboBox(kBgmRepeat, BoxAt(112, 52, 41, 20), DialogFont());
-  panel.AddLabel(kLblRepeat, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
-  cmdBgm_ = &buttonFactory_.AddPushButton(panel, kCmdBgm, BoxAt(40, 112, 29, 21), L"...",
-                                          DialogFont(), [this] { OnBgmClick(); });
-  lblFname_ = &panel.AddLabel(kLblFname, BoxAt(72, 112, 381, 33), L"",
+  trackBox_ = &panel.AddComboBox(kTrackBox, BoxAt(112, 52, 41, 20), DialogFont());
+  panel.AddLabel(kTrackCaption, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
+  fileButton_ = &buttonFactory_.AddPushButton(panel, kFileButton, BoxAt(40, 112, 29, 21), L"...",
+                                              DialogFont(), [this] { OnChooseFile(); });
+  fileName_ = &panel.AddLabel(kFileName, BoxAt(72, 112, 381, 33), L"",
                               {DialogFont(), kPanelText, platform::TextAlignment::kLeft, true});
 
-  form.AddLabel(kLblCredit, BoxAt(12, 192, 165, 13), kCreditLine, {DialogFont(), kCreditColour});
-  lblUrl_ = &form.AddLabel(kLblUrl, BoxAt(12, 208, 219, 13), kHomePageAddress,
-                           {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
-                            false, platform::Pointer::kHand});
-  PushButton& cmdSet = buttonFactory_.AddPushButton(form, kCmdSet, BoxAt(292, 200, 93, 25),
-                                                    L"設定", DialogFont(), [this] { OnSetClick(); });
-  PushButton& cmdCan = buttonFactory_.AddPushButton(form, kCmdCan, BoxAt(388, 200, 93, 25),
-                                                    L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCanClick(); });
-  pushButtons_ = {cmdBgm_, &cmdSet, &cmdCan};
+  form.AddLabel(kCredit, BoxAt(12, 192, 165, 13), kCreditLine, {DialogFont(), kCreditColour});
+  link_ = &form.AddLabel(kLink, BoxAt(12, 208, 219, 13), kHomePageAddress,
+                         {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
+                          false, platform::Pointer::kHand});
+  PushButton& saveButton = buttonFactory_.AddPushButton(
+      form, kSaveButton, BoxAt(292, 200, 93, 25), L"設定", DialogFont(), [this] { OnSave(); });
+  PushButton& cancelButton = buttonFactory_.AddPushButton(
+      form, kCancelButton, BoxAt(388, 200, 93, 25), L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCancel(); });
+  pushButtons_ = {fileButton_, &saveButton, &cancelButton};
 }
 
 }  // namespace orvane::dialog

@@ -9,7 +9,7 @@ namespace orvane::music {
 // The background-music module as one object: its command layer and its two players, which
 // share the multimedia services and the settings.
 struct BackgroundMusic {
-  BackgroundMusic(platform::MultimediaServices& multimedia, const startup::Settings& settings)
+  BackgroundMusic(platform::MultimediaServices& multimedia, const settings::Settings& settings)
       : mci(multimedia), file(multimedia, settings), cd(multimedia, mci, settings) {}
 
   MciCommandLayer mci;

@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 namespace orvane::music {
 namespace {
@@ -36,7 +36,7 @@ void CdAudioPlayer::PollCdAudio() {
     if (ModeIsStopped()) mci_.PlayMciDevice(L"cdaudio", L"", L"");
     return;
   }
-  const auto playingTrack = startup::NumericLiteralValue(currentTrack);
+  const auto playingTrack = settings::NumericLiteralValue(currentTrack);
   if (!playingTrack) {
     cdUsable_ = false;
     return;

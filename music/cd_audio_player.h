@@ -2,7 +2,7 @@
 
 #include "music/mci_command_layer.h"
 #include "platform/multimedia_services.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace orvane::music {
 
@@ -12,7 +12,7 @@ namespace orvane::music {
 class CdAudioPlayer {
  public:
   CdAudioPlayer(platform::MultimediaServices& multimedia, MciCommandLayer& mci,
-                const startup::Settings& settings)
+                const settings::Settings& settings)
       : multimedia_(multimedia), mci_(mci), settings_(settings) {}
 
   void OpenCdAudio();
@@ -29,7 +29,7 @@ class CdAudioPlayer {
 
   platform::MultimediaServices& multimedia_;
   MciCommandLayer& mci_;
-  const startup::Settings& settings_;
+  const settings::Settings& settings_;
   bool cdUsable_ = false;
   platform::ReplyBuffer cdModeReply_{255, L""};
 };

@@ -2,7 +2,7 @@
 
 #include "music/mci_command_layer.h"
 #include "platform/multimedia_services.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace orvane::music {
 
@@ -10,7 +10,7 @@ namespace orvane::music {
 // the alias MP3Play, restarted whenever it is found not playing; a WAV looped by the system.
 class MusicFilePlayer {
  public:
-  MusicFilePlayer(platform::MultimediaServices& multimedia, const startup::Settings& settings)
+  MusicFilePlayer(platform::MultimediaServices& multimedia, const settings::Settings& settings)
       : multimedia_(multimedia), settings_(settings) {}
 
   void OpenAndPlayMp3();
@@ -26,7 +26,7 @@ class MusicFilePlayer {
   void Send(const std::wstring& command) { multimedia_.SendMciString(command, nullptr); }
 
   platform::MultimediaServices& multimedia_;
-  const startup::Settings& settings_;
+  const settings::Settings& settings_;
   platform::ReplyBuffer mp3ModeReply_{30, L""};
 };
 

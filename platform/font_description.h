@@ -6,7 +6,7 @@
 namespace orvane::platform {
 
 // Every attribute of a text font, as a control keeps it and saves it with its properties.
-struct FontSpec {
+struct FontDescription {
   std::wstring name;
   double sizePoints = 0;
   std::int16_t weight = 400;
@@ -15,12 +15,12 @@ struct FontSpec {
   bool strikethrough = false;
   std::int16_t charset = 0;
 
-  bool operator==(const FontSpec& other) const {
+  bool operator==(const FontDescription& other) const {
     return name == other.name && sizePoints == other.sizePoints && weight == other.weight &&
            italic == other.italic && underline == other.underline &&
            strikethrough == other.strikethrough && charset == other.charset;
   }
-  bool operator!=(const FontSpec& other) const { return !(*this == other); }
+  bool operator!=(const FontDescription& other) const { return !(*this == other); }
 };
 
 inline constexpr std::int16_t kShiftJisCharset = 128;

@@ -22,7 +22,7 @@ enum class Pointer { kDefault, kHand };
 // How a label draws its caption: always on a transparent background, so whatever lies behind
 // the label shows around the letters.
 struct LabelStyle {
-  FontSpec font;
+  FontDescription font;
   Colour colour = kBlack;
   TextAlignment alignment = TextAlignment::kLeft;
   // Lines are broken to fit the label's width; otherwise the caption is one line.
@@ -114,7 +114,7 @@ class ControlContainer {
   virtual Label& AddLabel(int controlId, const Rect& box, const std::wstring& caption,
                           const LabelStyle& style) = 0;
   virtual ImageControl& AddImage(int controlId, const Rect& box, bool stretch) = 0;
-  virtual ComboBox& AddComboBox(int controlId, const Rect& box, const FontSpec& font) = 0;
+  virtual ComboBox& AddComboBox(int controlId, const Rect& box, const FontDescription& font) = 0;
   virtual PictureBox& AddPictureBox(int controlId, const Rect& box) = 0;
   // A control whose window is of the class `className` and whose events go to `handlers`,
   // which outlive its window. None of them is called while the control is being made.

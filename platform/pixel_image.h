@@ -64,7 +64,7 @@ class PixelImage {
                             GradientDirection direction) = 0;
   // One line of text centred across `box` from its top, on a transparent background, cut off
   // at the box. Greyed text is drawn as the system draws a disabled control's text.
-  virtual void DrawCentredText(const std::wstring& text, const Rect& box, const FontSpec& font,
+  virtual void DrawCentredText(const std::wstring& text, const Rect& box, const FontDescription& font,
                                Colour colour, bool greyed) = 0;
 };
 

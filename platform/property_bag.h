@@ -11,7 +11,7 @@
 namespace orvane::platform {
 
 // A saved property: a truth value, a whole number, a text or a font.
-using PropertyValue = std::variant<bool, std::int32_t, std::wstring, FontSpec>;
+using PropertyValue = std::variant<bool, std::int32_t, std::wstring, FontDescription>;
 
 // The store in which a container keeps the saved properties of each of its controls.
 class PropertyBag {

@@ -1,32 +1,30 @@
 #include "saver/saver_window.h"
 
+#include "contract/program_contract.h"
+#include "music/music_file_type.h"
 #include "platform/skip_on_failure.h"
-#include "saver/music_file_type.h"
 #include "saver/split_desktop.h"
 #include "saver/staging.h"
-#include "startup/command_line.h"
-#include "startup/start_program.h"
-#include "startup/system_utils.h"
 
 namespace orvane::saver {
 namespace {
 
 using platform::SkipOnFailure;
 
-constexpr wchar_t kSaverWindowTitle[] = L"3dOrvane_Main";
 constexpr int kShowNormal = 1;
 
 }  // namespace
 
-SaverWindow::SaverWindow(platform::Services& services, startup::ProgramState& state,
-                         RandomDraw draw)
+SaverWindow::SaverWindow(platform::Services& services, const settings::Settings& settings,
+                         SaverModeState& saverMode, RandomDraw draw)
     : services_(services),
-      state_(state),
+      settings_(settings),
+      saverMode_(saverMode),
       draw_(std::move(draw)),
-      music_(services.multimedia, state.settings) {}
+      music_(services.multimedia, settings) {}
 
 void SaverWindow::Load() {
-  form_ = services_.forms.CreateForm(kSaverWindowTitle, *this);
+  form_ = services_.forms.CreateForm(contract::kSaverWindowTitle, *this);
   OnLoad();
 }
 
@@ -51,12 +49,11 @@ void SaverWindow::OnLoad() {
 }
 
 void SaverWindow::StartMusic() {
-  const startup::Settings& settings = state_.settings;
-  if (settings.bgmKind == startup::kAudioCd) {
+  if (settings_.bgmKind == settings::kAudioCd) {
     music_.cd.OpenCdAudio();
     form_->EnableTimer(kCdWatch, kCdWatchMs);
-  } else if (settings.bgmKind == startup::kMusicFile) {
-    const std::wstring type = MusicFileType(settings.bgmFile);
+  } else if (settings_.bgmKind == settings::kMusicFile) {
+    const std::wstring type = music::MusicFileType(settings_.bgmFile);
     if (type == L"WAV") music_.file.PlayWavLoop();
     if (type == L"MP3") {
       music_.file.OpenAndPlayMp3();
@@ -102,7 +99,7 @@ void SaverWindow::OnStartEffectTimer() {
 
   // Exactly the program file beside the saver is started, even in a folder whose path has
   // blanks, and it gets its full path, unquoted, as its whole command line.
-  const std::wstring rendererPath = services_.process.ProgramFolder() + startup::kRendererFileName;
+  const std::wstring rendererPath = services_.process.ProgramFolder() + contract::kRendererFileName;
   renderer_ = services_.process.StartProgram(rendererPath, rendererPath, kShowNormal);
   if (!renderer_) return form.Unload();
   waitingForRenderer_ = true;
@@ -111,7 +108,8 @@ void SaverWindow::OnStartEffectTimer() {
 }
 
 void SaverWindow::OnRendererWatchTimer() {
-  const bool rendererWindowShown = services_.windows.FindTopLevelWindow(kRendererWindowTitle) != 0;
+  const bool rendererWindowShown =
+      services_.windows.FindTopLevelWindow(contract::kRendererWindowTitle) != 0;
   if (waitingForRenderer_) {
     if (rendererWindowShown) {
       waitingForRenderer_ = false;
@@ -131,10 +129,10 @@ void SaverWindow::OnQueryUnload() {
   SkipOnFailure([&] { EndRendererNotYetShown(); });
   SkipOnFailure([&] { StopMusic(); });
   SkipOnFailure([&] {
-    if (startup::ModeLetter(services_.process.CommandLine()) != startup::kSaverMode) return;
-    state_.savedCursorCount = services_.windows.ShowCursor(state_.savedCursorCount);
+    if (!saverMode_.savedCursorCount) return;  // not started in saver mode
+    saverMode_.savedCursorCount = services_.windows.ShowCursor(*saverMode_.savedCursorCount);
     // Start-up told the system a screen saver runs; it is told the run is over.
-    startup::SetScreenSaverRunningFlag(services_.windows, -1);
+    SetScreenSaverRunningFlag(services_.windows, -1);
   });
 }
 
@@ -143,7 +141,7 @@ void SaverWindow::OnQueryUnload() {
 // run. One whose window is up is the user's to close.
 void SaverWindow::EndRendererNotYetShown() {
   if (!renderer_ || !waitingForRenderer_) return;
-  if (services_.windows.FindTopLevelWindow(kRendererWindowTitle) != 0) return;
+  if (services_.windows.FindTopLevelWindow(contract::kRendererWindowTitle) != 0) return;
   renderer_->End();
 }
 
@@ -152,9 +150,8 @@ void SaverWindow::StopMusic() {
     form_->DisableTimer(kCdWatch);
     music_.cd.CloseCdAudio();
   }
-  const startup::Settings& settings = state_.settings;
-  if (settings.bgmKind != startup::kMusicFile) return;
-  const std::wstring type = MusicFileType(settings.bgmFile);
+  if (settings_.bgmKind != settings::kMusicFile) return;
+  const std::wstring type = music::MusicFileType(settings_.bgmFile);
   if (type == L"WAV") music_.file.StopWav();
   if (type == L"MP3") {
     form_->DisableTimer(kMp3Watch);

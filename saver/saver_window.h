@@ -7,12 +7,11 @@
 #include "music/background_music.h"
 #include "platform/form_services.h"
 #include "platform/services.h"
+#include "saver/saver_mode.h"
 #include "saver/split_effect.h"
-#include "startup/program_state.h"
+#include "settings/settings.h"
 
 namespace orvane::saver {
-
-inline constexpr wchar_t kRendererWindowTitle[] = L"3dOrvane_VC";
 
 // The full-screen saver window: it shows the desktop picture, plays the music, tears the
 // picture apart, starts the renderer and hides, then closes once the renderer's window has
@@ -28,7 +27,8 @@ class SaverWindow final : public platform::FormHandlers {
   // How many renderer-watch ticks the saver waits for the renderer's window to appear.
   static constexpr int kRendererWindowWaitTicks = 60;
 
-  SaverWindow(platform::Services& services, startup::ProgramState& state, RandomDraw draw);
+  SaverWindow(platform::Services& services, const settings::Settings& settings,
+              SaverModeState& saverMode, RandomDraw draw);
 
   // Creates the window and runs its load handler.
   void Load();
@@ -48,7 +48,8 @@ class SaverWindow final : public platform::FormHandlers {
   void EndRendererNotYetShown();
 
   platform::Services& services_;
-  startup::ProgramState& state_;
+  const settings::Settings& settings_;
+  SaverModeState& saverMode_;
   RandomDraw draw_;
   music::BackgroundMusic music_;
   std::unique_ptr<platform::FormWindow> form_;

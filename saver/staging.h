@@ -6,10 +6,6 @@
 
 namespace orvane::saver {
 
-// The renderer's two input files, staged in the working folder for the length of a run.
-inline constexpr wchar_t kStagedModel[] = L"C:\\v_orim\\3dOrvane.x";
-inline constexpr wchar_t kStagedTexture[] = L"C:\\v_orim\\3dOrvane.bmp";
-
 // Resource number of the 128 x 128 glow texture, a Windows bitmap file carried by the program.
 inline constexpr int kGlowTextureResource = 101;
 

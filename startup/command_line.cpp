@@ -1,7 +1,7 @@
 #include "startup/command_line.h"
 
 #include "platform/rounding.h"
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 namespace orvane::startup {
 
@@ -13,7 +13,7 @@ wchar_t ModeLetter(const std::wstring& commandLine) {
 
 platform::WindowHandle PaneHandle(const std::wstring& commandLine) {
   if (commandLine.size() < 4) return 0;
-  const auto value = LeadingNumberValue(std::wstring_view(commandLine).substr(3));
+  const auto value = settings::LeadingNumberValue(std::wstring_view(commandLine).substr(3));
   if (!value) return 0;
   const auto handle =
       platform::RoundToInteger<std::int32_t>(*value, platform::Rounding::kHalfToEven);

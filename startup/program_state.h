@@ -1,18 +1,15 @@
 #pragma once
 
-#include <cstdint>
-
-#include "startup/settings.h"
-#include "startup/system_utils.h"
+#include "saver/saver_mode.h"
+#include "settings/settings.h"
 
 namespace orvane::startup {
 
-// What lives for the whole process beside the windows: the settings, the cursor count that
-// saver mode takes when it hides the cursor, and the settings dialog's zoom origin.
+// What lives for the whole process beside the windows: the settings, and what saver mode
+// changes until the saver window closes.
 struct ProgramState {
-  Settings settings;
-  std::int32_t savedCursorCount = 0;
-  ZoomOrigin zoomOrigin;
+  settings::Settings settings;
+  saver::SaverModeState saverMode;
 };
 
 }  // namespace orvane::startup

@@ -2,15 +2,20 @@
 
 #include <optional>
 
+#include "contract/application_title.h"
+#include "contract/program_contract.h"
+#include "dialog/settings_dialog.h"
+#include "platform/file_exists.h"
+#include "saver/saver_mode.h"
+#include "settings/settings.h"
 #include "startup/command_line.h"
-#include "startup/system_utils.h"
 
 namespace orvane::startup {
 namespace {
 
 bool AnotherCopyIsOpen(platform::WindowServices& windows) {
-  const bool saverOpen = windows.FindTopLevelWindow(kSaverWindowTitle) != 0;
-  const bool dialogOpen = windows.FindTopLevelWindow(kSettingsDialogTitle) != 0;
+  const bool saverOpen = windows.FindTopLevelWindow(contract::kSaverWindowTitle) != 0;
+  const bool dialogOpen = windows.FindTopLevelWindow(dialog::kSettingsDialogTitle) != 0;
   return saverOpen || dialogOpen;
 }
 
@@ -44,16 +49,16 @@ struct ShippedFile {
 
 // The renderer is looked for first, so when both are missing only its message shows.
 constexpr ShippedFile kShippedFiles[] = {
-    {kRendererFileName, L"3dOrvane.dll が同じフォルダに見つかりません！"},
-    {kModelFileName, L"3dOrvane.x が同じフォルダに見つかりません！"},
+    {contract::kRendererFileName, L"3dOrvane.dll が同じフォルダに見つかりません！"},
+    {contract::kModelFileName, L"3dOrvane.x が同じフォルダに見つかりません！"},
 };
 
 // False when a shipped file is missing; the user has then been told which.
 bool ShippedFilesPresent(platform::Services& services) {
   const std::wstring folder = services.process.ProgramFolder();
   for (const ShippedFile& file : kShippedFiles) {
-    if (!FileExists(services.files, folder + file.name)) {
-      services.windows.ShowOkMessage(file.messageWhenMissing, kApplicationTitle, 0);
+    if (!platform::FileExists(services.files, folder + file.name)) {
+      services.windows.ShowOkMessage(file.messageWhenMissing, contract::kApplicationTitle, 0);
       return false;
     }
   }
@@ -74,13 +79,13 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
     return ShowPreview(services, windows) ? AfterStart::kRunOpenWindows : AfterStart::kEndProcess;
   }
 
-  services.files.CreateFolder(kStagingFolder);
+  services.files.CreateFolder(contract::kStagingFolder);
   // The dialog shows and keeps a music file that is out of reach for now, such as one on a
   // drive that is not plugged in; only a saver run drops it and plays nothing.
   if (mode == kSettingsMode) {
-    ReadSettings(services, state.settings);
+    settings::ReadSettings(services, state.settings);
   } else {
-    LoadSettings(services, state.settings);
+    settings::LoadSettings(services, state.settings);
   }
   if (!ShippedFilesPresent(services)) return AfterStart::kEndProcess;
 
@@ -90,8 +95,8 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
   }
   if (!commandLine.empty() && mode != kSaverMode) return AfterStart::kEndProcess;
   if (mode == kSaverMode) {
-    state.savedCursorCount = services.windows.ShowCursor(0);
-    SetScreenSaverRunningFlag(services.windows, 0);
+    state.saverMode.savedCursorCount = services.windows.ShowCursor(0);
+    saver::SetScreenSaverRunningFlag(services.windows, 0);
   }
   windows.LoadSaverWindow();
   return AfterStart::kRunOpenWindows;

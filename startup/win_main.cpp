@@ -8,8 +8,8 @@
 #include "dialog/win32/win32_push_buttons.h"
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
+#include "preview/preview_window.h"
 #include "saver/saver_window.h"
-#include "startup/preview_window.h"
 #include "startup/start_program.h"
 
 namespace {
@@ -24,13 +24,13 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
 
   void ShowPreview(orvane::platform::WindowHandle pane, std::int16_t widthTwips,
                    std::int16_t heightTwips) override {
-    preview_ = std::make_unique<orvane::startup::PreviewWindow>(services_);
+    preview_ = std::make_unique<orvane::preview::PreviewWindow>(services_);
     preview_->ShowInPane(pane, widthTwips, heightTwips);
   }
 
   void ShowSettingsDialog() override {
     orvane::dialog::win32::Win32PushButtons buttons(services_);
-    orvane::dialog::SettingsDialog dialog(services_, state_, buttons);
+    orvane::dialog::SettingsDialog dialog(services_, state_.settings, buttons);
     dialog.ShowModal();
   }
 
@@ -39,7 +39,8 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
         std::chrono::system_clock::now().time_since_epoch().count()));
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     saver_ = std::make_unique<orvane::saver::SaverWindow>(
-        services_, state_, [generator, uniform]() mutable { return uniform(generator); });
+        services_, state_.settings, state_.saverMode,
+        [generator, uniform]() mutable { return uniform(generator); });
     saver_->Load();
   }
 
@@ -49,7 +50,7 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
   Services& services_;
   ProgramState& state_;
   std::unique_ptr<orvane::saver::SaverWindow> saver_;
-  std::unique_ptr<orvane::startup::PreviewWindow> preview_;
+  std::unique_ptr<orvane::preview::PreviewWindow> preview_;
 };
 
 }  // namespace

@@ -19,7 +19,7 @@ trap 'tools/wine-rig.sh stop "$session"' EXIT
 for screen in 1024x768 1920x1080; do
   tools/wine-rig.sh start "$session" --screen "$screen"
   (
-    set -a; . "$session/env" 2>/dev/null; set +a
+    while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null
     staging=$WINEPREFIX/drive_c/v_orim
     mkdir -p "$staging"
     build=${ORVANE_BUILDS%% *}

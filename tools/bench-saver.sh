@@ -18,7 +18,7 @@ session=$ORVANE_WINE_SESSION
 trap 'tools/wine-rig.sh stop "$session"' EXIT
 for screen in 1024x768 1920x1080 3840x2160; do
   tools/wine-rig.sh start "$session" --screen "$screen"
-  (set -a; . "$session/env" 2>/dev/null; "$WINE" "build/${ORVANE_BUILDS%% *}/test-tools/split_bench.exe" 3 2>/dev/null)
-  build/tests/bench/startup_bench 5
+  (while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null; "$WINE" "build/${ORVANE_BUILDS%% *}/test-tools/split_bench.exe" 3 2>/dev/null)
+  build/bench/startup_bench 5
   tools/wine-rig.sh stop "$session"
 done

@@ -30,14 +30,14 @@ install_program() {
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   tools/wine-rig.sh start "$session" --display "$DISPLAY"
-  set -a; . "$session/env" 2>/dev/null; set +a
+  while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null
   install_program
   "$WINE" "$program/3dOrvane.scr" "${arguments[@]}"
   exit
 fi
 
 tools/wine-rig.sh start "$session"
-set -a; . "$session/env" 2>/dev/null; set +a
+while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null
 install_program
 shots=$run/screenshots
 rm -rf "$shots"

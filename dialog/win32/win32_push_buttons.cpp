@@ -24,7 +24,7 @@ Win32PushButtons::~Win32PushButtons() = default;
 
 PushButton& Win32PushButtons::AddPushButton(platform::ControlContainer& parent, int controlId,
                                             const platform::Rect& box, const std::wstring& caption,
-                                            const platform::FontSpec& font,
+                                            const platform::FontDescription& font,
                                             std::function<void()> onClick) {
   buttons_.push_back(std::make_unique<Button>(parent, controlId, box, services_, std::move(onClick)));
   buttons_.back()->command().ReadProperties(button::SavedCommandProperties(caption, font));

@@ -17,7 +17,7 @@ class Win32PushButtons final : public PushButtonFactory {
 
   PushButton& AddPushButton(platform::ControlContainer& parent, int controlId,
                             const platform::Rect& box, const std::wstring& caption,
-                            const platform::FontSpec& font, std::function<void()> onClick) override;
+                            const platform::FontDescription& font, std::function<void()> onClick) override;
 
  private:
   class Button;

@@ -11,7 +11,7 @@ constexpr int kTwipsPerPoint = 20;
 
 }  // namespace
 
-UniqueFont MakeFont(const FontSpec& font, int twipsPerPixelY) {
+UniqueFont MakeFont(const FontDescription& font, int twipsPerPixelY) {
   // A negative height asks for the character height, which is what a point size measures.
   const int height = -static_cast<int>(std::lround(font.sizePoints * kTwipsPerPoint / twipsPerPixelY));
   return UniqueFont(CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline,

@@ -7,6 +7,6 @@ namespace orvane::platform::win32 {
 
 // The system font for `font` on a screen with `twipsPerPixelY`, with the font's character
 // height (what a point size measures) in pixels.
-UniqueFont MakeFont(const FontSpec& font, int twipsPerPixelY);
+UniqueFont MakeFont(const FontDescription& font, int twipsPerPixelY);
 
 }  // namespace orvane::platform::win32

@@ -207,7 +207,7 @@ class Win32Image final : public PressableWindow, public ImageControl {
 // The system's own drop-down combo box with an editable field.
 class Win32ComboBox final : public Win32Control, public ComboBox {
  public:
-  Win32ComboBox(HWND parent, int controlId, const Rect& box, const FontSpec& font)
+  Win32ComboBox(HWND parent, int controlId, const Rect& box, const FontDescription& font)
       : font_(MakeFont(font, TwipsPerPixelY())) {
     constexpr int kListHeight = 200;
     const int height = box.bottom - box.top;
@@ -358,7 +358,7 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
   ImageControl& AddImage(int controlId, const Rect& box, bool stretch) override {
     return controls_->AddImage(controlId, box, stretch);
   }
-  ComboBox& AddComboBox(int controlId, const Rect& box, const FontSpec& font) override {
+  ComboBox& AddComboBox(int controlId, const Rect& box, const FontDescription& font) override {
     return controls_->AddComboBox(controlId, box, font);
   }
   PictureBox& AddPictureBox(int controlId, const Rect& box) override {
@@ -422,7 +422,7 @@ ImageControl& Win32ControlLayer::AddImage(int controlId, const Rect& box, bool s
   return Add<Win32Image>(window_, handlers_, controlId, box, stretch);
 }
 
-ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const FontSpec& font) {
+ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const FontDescription& font) {
   return Add<Win32ComboBox>(window_, controlId, box, font);
 }
 

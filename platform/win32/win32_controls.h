@@ -30,7 +30,7 @@ class Win32ControlLayer final : public ControlContainer {
   Label& AddLabel(int controlId, const Rect& box, const std::wstring& caption,
                   const LabelStyle& style) override;
   ImageControl& AddImage(int controlId, const Rect& box, bool stretch) override;
-  ComboBox& AddComboBox(int controlId, const Rect& box, const FontSpec& font) override;
+  ComboBox& AddComboBox(int controlId, const Rect& box, const FontDescription& font) override;
   PictureBox& AddPictureBox(int controlId, const Rect& box) override;
   DrawnControl& AddDrawnControl(int controlId, const Rect& box, const std::wstring& className,
                                 DrawnControlHandlers& handlers) override;

@@ -123,7 +123,7 @@ void Win32PixelImage::GradientFill(const std::vector<GradientVertex>& vertices,
 }
 
 void Win32PixelImage::DrawCentredText(const std::wstring& text, const Rect& box,
-                                      const FontSpec& font, Colour colour, bool greyed) {
+                                      const FontDescription& font, Colour colour, bool greyed) {
   const UniqueFont systemFont = MakeFont(font, Win32DisplayServices().TwipsPerPixelY());
   const HDC dc = dc_.get();
   const int saved = SaveDC(dc);

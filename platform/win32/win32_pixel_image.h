@@ -28,7 +28,7 @@ class Win32PixelImage final : public PixelImage {
   void GradientFill(const std::vector<GradientVertex>& vertices,
                     const std::vector<GradientRectangle>& mesh,
                     GradientDirection direction) override;
-  void DrawCentredText(const std::wstring& text, const Rect& box, const FontSpec& font,
+  void DrawCentredText(const std::wstring& text, const Rect& box, const FontDescription& font,
                        Colour colour, bool greyed) override;
 
   HDC DeviceContext() const { return dc_.get(); }

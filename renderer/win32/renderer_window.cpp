@@ -1,5 +1,6 @@
 #include "renderer/win32/renderer_window.h"
 
+#include "contract/program_contract.h"
 #include "platform/win32/window_class.h"
 
 namespace orvane::renderer::win32 {
@@ -22,8 +23,8 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
   platform::win32::RegisterWindowClass<RendererWindow>(
       {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
   // An ANSI class: the system hands the wide title over in the ANSI code page.
-  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassNameW, kTitle, WS_POPUP, 0, 0, width_, height_,
-                                nullptr, nullptr, instance, this));
+  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassNameW, contract::kRendererWindowTitle,
+                                WS_POPUP, 0, 0, width_, height_, nullptr, nullptr, instance, this));
   if (!window_) return;
   ShowWindow(window_.get(), SW_SHOWNORMAL);
   SetForegroundWindow(window_.get());

@@ -16,8 +16,6 @@ namespace orvane::renderer::win32 {
 // its closing ends the message loop and with it the program.
 class RendererWindow {
  public:
-  static constexpr wchar_t kTitle[] = L"3dOrvane_VC";
-
   RendererWindow(HINSTANCE instance, const Clock& clock);
   RendererWindow(const RendererWindow&) = delete;
   RendererWindow& operator=(const RendererWindow&) = delete;

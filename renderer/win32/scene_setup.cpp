@@ -1,18 +1,18 @@
 #include "renderer/win32/scene_setup.h"
 
+#include "contract/program_contract.h"
 #include "platform/win32/handles.h"
 #include "renderer/model/model_file.h"
 #include "renderer/win32/gdi_scene_painter.h"
 #include "renderer/win32/gl_scene_painter.h"
 #include "renderer/win32/glow_texture.h"
-#include "renderer/win32/staged_files.h"
 
 namespace orvane::renderer::win32 {
 
 SceneAssets LoadSceneAssets() {
   SceneAssets assets;
-  assets.model = LoadModelFile(std::filesystem::path(kStagedModelPath));
-  assets.glow = LoadGlowTexture(kStagedGlowTexturePath);
+  assets.model = LoadModelFile(std::filesystem::path(contract::kStagedModel));
+  assets.glow = LoadGlowTexture(contract::kStagedTexture);
   assets.atlas = BuildGlyphAtlas();
   return assets;
 }

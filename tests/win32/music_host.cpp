@@ -46,7 +46,7 @@ int wmain(int argc, wchar_t** argv) {
   const DWORD milliseconds = static_cast<DWORD>(_wtof(argv[3]) * 1000);
   orvane::platform::win32::Win32Platform platform;
   auto& multimedia = platform.services().multimedia;
-  orvane::startup::Settings settings;
+  orvane::settings::Settings settings;
   orvane::music::MciCommandLayer mci(multimedia);
   orvane::music::MusicFilePlayer filePlayer(multimedia, settings);
   orvane::music::CdAudioPlayer cdPlayer(multimedia, mci, settings);

@@ -9,7 +9,7 @@
 
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
-#include "startup/preview_window.h"
+#include "preview/preview_window.h"
 #include "utf8_output.h"
 
 namespace {
@@ -40,7 +40,7 @@ int wmain(int argc, wchar_t** argv) {
   orvane::platform::Services& services = platform.services();
   RECT pane{};
   GetWindowRect(host, &pane);
-  orvane::startup::PreviewWindow preview(services);
+  orvane::preview::PreviewWindow preview(services);
   preview.ShowInPane(reinterpret_cast<orvane::platform::WindowHandle>(host),
                      static_cast<std::int16_t>((pane.right - pane.left) * services.display.TwipsPerPixelX()),
                      static_cast<std::int16_t>((pane.bottom - pane.top) * services.display.TwipsPerPixelY()));

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/win32/win32_platform.h"
-#include "startup/settings.h"
-#include "startup/system_utils.h"
+#include "platform/file_exists.h"
+#include "settings/settings.h"
 #include "utf8_output.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -18,22 +18,22 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
 
   if (command == L"load" && argc == 2) {
-    orvane::startup::Settings settings;
-    orvane::startup::LoadSettings(services, settings);
+    orvane::settings::Settings settings;
+    orvane::settings::LoadSettings(services, settings);
     PrintUtf8(L"kind=" + std::to_wstring(settings.bgmKind) + L"\nrepeat=" +
               std::to_wstring(settings.bgmRepeat) + L"\nfile=" + settings.bgmFile + L"\n");
     return 0;
   }
   if (command == L"save" && argc == 5) {
-    orvane::startup::Settings settings;
+    orvane::settings::Settings settings;
     settings.bgmKind = static_cast<std::int16_t>(_wtoi(argv[2]));
     settings.bgmRepeat = static_cast<std::int16_t>(_wtoi(argv[3]));
     settings.bgmFile = argv[4];
-    orvane::startup::SaveSettings(services, settings);
+    orvane::settings::SaveSettings(services, settings);
     return 0;
   }
   if (command == L"exists" && argc == 3) {
-    PrintUtf8(orvane::startup::FileExists(services.files, argv[2]) ? L"true\n" : L"false\n");
+    PrintUtf8(orvane::platform::FileExists(services.files, argv[2]) ? L"true\n" : L"false\n");
     return 0;
   }
   PrintUtf8(L"usage: settings_host load | save KIND REPEAT FILE | exists PATH\n");

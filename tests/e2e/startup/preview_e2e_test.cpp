@@ -30,15 +30,23 @@ class PreviewTest : public E2eTest {
     return pane;
   }
 
-  // The windows inside the pane, once the preview is among them.
+  // The windows inside the pane once the preview is among them and has settled: the window
+  // sized and its picture stretched over it (the program parents the window first, then sizes
+  // it). If it never settles, what was seen last.
   std::optional<WindowContents> WaitForPreview(ChildProcess& saver) {
     const auto deadline = std::chrono::steady_clock::now() + 20s;
+    std::optional<WindowContents> seen;
     while (std::chrono::steady_clock::now() < deadline && !saver.HasEnded()) {
       std::optional<WindowContents> pane = probe().Contents(kPaneTitle);
-      if (pane && pane->children.size() >= 2) return pane;
+      if (pane && pane->children.size() >= 2) {
+        seen = pane;
+        const ChildWindowInfo& window = pane->children[0];
+        const ChildWindowInfo& picture = pane->children[1];
+        if (window.right > 0 && picture.right == window.right && picture.bottom == window.bottom) break;
+      }
       std::this_thread::sleep_for(200ms);
     }
-    return std::nullopt;
+    return seen;
   }
 
   std::string paneHandle_;

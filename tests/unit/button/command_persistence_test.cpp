@@ -8,7 +8,7 @@ namespace {
 
 using Entries = std::vector<platform::PropertyBag::Entry>;
 
-const platform::FontSpec kOtherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
+const platform::FontDescription kOtherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
 
 class CommandPropertiesTest : public CommandTest {
  protected:

@@ -77,10 +77,10 @@ TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
 TEST_F(DialogTest, TheLinkShowsTheHomePageWithAHandAndAClickOpensItUnderTheHourglass) {
   OpenQuietly({0, 0, L""});
 
-  dialog.OnControlClick(kLblUrl);
+  dialog.OnControlClick(kLink);
 
-  EXPECT_EQ(Label(kLblUrl).caption, L"http://3dorvane.example.com/");
-  EXPECT_EQ(Label(kLblUrl).style.pointer, platform::Pointer::kHand);
+  EXPECT_EQ(Label(kLink).caption, L"http://3dorvane.example.com/");
+  EXPECT_EQ(Label(kLink).style.pointer, platform::Pointer::kHand);
   EXPECT_EQ(fake.calls,
             (Calls{
                 L"SetScreenPointer(hourglass)",

@@ -50,7 +50,8 @@ class FakePushButtons : public PushButtonFactory {
 
   PushButton& AddPushButton(platform::ControlContainer& parent, int controlId,
                             const platform::Rect& box, const std::wstring& caption,
-                            const platform::FontSpec& font, std::function<void()> onClick) override {
+                            const platform::FontDescription& font,
+                            std::function<void()> onClick) override {
     calls_.push_back(L"AddPushButton(" + std::to_wstring(parent.Handle()) + L", " +
                      std::to_wstring(controlId) + L", " + std::to_wstring(box.left) + L" " +
                      std::to_wstring(box.top) + L" " + std::to_wstring(box.right - box.left) +
@@ -79,24 +80,24 @@ struct DialogRig {
     fake.cursorPosition = platform::Point{300, 200};
   }
 
-  void Open(const startup::Settings& settings) {
-    state.settings = settings;
+  void Open(const settings::Settings& stored) {
+    settings = stored;
     dialog.ShowModal();
     form = fake.forms.form;
   }
   // Opens the dialog and forgets what the opening did.
-  void OpenQuietly(const startup::Settings& settings) {
-    Open(settings);
+  void OpenQuietly(const settings::Settings& stored) {
+    Open(stored);
     fake.calls.clear();
   }
 
-  testing::FakeComboBox& TrackBox() { return *form->controls().FindComboBox(kBgmRepeat); }
+  testing::FakeComboBox& TrackBox() { return *form->controls().FindComboBox(kTrackBox); }
   testing::FakeLabel& Label(int id) { return *form->controls().FindLabel(id); }
   // The pictures of the three marks, in the order of the sources' kinds.
   std::vector<std::wstring> Marks() {
     std::vector<std::wstring> marks;
     for (int kind = 0; kind < kSourceCount; ++kind) {
-      marks.push_back(form->controls().FindImage(kImgBgm + kind)->picture);
+      marks.push_back(form->controls().FindImage(kSourceMark + kind)->picture);
     }
     return marks;
   }
@@ -116,9 +117,9 @@ struct DialogRig {
   }
 
   testing::FakePlatform fake;
-  startup::ProgramState state;
+  settings::Settings settings;
   FakePushButtons buttons{fake.calls};
-  SettingsDialog dialog{fake.services, state, buttons};
+  SettingsDialog dialog{fake.services, settings, buttons};
   testing::FakeFormWindow* form = nullptr;
 };
 

@@ -17,20 +17,20 @@ TEST_F(DialogTest, PressingANameOrItsMarkSelectsThatSourceAndEnablesOnlyItsContr
       {2, {kUnselected, kUnselected, kSelected}, false, true},
   };
   for (const auto& c : cases) {
-    for (const int control : {kLblBgm + c.kind, kImgBgm + c.kind}) {
+    for (const int control : {kSourceName + c.kind, kSourceMark + c.kind}) {
       DialogRig rig;
       rig.Open({c.kind == 2 ? std::int16_t{1} : std::int16_t{2}, 4, L"D:\\old.mp3"});
 
       rig.dialog.OnControlMouseDown(control);
 
-      EXPECT_EQ(rig.state.settings.bgmKind, c.kind) << control;
+      EXPECT_EQ(rig.settings.bgmKind, c.kind) << control;
       EXPECT_EQ(rig.Marks(), c.marks) << control;
       EXPECT_EQ(rig.TrackBox().enabled, c.trackBoxEnabled) << control;
-      EXPECT_EQ(rig.Button(kCmdBgm).enabled, c.fileButtonEnabled) << control;
+      EXPECT_EQ(rig.Button(kFileButton).enabled, c.fileButtonEnabled) << control;
       // Another source keeps the file and the track, and the file stays on show.
-      EXPECT_EQ(rig.state.settings.bgmFile, L"D:\\old.mp3") << control;
-      EXPECT_EQ(rig.state.settings.bgmRepeat, 4) << control;
-      EXPECT_EQ(rig.Label(kLblFname).caption, L"D:\\old.mp3") << control;
+      EXPECT_EQ(rig.settings.bgmFile, L"D:\\old.mp3") << control;
+      EXPECT_EQ(rig.settings.bgmRepeat, 4) << control;
+      EXPECT_EQ(rig.Label(kFileName).caption, L"D:\\old.mp3") << control;
     }
   }
 }
@@ -38,7 +38,7 @@ TEST_F(DialogTest, PressingANameOrItsMarkSelectsThatSourceAndEnablesOnlyItsContr
 TEST_F(DialogTest, ASelectionSwitchesBothControlsOffBeforeTheMarksAndTheOneThatBelongs) {
   OpenQuietly({2, 0, L""});
 
-  dialog.OnControlMouseDown(kLblBgm + 1);
+  dialog.OnControlMouseDown(kSourceName + 1);
 
   EXPECT_EQ(fake.calls, (Calls{
                             L"Button 121: SetEnabled(false)",
@@ -55,25 +55,25 @@ TEST_F(DialogTest, TheFileChooserAsksForAnMp3OrWavFileAndTheChoiceShowsAtOnce) {
   fake.forms.chosenFile = L"E:\\曲\\loop.WAV";
   OpenQuietly({2, 0, L"D:\\old.mp3"});
 
-  Click(kCmdBgm);
+  Click(kFileButton);
 
   EXPECT_EQ(fake.calls, (Calls{
                             L"ChooseFileToOpen(owner 23130, BGMﾌｧｲﾙ (MP3 WAV) | *.MP3;*.WAV, "
                             L"buffers 255 255, ﾌｧｲﾙを開く, flags 0)",
                             L"Label 125: SetCaption(E:\\曲\\loop.WAV)",
                         }));
-  EXPECT_EQ(state.settings.bgmFile, L"E:\\曲\\loop.WAV");
+  EXPECT_EQ(settings.bgmFile, L"E:\\曲\\loop.WAV");
 }
 
 TEST_F(DialogTest, CancellingTheFileChooserKeepsTheOldFile) {
   OpenQuietly({0, 0, L"D:\\old.mp3"});
-  dialog.OnControlMouseDown(kImgBgm + 2);
+  dialog.OnControlMouseDown(kSourceMark + 2);
 
-  Click(kCmdBgm);
+  Click(kFileButton);
 
-  EXPECT_EQ(state.settings.bgmKind, 2);
-  EXPECT_EQ(state.settings.bgmFile, L"D:\\old.mp3");
-  EXPECT_EQ(Label(kLblFname).caption, L"D:\\old.mp3");
+  EXPECT_EQ(settings.bgmKind, 2);
+  EXPECT_EQ(settings.bgmFile, L"D:\\old.mp3");
+  EXPECT_EQ(Label(kFileName).caption, L"D:\\old.mp3");
 }
 
 }  // namespace

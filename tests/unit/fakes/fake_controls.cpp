@@ -81,7 +81,7 @@ platform::ImageControl& FakeControlContainer::AddImage(int controlId, const plat
 }
 
 platform::ComboBox& FakeControlContainer::AddComboBox(int controlId, const platform::Rect& box,
-                                                      const platform::FontSpec& font) {
+                                                      const platform::FontDescription& font) {
   calls_.push_back(name_ + L": AddComboBox(" + std::to_wstring(controlId) + L", " + Text(box) +
                    L", " + font.name + L")");
   auto& combo = comboBoxes_[controlId];

@@ -109,7 +109,7 @@ class FakeControlContainer : public platform::ControlContainer {
                             const platform::LabelStyle& style) override;
   platform::ImageControl& AddImage(int controlId, const platform::Rect& box, bool stretch) override;
   platform::ComboBox& AddComboBox(int controlId, const platform::Rect& box,
-                                  const platform::FontSpec& font) override;
+                                  const platform::FontDescription& font) override;
   platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& box) override;
   platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& box,
                                           const std::wstring& className,
@@ -159,7 +159,7 @@ class FakePictureBox : public platform::PictureBox {
     return controls.AddImage(controlId, imageBox, stretch);
   }
   platform::ComboBox& AddComboBox(int controlId, const platform::Rect& comboBox,
-                                  const platform::FontSpec& font) override {
+                                  const platform::FontDescription& font) override {
     return controls.AddComboBox(controlId, comboBox, font);
   }
   platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& pictureBox) override {

@@ -75,7 +75,7 @@ void FakePixelImage::GradientFill(const std::vector<platform::GradientVertex>& v
 }
 
 void FakePixelImage::DrawCentredText(const std::wstring& text, const platform::Rect& box,
-                                     const platform::FontSpec& font, platform::Colour colour,
+                                     const platform::FontDescription& font, platform::Colour colour,
                                      bool greyed) {
   std::wostringstream size;
   size << font.sizePoints;

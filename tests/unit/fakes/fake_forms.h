@@ -36,7 +36,7 @@ class FakePixelImage : public platform::PixelImage {
                     const std::vector<platform::GradientRectangle>& mesh,
                     platform::GradientDirection direction) override;
   void DrawCentredText(const std::wstring& text, const platform::Rect& box,
-                       const platform::FontSpec& font, platform::Colour colour,
+                       const platform::FontDescription& font, platform::Colour colour,
                        bool greyed) override;
 
  private:

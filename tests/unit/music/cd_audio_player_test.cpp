@@ -30,7 +30,7 @@ class CdAudioPlayerTest : public ::testing::Test {
   }
 
   testing::FakeMultimedia mci;
-  startup::Settings settings;
+  settings::Settings settings;
   MciCommandLayer layer{mci};
   CdAudioPlayer player{mci, layer, settings};
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_multimedia.h"
+#include "music/music_file_type.h"
 
 namespace orvane::music {
 namespace {
@@ -14,7 +15,7 @@ class MusicFilePlayerTest : public ::testing::Test {
   MusicFilePlayerTest() { settings.bgmFile = L"C:\\My Music\\曲.mp3"; }
 
   testing::FakeMultimedia mci;
-  startup::Settings settings;
+  settings::Settings settings;
   MusicFilePlayer player{mci, settings};
 };
 
@@ -95,6 +96,14 @@ TEST_F(MusicFilePlayerTest, WithoutAWaveDeviceTheWavIsNotPlayed) {
   player.PlayWavLoop();
 
   EXPECT_EQ(mci.calls, Calls{L"waveOutGetNumDevs"});
+}
+
+TEST(MusicFileType, IsTheLastThreeCharactersUpperCased) {
+  EXPECT_EQ(MusicFileType(L"D:\\a.wav"), L"WAV");
+  EXPECT_EQ(MusicFileType(L"D:\\a.Mp3"), L"MP3");
+  EXPECT_EQ(MusicFileType(L"D:\\amp3"), L"MP3");
+  EXPECT_EQ(MusicFileType(L"D:\\a.mpeg"), L"PEG");
+  EXPECT_EQ(MusicFileType(L"av"), L"AV");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "fakes/fake_platform.h"
-#include "saver/music_file_type.h"
 
 namespace orvane::saver {
 namespace {
@@ -18,9 +17,8 @@ const std::wstring kRenderer = kFolder + L"\\3dOrvane.dll";
 class SaverWindowTest : public ::testing::Test {
  protected:
   SaverWindowTest() {
-    fake.commandLine = L"/s";
     fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
-    state.savedCursorCount = -1;
+    saverMode.savedCursorCount = -1;
   }
   void Load() {
     saver.Load();
@@ -45,8 +43,9 @@ class SaverWindowTest : public ::testing::Test {
   }
 
   testing::FakePlatform fake;
-  startup::ProgramState state;
-  SaverWindow saver{fake.services, state, [] { return 0.25; }};
+  settings::Settings settings;
+  SaverModeState saverMode;
+  SaverWindow saver{fake.services, settings, saverMode, [] { return 0.25; }};
   testing::FakeFormWindow* form = nullptr;
 };
 
@@ -85,8 +84,8 @@ TEST_F(SaverWindowTest, MusicStartsByKindAndFileType) {
   };
   for (const auto& c : cases) {
     testing::FakePlatform platform;
-    state.settings = {c.kind, 0, c.file};
-    SaverWindow window(platform.services, state, [] { return 0.5; });
+    settings = {c.kind, 0, c.file};
+    SaverWindow window(platform.services, settings, saverMode, [] { return 0.5; });
     window.Load();
     const Calls& calls = platform.multimedia.calls;
     if (c.expectedCall.empty()) {
@@ -102,7 +101,7 @@ TEST_F(SaverWindowTest, MusicStartsByKindAndFileType) {
 }
 
 TEST_F(SaverWindowTest, CdWatchSwitchesItselfOffForGoodWithoutADisc) {
-  state.settings.bgmKind = startup::kAudioCd;
+  settings.bgmKind = settings::kAudioCd;
   fake.multimedia.Script(L"status cdaudio current track", {266, std::nullopt});
   Load();
 
@@ -115,7 +114,7 @@ TEST_F(SaverWindowTest, CdWatchSwitchesItselfOffForGoodWithoutADisc) {
 }
 
 TEST_F(SaverWindowTest, CloseStopsTheMusicGivesTheCursorBackClearsTheFlagAndRemovesTheFiles) {
-  state.settings = {startup::kMusicFile, 0, L"D:\\song.mp3"};
+  settings = {settings::kMusicFile, 0, L"D:\\song.mp3"};
   Load();
   fake.calls.clear();
   fake.multimedia.calls.clear();
@@ -130,11 +129,11 @@ TEST_F(SaverWindowTest, CloseStopsTheMusicGivesTheCursorBackClearsTheFlagAndRemo
                                L"RemoveFile(C:\\v_orim\\3dOrvane.x)",
                                L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
                                L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"}));
-  EXPECT_EQ(state.savedCursorCount, 0);
+  EXPECT_EQ(saverMode.savedCursorCount, 0);
 }
 
 TEST_F(SaverWindowTest, WithoutSaverModeTheCursorAndFlagAreLeftAlone) {
-  fake.commandLine = L"";
+  saverMode.savedCursorCount.reset();
   Load();
   fake.calls.clear();
 
@@ -226,8 +225,7 @@ TEST_F(SaverWindowTest, CloseFromOutsideEndsTheRendererOnlyWhileItsWindowHasNotS
   };
   for (const auto& c : cases) {
     testing::FakePlatform platform;
-    platform.commandLine = L"/s";
-    SaverWindow window(platform.services, state, [] { return 0.5; });
+    SaverWindow window(platform.services, settings, saverMode, [] { return 0.5; });
     window.Load();
     auto* form = platform.forms.form;
     form->Tick(SaverWindow::kStartEffect);
@@ -254,14 +252,6 @@ TEST_F(SaverWindowTest, CloseFromOutsideDuringTheEffectStopsItAndStartsNoRendere
   EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), L"ProcessPendingMessages"), 1);
   EXPECT_FALSE(Called(L"StartProgram(" + kRenderer + L" | " + kRenderer + L" | 1)"));
   EXPECT_TRUE(Called(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"));
-}
-
-TEST(MusicFileType, IsTheLastThreeCharactersUpperCased) {
-  EXPECT_EQ(MusicFileType(L"D:\\a.wav"), L"WAV");
-  EXPECT_EQ(MusicFileType(L"D:\\a.Mp3"), L"MP3");
-  EXPECT_EQ(MusicFileType(L"D:\\amp3"), L"MP3");
-  EXPECT_EQ(MusicFileType(L"D:\\a.mpeg"), L"PEG");
-  EXPECT_EQ(MusicFileType(L"av"), L"AV");
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(StartProgramTest, SaverModeHidesTheCursorSetsTheFlagAndLoadsTheSaverWindo
                                L"SetSystemParameter(97, 4294967295)",
                                L"LoadSaverWindow()",
                            }));
-  EXPECT_EQ(state.savedCursorCount, -1);
+  EXPECT_EQ(state.saverMode.savedCursorCount, -1);
 }
 
 TEST_F(StartProgramTest, AnyLetterCaseAndPrefixSelectsSaverMode) {
@@ -92,6 +92,8 @@ TEST_F(StartProgramTest, EmptyCommandLineRunsTheSaverWithTheCursorAndWithoutTheF
                                L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
                                L"LoadSaverWindow()",
                            }));
+  // So the saver window leaves the cursor and the flag alone when it closes.
+  EXPECT_FALSE(state.saverMode.savedCursorCount);
 }
 
 TEST_F(StartProgramTest, SettingsModeLeavesTheScalingToTheSystemShowsTheDialogThenEnds) {

@@ -1,6 +1,6 @@
-#include "saver/music_file_type.h"
+#include "music/music_file_type.h"
 
-namespace orvane::saver {
+namespace orvane::music {
 
 std::wstring MusicFileType(const std::wstring& bgmFile) {
   std::wstring type = bgmFile.size() > 3 ? bgmFile.substr(bgmFile.size() - 3) : bgmFile;
@@ -10,4 +10,4 @@ std::wstring MusicFileType(const std::wstring& bgmFile) {
   return type;
 }
 
-}  // namespace orvane::saver
+}  // namespace orvane::music

@@ -1,11 +1,11 @@
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
@@ -81,4 +81,4 @@ std::optional<double> NumericLiteralValue(std::wstring_view text) {
   return DecimalValue(text);
 }
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings

@@ -5,7 +5,7 @@
 
 #include "platform/services.h"
 
-namespace orvane::startup {
+namespace orvane::settings {
 
 // The user's background-music choice, kept in the INI file beside the program.
 struct Settings {
@@ -48,4 +48,4 @@ void LoadSettings(platform::Services& services, Settings& settings);
 // after it are not tried.
 bool SaveSettings(platform::Services& services, const Settings& settings);
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings

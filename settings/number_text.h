@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace orvane::startup {
+namespace orvane::settings {
 
 // Reads the number at the start of `text` the lenient way handles are read from a command
 // line: blanks, tabs and line feeds are skipped wherever they stand, then decimal digits
@@ -18,4 +18,4 @@ std::optional<double> LeadingNumberValue(std::wstring_view text);
 // decimal point and exponent allowed); empty when the text is not such a literal.
 std::optional<double> NumericLiteralValue(std::wstring_view text);
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings

@@ -1,11 +1,11 @@
-#include "startup/preview_window.h"
+#include "preview/preview_window.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_platform.h"
 
-namespace orvane::startup {
+namespace orvane::preview {
 namespace {
 
 using Calls = std::vector<std::wstring>;
@@ -58,4 +58,4 @@ TEST_F(PreviewWindowTest, TwipsBecomePixelsAtTheScreensFactor) {
 }
 
 }  // namespace
-}  // namespace orvane::startup
+}  // namespace orvane::preview

@@ -1,10 +1,10 @@
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
 #include "fakes/fake_platform.h"
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
@@ -140,4 +140,4 @@ TEST(FormatIniNumber, PutsABlankOrAMinusSignBeforeTheDigits) {
 }
 
 }  // namespace
-}  // namespace orvane::startup
+}  // namespace orvane::settings

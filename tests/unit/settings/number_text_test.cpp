@@ -1,10 +1,10 @@
-#include "startup/number_text.h"
+#include "settings/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/rounding.h"
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 TEST(LeadingNumberValue, ReadsDecimalUpToTheFirstCharacterThatCannotContinueIt) {
@@ -54,7 +54,7 @@ TEST(NumericLiteralValue, RejectsAnythingElse) {
 }
 
 }  // namespace
-}  // namespace orvane::startup
+}  // namespace orvane::settings
 
 namespace orvane::platform {
 namespace {

@@ -1,12 +1,12 @@
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 #include <optional>
 
+#include "platform/file_exists.h"
 #include "platform/rounding.h"
-#include "startup/number_text.h"
-#include "startup/system_utils.h"
+#include "settings/number_text.h"
 
-namespace orvane::startup {
+namespace orvane::settings {
 namespace {
 
 constexpr std::size_t kValueBufferSize = 256;
@@ -53,7 +53,7 @@ void ReadSettings(platform::Services& services, Settings& settings) {
 
 void LoadSettings(platform::Services& services, Settings& settings) {
   ReadSettings(services, settings);
-  if (settings.bgmFile.empty() || !FileExists(services.files, settings.bgmFile)) {
+  if (settings.bgmFile.empty() || !platform::FileExists(services.files, settings.bgmFile)) {
     settings.bgmFile.clear();
     if (settings.bgmKind == kMusicFile) settings.bgmKind = kNoMusic;
   }
@@ -68,4 +68,4 @@ bool SaveSettings(platform::Services& services, const Settings& settings) {
          WriteIniValue(services.profile, kSettingsSection, kBgmFileKey, settings.bgmFile, file);
 }
 
-}  // namespace orvane::startup
+}  // namespace orvane::settings

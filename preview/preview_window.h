@@ -6,7 +6,7 @@
 #include "platform/form_services.h"
 #include "platform/services.h"
 
-namespace orvane::startup {
+namespace orvane::preview {
 
 inline constexpr wchar_t kPreviewWindowTitle[] = L"Preview Window";
 // The still picture of the preview, a stored picture of the program.
@@ -35,4 +35,4 @@ class PreviewWindow final : public platform::FormHandlers {
   platform::ImageControl* imgPrev_ = nullptr;
 };
 
-}  // namespace orvane::startup
+}  // namespace orvane::preview

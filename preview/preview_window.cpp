@@ -1,9 +1,9 @@
-#include "startup/preview_window.h"
+#include "preview/preview_window.h"
 
 #include "platform/skip_on_failure.h"
 #include "platform/twips.h"
 
-namespace orvane::startup {
+namespace orvane::preview {
 namespace {
 
 using platform::SkipOnFailure;
@@ -36,4 +36,4 @@ void PreviewWindow::ShowInPane(platform::WindowHandle pane, std::int16_t widthTw
   SkipOnFailure([&] { form.Show(); });
 }
 
-}  // namespace orvane::startup
+}  // namespace orvane::preview
