@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "dialog/settings_dialog.h"
+#include "platform/rounding.h"
 #include "platform/skip_on_failure.h"
-#include "settings/number_text.h"
 
 namespace orvane::dialog {
 namespace {
@@ -19,7 +19,9 @@ constexpr double kHalfTurn = 3.142;
 platform::Colour BackgroundRowColour(std::int32_t y, std::int32_t clientHeight) {
   const double rowsPerRadian = clientHeight / kHalfTurn;
   const auto level = static_cast<std::uint32_t>(
-      settings::RoundToInt32(std::fabs(kBandHeight * std::sin(y / rowsPerRadian))).value_or(0));
+      platform::RoundToInteger<std::int32_t>(std::fabs(kBandHeight * std::sin(y / rowsPerRadian)),
+                                             platform::Rounding::kHalfToEven)
+          .value_or(0));
   return level | level << 8 | (level + kBlueLift) << 16;
 }
 

@@ -1,5 +1,6 @@
 #include "dialog/repeat_text.h"
 
+#include "platform/rounding.h"
 #include "settings/number_text.h"
 
 namespace orvane::dialog {
@@ -9,7 +10,8 @@ std::wstring FormatRepeat(std::int16_t track) { return track == 0 ? L"" : std::t
 std::int16_t RepeatFromText(const std::wstring& text) {
   const auto value = settings::NumericLiteralValue(text);
   if (!value) return 0;
-  return settings::RoundToInt16(*value).value_or(0);
+  return platform::RoundToInteger<std::int16_t>(*value, platform::Rounding::kHalfToEven)
+      .value_or(0);
 }
 
 }  // namespace orvane::dialog

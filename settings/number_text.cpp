@@ -1,8 +1,8 @@
 #include "settings/number_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 namespace orvane::settings {
@@ -79,33 +79,6 @@ std::optional<double> NumericLiteralValue(std::wstring_view text) {
   const std::size_t length = DecimalLiteralLength(text);
   if (length == 0 || length != text.size()) return std::nullopt;
   return DecimalValue(text);
-}
-
-std::optional<std::int32_t> RoundToInt32(double value) {
-  const double rounded = std::nearbyint(value);  // the default rounding mode sends halves to even
-  if (rounded < std::numeric_limits<std::int32_t>::min() ||
-      rounded > std::numeric_limits<std::int32_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int32_t>(rounded);
-}
-
-std::optional<std::int16_t> RoundToInt16(double value) {
-  const double rounded = std::nearbyint(value);
-  if (rounded < std::numeric_limits<std::int16_t>::min() ||
-      rounded > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int16_t>(rounded);
-}
-
-std::optional<std::int16_t> FloorToInt16(double value) {
-  const double whole = std::floor(value);
-  if (whole < std::numeric_limits<std::int16_t>::min() ||
-      whole > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<std::int16_t>(whole);
 }
 
 }  // namespace orvane::settings

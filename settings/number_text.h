@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -18,16 +17,5 @@ std::optional<double> LeadingNumberValue(std::wstring_view text);
 // The value of a text that is one numeric literal with optional blanks around it (sign,
 // decimal point and exponent allowed); empty when the text is not such a literal.
 std::optional<double> NumericLiteralValue(std::wstring_view text);
-
-// The nearest 32-bit integer, an exact half going to the even neighbour; empty outside
-// the 32-bit range.
-std::optional<std::int32_t> RoundToInt32(double value);
-
-// The nearest 16-bit integer, an exact half going to the even neighbour; empty outside the
-// 16-bit range.
-std::optional<std::int16_t> RoundToInt16(double value);
-
-// The nearest 16-bit integer at or below `value`; empty outside the 16-bit range.
-std::optional<std::int16_t> FloorToInt16(double value);
 
 }  // namespace orvane::settings

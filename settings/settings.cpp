@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/file_exists.h"
+#include "platform/rounding.h"
 #include "settings/number_text.h"
 
 namespace orvane::settings {
@@ -18,7 +19,7 @@ std::optional<std::int16_t> ReadIniNumber(platform::Services& services, const st
   if (text.empty()) return std::int16_t{0};
   const auto value = NumericLiteralValue(text);
   if (!value) return std::nullopt;
-  return FloorToInt16(*value);
+  return platform::RoundToInteger<std::int16_t>(*value, platform::Rounding::kDown);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "startup/command_line.h"
 
+#include "platform/rounding.h"
 #include "settings/number_text.h"
 
 namespace orvane::startup {
@@ -14,7 +15,8 @@ platform::WindowHandle PaneHandle(const std::wstring& commandLine) {
   if (commandLine.size() < 4) return 0;
   const auto value = settings::LeadingNumberValue(std::wstring_view(commandLine).substr(3));
   if (!value) return 0;
-  const auto handle = settings::RoundToInt32(*value);
+  const auto handle =
+      platform::RoundToInteger<std::int32_t>(*value, platform::Rounding::kHalfToEven);
   return handle ? *handle : 0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "platform/win32/finer_timer_period.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 
@@ -26,16 +27,6 @@ bool CompositorDrawsTheDesktop() {
   BOOL enabled = FALSE;
   return SUCCEEDED(DwmIsCompositionEnabled(&enabled)) && enabled;
 }
-
-// The system's timer resolution raised to 1 ms for as long as it lives, for a timer that
-// offers no finer one of its own.
-class FinerTimerPeriod {
- public:
-  FinerTimerPeriod() { timeBeginPeriod(1); }
-  FinerTimerPeriod(const FinerTimerPeriod&) = delete;
-  FinerTimerPeriod& operator=(const FinerTimerPeriod&) = delete;
-  ~FinerTimerPeriod() { timeEndPeriod(1); }
-};
 
 // Sleeps until the timer fires, handling each window message as it arrives; false once the
 // program's last window has gone.

@@ -5,6 +5,7 @@
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/gdi_font.h"
+#include "platform/win32/top_down_dib.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
@@ -24,13 +25,7 @@ Win32PixelImage::~Win32PixelImage() {
 }
 
 void Win32PixelImage::Resize(std::int32_t width, std::int32_t height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = std::max(width, 1);
-  info.bmiHeader.biHeight = -std::max(height, 1);  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownDibInfo(std::max(width, 1), std::max(height, 1));
   void* bits = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/top_down_dib.h"
 
 namespace orvane::renderer::win32 {
 namespace {
@@ -22,13 +23,7 @@ std::optional<GreyImage> LoadGlowTexture(const wchar_t* path) {
   const LONG side = description.bmWidth;
   if (description.bmHeight != side || !IsUsableSide(side)) return std::nullopt;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = side;
-  info.bmiHeader.biHeight = -side;  // rows from the top
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = platform::win32::TopDownDibInfo(side, side);
   std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(side) * side * 4);
   const platform::win32::WindowDC screen(nullptr);
   if (GetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(side), bgrx.data(), &info, DIB_RGB_COLORS) !=

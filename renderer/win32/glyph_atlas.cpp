@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/top_down_dib.h"
 
 namespace orvane::renderer::win32 {
 namespace {
@@ -23,13 +24,7 @@ GlyphAtlas BuildGlyphAtlas() {
   const int side = GlyphAtlas::kCellPixels * GlyphAtlas::kCellsPerRow;
   GreyImage drawn(side, side);
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = side;
-  info.bmiHeader.biHeight = -side;  // rows from the top
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = platform::win32::TopDownDibInfo(side, side);
   void* bits = nullptr;
   const platform::win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   const platform::win32::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -3,29 +3,18 @@
 // there is nothing to read there; its inputs are the two files the saver staged.
 #include <windows.h>
 
+#include "platform/win32/finer_timer_period.h"
 #include "renderer/scene/frame_pacer.h"
 #include "renderer/win32/clock.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/scene_setup.h"
 
-namespace {
-
-// Sleep() waits to the millisecond only while a finer timer resolution is asked for.
-class FineTimerResolution {
- public:
-  FineTimerResolution() { timeBeginPeriod(1); }
-  FineTimerResolution(const FineTimerResolution&) = delete;
-  FineTimerResolution& operator=(const FineTimerResolution&) = delete;
-  ~FineTimerResolution() { timeEndPeriod(1); }
-};
-
-}  // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace orvane::renderer;
   using namespace orvane::renderer::win32;
 
-  const FineTimerResolution resolution;
+  // Sleep() waits to the millisecond only while a finer timer period is asked for.
+  const orvane::platform::win32::FinerTimerPeriod finerPeriod;
   const Clock clock;
   const SceneAssets assets = LoadSceneAssets();
   RendererWindow window(instance, clock);

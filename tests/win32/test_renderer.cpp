@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "utf8_output.h"
+
 namespace {
 
 constexpr COLORREF kWindowColour = RGB(0, 160, 80);
@@ -21,14 +23,6 @@ std::wstring OwnFolder() {
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
   return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-  utf8.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
-  return utf8;
 }
 
 std::string DescribeFile(const wchar_t* path) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/rounding.h"
+
 namespace orvane::settings {
 namespace {
 
@@ -51,31 +53,45 @@ TEST(NumericLiteralValue, RejectsAnythingElse) {
   EXPECT_EQ(NumericLiteralValue(L"1e999"), std::nullopt);
 }
 
-TEST(RoundToInt32, RoundsHalvesToEvenWithinTheRange) {
-  EXPECT_EQ(RoundToInt32(1234.5), 1234);
-  EXPECT_EQ(RoundToInt32(1235.5), 1236);
-  EXPECT_EQ(RoundToInt32(-2.5), -2);
-  EXPECT_EQ(RoundToInt32(2147483647.0), 2147483647);
-  EXPECT_EQ(RoundToInt32(2147483648.0), std::nullopt);
-}
+}  // namespace
+}  // namespace orvane::settings
 
-TEST(RoundToInt16, RoundsHalvesToEvenAndRefusesWhatEndsOutsideTheRange) {
-  EXPECT_EQ(RoundToInt16(7.5), 8);
-  EXPECT_EQ(RoundToInt16(6.5), 6);
-  EXPECT_EQ(RoundToInt16(-6.5), -6);
-  EXPECT_EQ(RoundToInt16(32767.4), 32767);
-  EXPECT_EQ(RoundToInt16(32767.5), std::nullopt);
-  EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-  EXPECT_EQ(RoundToInt16(-32769), std::nullopt);
-}
+namespace orvane::platform {
+namespace {
 
-TEST(FloorToInt16, TakesTheWholeNumberAtOrBelowWithinTheRange) {
-  EXPECT_EQ(FloorToInt16(1.9), 1);
-  EXPECT_EQ(FloorToInt16(-0.5), -1);
-  EXPECT_EQ(FloorToInt16(32767.9), 32767);
-  EXPECT_EQ(FloorToInt16(40000), std::nullopt);
-  EXPECT_EQ(FloorToInt16(-32768.5), std::nullopt);
+struct RoundingCase {
+  double value;
+  Rounding rounding;
+  std::optional<std::int32_t> as32;
+  std::optional<std::int16_t> as16;
+};
+
+TEST(RoundToInteger, RoundsAsAskedAndRefusesWholeNumbersOutsideTheRange) {
+  constexpr auto kEven = Rounding::kHalfToEven;
+  constexpr auto kDown = Rounding::kDown;
+  const RoundingCase cases[] = {
+      {7.5, kEven, 8, 8},
+      {6.5, kEven, 6, 6},
+      {-6.5, kEven, -6, -6},
+      {1234.5, kEven, 1234, 1234},
+      {32767.4, kEven, 32767, 32767},
+      {32767.5, kEven, 32768, std::nullopt},
+      {-32768.5, kEven, -32768, -32768},
+      {-32769, kEven, -32769, std::nullopt},
+      {2147483647.0, kEven, 2147483647, std::nullopt},
+      {2147483648.0, kEven, std::nullopt, std::nullopt},
+      {1.9, kDown, 1, 1},
+      {-0.5, kDown, -1, -1},
+      {32767.9, kDown, 32767, 32767},
+      {-32768.5, kDown, -32769, std::nullopt},
+      {40000, kDown, 40000, std::nullopt},
+  };
+  for (const RoundingCase& c : cases) {
+    const char* how = c.rounding == kEven ? "half to even" : "down";
+    EXPECT_EQ(RoundToInteger<std::int32_t>(c.value, c.rounding), c.as32) << c.value << " " << how;
+    EXPECT_EQ(RoundToInteger<std::int16_t>(c.value, c.rounding), c.as16) << c.value << " " << how;
+  }
 }
 
 }  // namespace
-}  // namespace orvane::settings
+}  // namespace orvane::platform

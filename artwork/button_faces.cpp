@@ -1,10 +1,13 @@
-#include "button/artwork/face_art.h"
+#include "artwork/button_faces.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-namespace orvane::button::artwork {
+namespace orvane::artwork {
+
+using button::FacePicture;
+
 namespace {
 
 constexpr Rgb Hex(std::uint32_t rgb) {
@@ -54,25 +57,25 @@ constexpr RingLayout kNormal{
     Hex(0x7A95A8),
     Hex(0x255783)};
 
-constexpr Ramp kOrangeGlow{Hex(0xFAC459), Hex(0xF8B535)};
-constexpr RingLayout kHighLight{
-    1,
-    {Hex(0xDCD6C2), kBlueBorder, Hex(0xFFF0CF), Hex(0xFDD889)},
-    {Hex(0xF8B330), Hex(0xE59700), kBlueBorder, Hex(0xFAFAF6)},
-    {kNormalOuterLeft, kBlue, kOrangeGlow, kOrangeGlow},
-    {kNormalOuterRight, kBlue, kOrangeGlow, kOrangeGlow},
-    Hex(0x8096A2),
-    Hex(0x265782)};
+// The normal border with two columns of glow inside it all round: the rows inside the border
+// at the top and bottom, and the sides running from one colour at the top to another below.
+constexpr RingLayout Glowing(std::array<Rgb, 2> topGlow, std::array<Rgb, 2> bottomGlow,
+                             Ramp sideGlow, Rgb cutCorner, Rgb softBorder) {
+  return {1,
+          {Hex(0xDCD6C2), kBlueBorder, topGlow[0], topGlow[1]},
+          {bottomGlow[0], bottomGlow[1], kBlueBorder, Hex(0xFAFAF6)},
+          {kNormalOuterLeft, kBlue, sideGlow, sideGlow},
+          {kNormalOuterRight, kBlue, sideGlow, sideGlow},
+          cutCorner,
+          softBorder};
+}
 
-constexpr Ramp kBlueGlow{Hex(0xA5C3EE), Hex(0x8BADE4)};
-constexpr RingLayout kSelected{
-    1,
-    {Hex(0xDCD6C2), kBlueBorder, Hex(0xCEE7FF), Hex(0xCEE7FF)},
-    {Hex(0x6982EE), Hex(0x6982EE), kBlueBorder, Hex(0xFAFAF6)},
-    {kNormalOuterLeft, kBlue, kBlueGlow, kBlueGlow},
-    {kNormalOuterRight, kBlue, kBlueGlow, kBlueGlow},
-    Hex(0x6792BA),
-    Hex(0x1F5689)};
+constexpr RingLayout kHighLight =
+    Glowing({Hex(0xFFF0CF), Hex(0xFDD889)}, {Hex(0xF8B330), Hex(0xE59700)},
+            Ramp{Hex(0xFAC459), Hex(0xF8B535)}, Hex(0x8096A2), Hex(0x265782));
+constexpr RingLayout kSelected =
+    Glowing({Hex(0xCEE7FF), Hex(0xCEE7FF)}, {Hex(0x6982EE), Hex(0x6982EE)},
+            Ramp{Hex(0xA5C3EE), Hex(0x8BADE4)}, Hex(0x6792BA), Hex(0x1F5689));
 
 // Pressed in: the whole frame one pixel smaller, with a shade inside the border.
 constexpr RingLayout kPressed{
@@ -145,7 +148,7 @@ Rgb PixelOf(const RingLayout& ring, int x, int y) {
 
 }  // namespace
 
-Picture PaintFaceArt(FacePicture face) {
+Picture PaintButtonFace(FacePicture face) {
   const RingLayout& ring = LayoutOf(face);
   Picture picture{kFaceWidth, kFaceHeight, {}};
   picture.pixels.reserve(kFaceWidth * kFaceHeight);
@@ -155,7 +158,7 @@ Picture PaintFaceArt(FacePicture face) {
   return picture;
 }
 
-std::string FaceArtFileName(FacePicture face) {
+std::string ButtonFaceFileName(FacePicture face) {
   switch (face) {
     case FacePicture::kNormal: return "command_normal.bmp";
     case FacePicture::kHighLight: return "command_highlight.bmp";
@@ -167,4 +170,4 @@ std::string FaceArtFileName(FacePicture face) {
   return "";
 }
 
-}  // namespace orvane::button::artwork
+}  // namespace orvane::artwork

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "button/artwork/face_art.h"
+#include "artwork/picture.h"
 
-namespace orvane::startup::artwork {
-
-using button::artwork::Picture;
-using button::artwork::Rgb;
+namespace orvane::artwork {
 
 inline constexpr int kPreviewWidth = 152;
 inline constexpr int kPreviewHeight = 112;
@@ -15,4 +12,4 @@ inline constexpr int kPreviewHeight = 112;
 // shows the saver.
 Picture PaintPreviewPicture();
 
-}  // namespace orvane::startup::artwork
+}  // namespace orvane::artwork

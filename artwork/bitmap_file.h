@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "button/artwork/face_art.h"
+#include "artwork/picture.h"
 
-namespace orvane::button::artwork {
+namespace orvane::artwork {
 
 // The bytes of a Windows bitmap file holding `picture` at 24 bits per pixel and 96 dpi.
 std::string BitmapFileBytes(const Picture& picture);
 
-}  // namespace orvane::button::artwork
+}  // namespace orvane::artwork

@@ -1,11 +1,11 @@
-#include "dialog/artwork/dialog_art.h"
+#include "artwork/dialog_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace orvane::dialog::artwork {
+namespace orvane::artwork {
 namespace {
 
 int Difference(const Rgb& a, const Rgb& b) {
@@ -58,4 +58,4 @@ TEST(DialogArt, TheTileIsPaleAndItsLastRowRunsOnIntoItsFirst) {
 }
 
 }  // namespace
-}  // namespace orvane::dialog::artwork
+}  // namespace orvane::artwork

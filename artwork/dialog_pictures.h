@@ -1,11 +1,8 @@
 #pragma once
 
-#include "button/artwork/face_art.h"
+#include "artwork/picture.h"
 
-namespace orvane::dialog::artwork {
-
-using button::artwork::Picture;
-using button::artwork::Rgb;
+namespace orvane::artwork {
 
 inline constexpr int kMarkSize = 12;
 inline constexpr int kTileWidth = 556;
@@ -22,4 +19,4 @@ Picture PaintMark(bool selected);
 // Its rows go on from the last to the first, so copies stacked down meet without a seam.
 Picture PaintTile();
 
-}  // namespace orvane::dialog::artwork
+}  // namespace orvane::artwork

@@ -1,13 +1,13 @@
 // The face pictures that the build draws: their rings, and the bitmap files they go into.
-#include "button/artwork/face_art.h"
+#include "artwork/button_faces.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "button/artwork/bitmap_file.h"
+#include "artwork/bitmap_file.h"
 
-namespace orvane::button::artwork {
+namespace orvane::artwork {
 
 void PrintTo(const Rgb& colour, std::ostream* out) {
   char text[8];
@@ -16,6 +16,8 @@ void PrintTo(const Rgb& colour, std::ostream* out) {
 }
 
 namespace {
+
+using button::FacePicture;
 
 constexpr Rgb Hex(std::uint32_t rgb) {
   return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
@@ -29,11 +31,11 @@ struct Sample {
 };
 
 void ExpectPixels(FacePicture face, std::initializer_list<Sample> samples) {
-  const Picture picture = PaintFaceArt(face);
+  const Picture picture = PaintButtonFace(face);
   ASSERT_EQ(picture.width, 64);
   ASSERT_EQ(picture.height, 25);
   for (const Sample& s : samples) {
-    EXPECT_EQ(picture.At(s.x, s.y), Hex(s.colour)) << FaceArtFileName(face) << " at " << s.x
+    EXPECT_EQ(picture.At(s.x, s.y), Hex(s.colour)) << ButtonFaceFileName(face) << " at " << s.x
                                                    << "," << s.y;
   }
 }
@@ -96,4 +98,4 @@ TEST(BitmapFile, HoldsA24BitPictureBottomRowFirstInBlueGreenRedOrder) {
 }
 
 }  // namespace
-}  // namespace orvane::button::artwork
+}  // namespace orvane::artwork

@@ -1,9 +1,9 @@
-#include "dialog/artwork/dialog_art.h"
+#include "artwork/dialog_pictures.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace orvane::dialog::artwork {
+namespace orvane::artwork {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -70,4 +70,4 @@ Picture PaintTile() {
   return tile;
 }
 
-}  // namespace orvane::dialog::artwork
+}  // namespace orvane::artwork

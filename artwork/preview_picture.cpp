@@ -1,4 +1,4 @@
-#include "startup/artwork/preview_picture.h"
+#include "artwork/preview_picture.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace orvane::startup::artwork {
+namespace orvane::artwork {
 namespace {
 
 // Characters of 5 x 7 dots, shaped after katakana and digits.
@@ -143,4 +143,4 @@ Picture PaintPreviewPicture() {
   return canvas.ToPicture();
 }
 
-}  // namespace orvane::startup::artwork
+}  // namespace orvane::artwork

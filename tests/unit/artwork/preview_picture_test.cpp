@@ -1,4 +1,4 @@
-#include "startup/artwork/preview_picture.h"
+#include "artwork/preview_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include <jpeglib.h>
 
-#include "startup/artwork/jpeg_file.h"
+#include "artwork/jpeg_file.h"
 
-namespace orvane::startup::artwork {
+namespace orvane::artwork {
 namespace {
 
 std::size_t FindMarker(const std::string& bytes, unsigned char marker) {
@@ -92,4 +92,4 @@ TEST(PreviewPicture, DecodesBackToThePictureDrawn) {
 }
 
 }  // namespace
-}  // namespace orvane::startup::artwork
+}  // namespace orvane::artwork

@@ -1,4 +1,4 @@
-#include "startup/artwork/jpeg_file.h"
+#include "artwork/jpeg_file.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,9 +6,9 @@
 
 #include <jpeglib.h>
 
-namespace orvane::startup::artwork {
+namespace orvane::artwork {
 
-std::string JpegFileBytes(const button::artwork::Picture& picture, int quality) {
+std::string JpegFileBytes(const Picture& picture, int quality) {
   jpeg_compress_struct compression{};
   jpeg_error_mgr errors{};
   compression.err = jpeg_std_error(&errors);
@@ -40,7 +40,7 @@ std::string JpegFileBytes(const button::artwork::Picture& picture, int quality) 
   while (compression.next_scanline < compression.image_height) {
     const int y = static_cast<int>(compression.next_scanline);
     for (int x = 0; x < picture.width; ++x) {
-      const button::artwork::Rgb pixel = picture.At(x, y);
+      const Rgb pixel = picture.At(x, y);
       row[x * 3] = pixel.red;
       row[x * 3 + 1] = pixel.green;
       row[x * 3 + 2] = pixel.blue;
@@ -55,4 +55,4 @@ std::string JpegFileBytes(const button::artwork::Picture& picture, int quality) 
   return bytes;
 }
 
-}  // namespace orvane::startup::artwork
+}  // namespace orvane::artwork

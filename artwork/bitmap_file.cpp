@@ -1,8 +1,8 @@
-#include "button/artwork/bitmap_file.h"
+#include "artwork/bitmap_file.h"
 
 #include <cstdint>
 
-namespace orvane::button::artwork {
+namespace orvane::artwork {
 namespace {
 
 constexpr std::uint32_t kFileHeaderSize = 14;
@@ -55,4 +55,4 @@ std::string BitmapFileBytes(const Picture& picture) {
   return bytes;
 }
 
-}  // namespace orvane::button::artwork
+}  // namespace orvane::artwork
