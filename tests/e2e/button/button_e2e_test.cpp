@@ -89,11 +89,6 @@ class ButtonTest : public E2eTest {
     return clicks;
   }
 
-  void Xdotool(const std::vector<std::string>& arguments) {
-    std::vector<std::string> command{"xdotool"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    RunOnLinux(command);
-  }
   void MovePointer(int x, int y) { Xdotool({"mousemove", std::to_string(x), std::to_string(y)}); }
   // A point of the button, from its top-left pixel.
   void MoveOverButton(int x = 58, int y = 14) { MovePointer(left_ + x, top_ + y); }

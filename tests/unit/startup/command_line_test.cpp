@@ -21,23 +21,19 @@ TEST(ModeLetter, IsNoneForLinesShorterThanTwoCharacters) {
   EXPECT_EQ(startup::ModeLetter(L"s"), 0);
 }
 
-TEST(PaneHandle, SkipsTheThirdCharacterWhateverItIs) {
-  EXPECT_EQ(startup::PaneHandle(L"/p 1234"), 1234);
-  EXPECT_EQ(startup::PaneHandle(L"/p:1234"), 1234);
-  EXPECT_EQ(startup::PaneHandle(L"/p12345"), 2345);
-}
-
-TEST(PaneHandle, ReadsHexadecimalBlanksAndRoundsHalvesToEven) {
-  EXPECT_EQ(startup::PaneHandle(L"/p &H4D2"), 1234);
-  EXPECT_EQ(startup::PaneHandle(L"/p 12 34"), 1234);
-  EXPECT_EQ(startup::PaneHandle(L"/p 1234.5"), 1234);
-  EXPECT_EQ(startup::PaneHandle(L"/p 1235.5"), 1236);
-}
-
-TEST(PaneHandle, IsZeroWithoutUsableNumber) {
-  EXPECT_EQ(startup::PaneHandle(L"/p"), 0);
-  EXPECT_EQ(startup::PaneHandle(L"/p abc"), 0);
-  EXPECT_EQ(startup::PaneHandle(L"/p 9999999999"), 0);
+TEST(PaneHandle, ReadsTheNumberAfterTheThirdCharacterLikeVal) {
+  const struct {
+    const wchar_t* line;
+    platform::WindowHandle handle;
+  } cases[] = {
+      // The third character is skipped, whatever it is.
+      {L"/p 1234", 1234}, {L"/p:1234", 1234}, {L"/p12345", 2345},
+      // Hexadecimal, blanks inside, halves rounded to even.
+      {L"/p &H4D2", 1234}, {L"/p 12 34", 1234}, {L"/p 1234.5", 1234}, {L"/p 1235.5", 1236},
+      // No usable number.
+      {L"/p", 0}, {L"/p abc", 0}, {L"/p 9999999999", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(startup::PaneHandle(c.line), c.handle) << c.line;
 }
 
 TEST(ArgumentsAfterProgramName, DropsTheQuotedOrPlainProgramNameAndTheBlanksAfterIt) {
