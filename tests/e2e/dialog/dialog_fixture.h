@@ -181,7 +181,7 @@ class DialogTest : public E2eTest {
   ScreenImage DialogPicture(const std::string& name) {
     const std::filesystem::path copy = OutputFolder() / name;
     if (!std::filesystem::exists(copy)) {
-      std::filesystem::copy_file(kBuildFolder / "dialog" / "dialog-art" / name, copy);
+      std::filesystem::copy_file(kArtworkFolder / name, copy);
     }
     return ScreenImage::Load(copy);
   }

@@ -120,7 +120,7 @@ TEST_F(PreviewTest, APaneThatIsNoWindowEndsTheProgramAtOnceAndQuietly) {
 
 TEST_F(PreviewTest, ThePictureFillsThePaneStretchedToItsSize) {
   const fs::path stored = OutputFolder() / "preview_picture.jpg";
-  fs::copy_file(kBuildFolder / "startup" / "preview-picture" / "preview_picture.jpg", stored);
+  fs::copy_file(kArtworkFolder / "preview_picture.jpg", stored);
   const ScreenImage picture = ScreenImage::Load(stored);
   ASSERT_EQ(picture.width(), 152);
   ASSERT_EQ(picture.height(), 112);
