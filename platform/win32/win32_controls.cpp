@@ -6,6 +6,7 @@
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/parent_background.h"
+#include "platform/win32/picture_window_messages.h"
 #include "platform/win32/screen_pointer.h"
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/win32_picture.h"
@@ -373,20 +374,9 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    switch (message) {
-      case WM_PAINT:
-        Paint(PaintDC(hwnd()).get());
-        return 0;
-      case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-      case WM_ERASEBKGND:
-        return 1;
-      case WM_SETCURSOR:
-        if (ShowScreenPointer()) return TRUE;
-        break;
-    }
-    return ChildWindow::OnMessage(message, wParam, lParam);
+    const auto answer =
+        AnswerPictureWindowMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
+    return answer ? *answer : ChildWindow::OnMessage(message, wParam, lParam);
   }
 
   void Paint(HDC dc) {

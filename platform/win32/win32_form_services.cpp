@@ -9,6 +9,7 @@
 
 #include "platform/win32/ansi_text.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/picture_window_messages.h"
 #include "platform/win32/screen_pointer.h"
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_picture.h"
@@ -45,7 +46,6 @@ class Win32FormWindow final : public FormWindow {
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  void OnPaint();
   void Paint(HDC dc);
   // The window has gone without Unload: its parent, another program's window, went.
   void OnDestroyedFromOutside();
@@ -97,24 +97,15 @@ Win32FormWindow::~Win32FormWindow() {
 }
 
 LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) window_ = window;
+  if (const auto answer = AnswerPictureWindowMessage(window, message, wParam,
+                                                     [this](HDC dc) { Paint(dc); })) {
+    return *answer;
+  }
   switch (message) {
-    case WM_NCCREATE:
-      window_ = window;
-      break;
     case WM_TIMER:
       if (TimerEnabled(static_cast<int>(wParam))) handlers_.OnTimer(static_cast<int>(wParam));
       return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_SETCURSOR:
-      if (ShowScreenPointer()) return TRUE;
-      break;
     case WM_CLOSE:
       Unload();
       return 0;
@@ -127,8 +118,6 @@ LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
-
-void Win32FormWindow::OnPaint() { Paint(PaintDC(window_).get()); }
 
 void Win32FormWindow::Paint(HDC dc) {
   RECT client{};

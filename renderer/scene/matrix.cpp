@@ -27,46 +27,27 @@ Vec4 operator*(const Mat4& a, const Vec4& p) {
 // The same matrix glFrustum makes for a symmetric view.
 Mat4 Perspective(float fieldOfViewYRadians, float aspect, float nearZ, float farZ) {
   const float f = 1 / std::tan(fieldOfViewYRadians / 2);
-  Mat4 result;
-  result.m = {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, (farZ + nearZ) / (nearZ - farZ), -1,
-              0, 0, 2 * farZ * nearZ / (nearZ - farZ), 0};
-  return result;
+  return {{f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, (farZ + nearZ) / (nearZ - farZ), -1, 0, 0,
+           2 * farZ * nearZ / (nearZ - farZ), 0}};
 }
 
+// The elementary matrices, each written out column by column.
 Mat4 Translation(float x, float y, float z) {
-  Mat4 result;
-  result.m[12] = x;
-  result.m[13] = y;
-  result.m[14] = z;
-  return result;
+  return {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1}};
 }
 
 Mat4 Scaling(float x, float y, float z) {
-  Mat4 result;
-  result.m[0] = x;
-  result.m[5] = y;
-  result.m[10] = z;
-  return result;
+  return {{x, 0, 0, 0, 0, y, 0, 0, 0, 0, z, 0, 0, 0, 0, 1}};
 }
 
 Mat4 RotationX(float radians) {
   const float c = std::cos(radians), s = std::sin(radians);
-  Mat4 result;
-  result.m[5] = c;
-  result.m[6] = s;
-  result.m[9] = -s;
-  result.m[10] = c;
-  return result;
+  return {{1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1}};
 }
 
 Mat4 RotationY(float radians) {
   const float c = std::cos(radians), s = std::sin(radians);
-  Mat4 result;
-  result.m[0] = c;
-  result.m[2] = -s;
-  result.m[8] = s;
-  result.m[10] = c;
-  return result;
+  return {{c, 0, -s, 0, 0, 1, 0, 0, s, 0, c, 0, 0, 0, 0, 1}};
 }
 
 }  // namespace orvane::renderer
