@@ -1,16 +1,12 @@
 #include "fakes/fake_multimedia.h"
 
-#include <algorithm>
-
 namespace orvane::testing {
 
 std::int32_t FakeMultimedia::SendMciString(const std::wstring& command,
                                            platform::ReplyBuffer* reply) {
   calls.push_back(L"mci " + command + L" [" + std::to_wstring(reply ? reply->length : 0) + L"]");
   Answer answer;
-  const auto entry = std::find_if(script_.begin(), script_.end(),
-                                  [&](const auto& scripted) { return scripted.first == command; });
-  if (entry != script_.end()) {
+  if (const auto entry = script_.find(command); entry != script_.end()) {
     answer = entry->second;
     script_.erase(entry);
   }

@@ -1,18 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/multimedia_services.h"
 
 namespace orvane::testing {
 
-// A scripted MCI: each command is answered by the next scripted answer for it (or, with none
-// left, success with no reply), and every call is recorded as one line of text.
+// A scripted MCI: a command is answered once by the answer scripted for it (or, with none,
+// success with no reply), and every call is recorded as one line of text.
 class FakeMultimedia : public platform::MultimediaServices {
  public:
   struct Answer {
@@ -21,7 +20,8 @@ class FakeMultimedia : public platform::MultimediaServices {
     std::optional<std::wstring> reply;
   };
 
-  void Script(const std::wstring& command, Answer answer) { script_.emplace_back(command, answer); }
+  // The answer to the next time `command` is sent, in place of any not used yet.
+  void Script(const std::wstring& command, Answer answer) { script_[command] = std::move(answer); }
 
   std::vector<std::wstring> calls;
   std::uint32_t waveDevices = 2;
@@ -45,7 +45,7 @@ class FakeMultimedia : public platform::MultimediaServices {
   }
 
  private:
-  std::deque<std::pair<std::wstring, Answer>> script_;
+  std::map<std::wstring, Answer> script_;
 };
 
 }  // namespace orvane::testing
