@@ -8,16 +8,15 @@ namespace {
 
 class FakeStartedProgram : public platform::StartedProgram {
  public:
-  FakeStartedProgram(std::shared_ptr<bool> ended, std::vector<std::wstring>& calls)
-      : ended_(std::move(ended)), calls_(calls) {}
-  bool HasEnded() override { return *ended_; }
+  FakeStartedProgram(bool& ended, std::vector<std::wstring>& calls) : ended_(ended), calls_(calls) {}
+  bool HasEnded() override { return ended_; }
   void End() override {
     calls_.push_back(L"EndProgram");
-    *ended_ = true;
+    ended_ = true;
   }
 
  private:
-  std::shared_ptr<bool> ended_;
+  bool& ended_;
   std::vector<std::wstring>& calls_;
 };
 
@@ -43,6 +42,20 @@ std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
   Record(L"ReadPrivateProfileValue", section, key, defaultValue, bufferSize, fileName);
   const auto found = iniValues.find({section, key});
   return (found == iniValues.end() ? defaultValue : found->second).substr(0, bufferSize - 1);
+}
+
+bool FakePlatform::CopyFileReplacing(const std::wstring& source, const std::wstring& target) {
+  Record(L"CopyFileReplacing", source, target);
+  if (!readableFiles.count(source)) return false;
+  readableFiles.insert(target);
+  return true;
+}
+
+bool FakePlatform::WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
+                                            const std::wstring& value, const std::wstring& fileName) {
+  Record(L"WritePrivateProfileValue", section, key, value, fileName);
+  if (!iniWritesFail) iniValues[{section, key}] = value;
+  return !iniWritesFail;
 }
 
 std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::wstring& programPath,

@@ -43,8 +43,7 @@ class FakePlatform : public platform::WindowServices,
   // Runs while a wait for a refresh lasts, standing in for the messages handled meanwhile.
   std::function<void()> whileWaitingForRefresh;
   bool startProgramFails = false;
-  // Whether the last started program has ended.
-  std::shared_ptr<bool> startedProgramEnded = std::make_shared<bool>(false);
+  bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 
   std::vector<std::wstring> calls;
   FakeMultimedia multimedia;
@@ -57,7 +56,7 @@ class FakePlatform : public platform::WindowServices,
   }
   bool IsWindow(platform::WindowHandle window) override {
     Record(L"IsWindow", window);
-    return windows.count(window) > 0;
+    return windows.count(window);
   }
   platform::Rect GetWindowRect(platform::WindowHandle window) override {
     Record(L"GetWindowRect", window);
@@ -78,10 +77,7 @@ class FakePlatform : public platform::WindowServices,
     Record(L"ShowCursor", show);
     return cursorCountAfterCall;
   }
-  std::optional<platform::Point> GetCursorPos() override {
-    Record(L"GetCursorPos");
-    return cursorPosition;
-  }
+  std::optional<platform::Point> GetCursorPos() override { Record(L"GetCursorPos"); return cursorPosition; }
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override {
     Record(L"WindowFromPoint", point.x, point.y);
     return windowUnderCursor;
@@ -100,17 +96,10 @@ class FakePlatform : public platform::WindowServices,
 
   bool CanOpenForReading(const std::wstring& path) override {
     Record(L"CanOpenForReading", path);
-    return readableFiles.count(path) > 0;
+    return readableFiles.count(path);
   }
-  bool CreateFolder(const std::wstring& path) override {
-    Record(L"CreateFolder", path);
-    return true;
-  }
-  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override {
-    Record(L"CopyFileReplacing", source, target);
-    if (readableFiles.count(source)) readableFiles.insert(target);
-    return readableFiles.count(source) > 0;
-  }
+  bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
+  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
   bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
     Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
     readableFiles.insert(path);
@@ -118,7 +107,7 @@ class FakePlatform : public platform::WindowServices,
   }
   bool RemoveFile(const std::wstring& path) override {
     Record(L"RemoveFile", path);
-    return readableFiles.erase(path) > 0;
+    return readableFiles.erase(path);
   }
 
   // Gives back at most bufferSize - 1 characters, as the system does.
@@ -126,15 +115,10 @@ class FakePlatform : public platform::WindowServices,
                                        const std::wstring& defaultValue, std::size_t bufferSize,
                                        const std::wstring& fileName) override;
   bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                const std::wstring& value, const std::wstring& fileName) override {
-    Record(L"WritePrivateProfileValue", section, key, value, fileName);
-    if (!iniWritesFail) iniValues[{section, key}] = value;
-    return !iniWritesFail;
-  }
+                                const std::wstring& value, const std::wstring& fileName) override;
 
   std::wstring CommandLine() override { return commandLine; }
   std::wstring ProgramFolder() override { return L"C:\\Program Files\\3dOrvane"; }
-  // The program ends when a test sets startedProgramEnded, or when it is ended ("EndProgram").
   std::unique_ptr<platform::StartedProgram> StartProgram(const std::wstring& programPath,
                                                          const std::wstring& commandLine,
                                                          int showMode) override;
@@ -145,7 +129,7 @@ class FakePlatform : public platform::WindowServices,
   }
   std::vector<std::uint8_t> ResourceData(int resourceId) override {
     Record(L"ResourceData", resourceId);
-    return {'B', 'M'};
+    return std::vector<std::uint8_t>{'B', 'M'};
   }
 
   int TwipsPerPixelX() override { return twipsPerPixel; }

@@ -15,6 +15,9 @@ using namespace std::chrono_literals;
 const std::wstring kFolder = L"C:\\Program Files\\3dOrvane";
 const std::wstring kStartRenderer =
     L"StartProgram(" + kFolder + L"\\3dOrvane.dll | " + kFolder + L"\\3dOrvane.dll | 1)";
+const Calls kRemoveStagedFiles{L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)", L"RemoveFile(C:\\v_orim\\3dOrvane.x)",
+                               L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
+                               L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"};
 
 // A saver run on a screen of 8 x 4 pixels at 60 Hz. Every draw of 0.25 gives a step width of
 // 4 to the right, so the crack runs down the right edge and the travel is 8: frames at
@@ -47,10 +50,11 @@ struct SaverRun {
   }
 };
 
-TEST(SaverWindow, LoadCoversTheScreenWithTheDesktopStagesTheFilesThenShows) {
+TEST(SaverWindow, ARunShowsTheDesktopTearsItApartHandsOverToTheRendererAndCleansUpAfterIt) {
   SaverRun run;
+  run.fake.cursorCountAfterCall = 0;
   run.Load();
-
+  // The desktop is taken before the window shows, so the window is never in its own picture.
   EXPECT_EQ(run.fake.calls,
             (Calls{L"CreateForm(3dOrvane_Main)", L"SetBounds(0, 0, 8, 4)", L"window: Resize(8, 4)",
                    L"CreateImage(image1, 8, 4)", L"image1: CopyFromScreen",
@@ -58,23 +62,59 @@ TEST(SaverWindow, LoadCoversTheScreenWithTheDesktopStagesTheFilesThenShows) {
                    L"CopyFileReplacing(" + kFolder + L"\\3dOrvane.x, C:\\v_orim\\3dOrvane.x)",
                    L"ResourceData(101)", L"WriteWholeFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)", L"Show",
                    L"EnableTimer(3, 1)"}));
+
+  run.fake.calls.clear();
+  EXPECT_TRUE(run.form->Tick(SaverWindow::kStartEffect));
+  EXPECT_EQ(run.fake.calls[0], L"DisableTimer(3)");
+  EXPECT_EQ(run.fake.calls[1], L"window: DrawLine(4, 0, 8, 0, 0)") << "the crack comes first";
+  // The first frame: the left part 2 pixels left, the gap of 4 black pixels round the crack.
+  EXPECT_TRUE(run.Called(L"window: CopyFrom(image1, 0, 0, 8, 2, -2, 0)"));
+  EXPECT_TRUE(run.Called(L"window: FillRectangle(6, 0, 4, 2, 0)"));
+  // The crack and each frame stay on the screen for one refresh.
+  EXPECT_EQ(run.FrameCalls(), (Calls{L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(50001)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(66668)", L"ProcessPendingMessages",
+                                     L"Present"}));
+  EXPECT_EQ(Calls(run.fake.calls.end() - 5, run.fake.calls.end()),
+            (Calls{L"window: FillRectangle(0, 0, 8, 4, 0)", L"Present", kStartRenderer, L"EnableTimer(4, 500)",
+                   L"Hide"}));
+  EXPECT_FALSE(run.form->Tick(SaverWindow::kStartEffect)) << "the effect ran twice";
+
+  // The renderer's window comes and goes.
+  for (const bool shown : {false, true, true}) {
+    run.fake.windowTitles = shown ? std::set<std::wstring>{L"3dOrvane_VC"} : std::set<std::wstring>{};
+    run.form->Tick(SaverWindow::kRendererWatch);
+    EXPECT_TRUE(run.form->IsLoaded());
+  }
+  run.fake.windowTitles.clear();
+  run.fake.calls.clear();
+  run.form->Tick(SaverWindow::kRendererWatch);
+  Calls close{L"FindTopLevelWindow(3dOrvane_VC)", L"DisableTimer(4)", L"Unload", L"ShowCursor(-1)",
+              L"SetSystemParameter(97, 0)"};
+  close.insert(close.end(), kRemoveStagedFiles.begin(), kRemoveStagedFiles.end());
+  EXPECT_EQ(run.fake.calls, close);
+  EXPECT_EQ(run.saverMode.savedCursorCount, 0);
 }
 
 TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
   const struct {
     std::int16_t kind;
     std::wstring file;
+    bool disc;
     Calls started, stopped;
   } cases[] = {
-      {1, L"", {L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]"},
+      {1, L"", true, {L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]"},
        {L"mci stop cdaudio [0]", L"mci close cdaudio [0]"}},
-      {2, L"D:\\a.Wav", {L"waveOutGetNumDevs", L"PlaySound(D:\\a.Wav, 9)"}, {L"PlaySound(NULL, 0)"}},
-      {2, L"D:\\bWAV", {L"waveOutGetNumDevs", L"PlaySound(D:\\bWAV, 9)"}, {L"PlaySound(NULL, 0)"}},
-      {2, L"D:\\c.mp3", {L"mci open \"D:\\c.mp3\" type MPEGVideo Alias MP3Play [0]", L"mci play MP3Play [0]"},
+      // Once the watch has found no disc it stops for good, and the drive is left alone.
+      {1, L"", false, {L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]"}, {}},
+      {2, L"D:\\a.Wav", true, {L"waveOutGetNumDevs", L"PlaySound(D:\\a.Wav, 9)"}, {L"PlaySound(NULL, 0)"}},
+      {2, L"D:\\bWAV", true, {L"waveOutGetNumDevs", L"PlaySound(D:\\bWAV, 9)"}, {L"PlaySound(NULL, 0)"}},
+      {2, L"D:\\c.mp3", true, {L"mci open \"D:\\c.mp3\" type MPEGVideo Alias MP3Play [0]", L"mci play MP3Play [0]"},
        {L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}},
-      {2, L"D:\\d.mpeg", {}, {}},
-      {0, L"D:\\e.wav", {}, {}},
-      {5, L"D:\\f.wav", {}, {}},
+      {2, L"D:\\d.mpeg", true, {}, {}},
+      {0, L"D:\\e.wav", true, {}, {}},
+      {5, L"D:\\f.wav", true, {}, {}},
   };
   for (const auto& c : cases) {
     SaverRun run({c.kind, 0, c.file});
@@ -82,100 +122,15 @@ TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
     EXPECT_EQ(run.fake.multimedia.calls, c.started) << c.file;
     EXPECT_EQ(run.form->TimerInterval(SaverWindow::kCdWatch), c.kind == 1 ? 200u : 0u) << c.file;
     EXPECT_EQ(run.form->TimerInterval(SaverWindow::kMp3Watch), c.file == L"D:\\c.mp3" ? 1000u : 0u);
+    if (!c.disc) run.fake.multimedia.Script(L"status cdaudio current track", {266, std::nullopt});
+    run.form->Tick(SaverWindow::kCdWatch);
     run.fake.multimedia.calls.clear();
     run.form->Unload();
     EXPECT_EQ(run.fake.multimedia.calls, c.stopped) << c.file;
   }
 }
 
-TEST(SaverWindow, CdWatchSwitchesItselfOffForGoodWithoutADisc) {
-  SaverRun run({settings::kAudioCd, 0, L""});
-  run.fake.multimedia.Script(L"status cdaudio current track", {266, std::nullopt});
-  run.Load();
-
-  EXPECT_TRUE(run.form->Tick(SaverWindow::kCdWatch));
-  EXPECT_FALSE(run.form->TimerEnabled(SaverWindow::kCdWatch));
-  run.fake.multimedia.calls.clear();
-  run.form->Unload();
-  EXPECT_EQ(run.fake.multimedia.calls, Calls{}) << "the drive was closed although polling had stopped";
-}
-
-TEST(SaverWindow, CloseGivesTheCursorBackClearsTheFlagAndRemovesTheStagedFiles) {
-  const Calls removeFiles{L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)", L"RemoveFile(C:\\v_orim\\3dOrvane.x)",
-                          L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
-                          L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"};
-  Calls inSaverMode{L"Unload", L"ShowCursor(-1)", L"SetSystemParameter(97, 0)"};
-  inSaverMode.insert(inSaverMode.end(), removeFiles.begin(), removeFiles.end());
-  Calls otherwise{L"Unload"};
-  otherwise.insert(otherwise.end(), removeFiles.begin(), removeFiles.end());
-
-  for (const bool saverMode : {true, false}) {
-    SaverRun run;
-    if (!saverMode) run.saverMode.savedCursorCount.reset();
-    run.fake.cursorCountAfterCall = 0;
-    run.Load();
-    run.fake.calls.clear();
-    run.form->Unload();
-    EXPECT_EQ(run.fake.calls, saverMode ? inSaverMode : otherwise);
-    EXPECT_EQ(run.saverMode.savedCursorCount, saverMode ? std::optional<std::int32_t>(0) : std::nullopt);
-  }
-}
-
-TEST(SaverWindow, FirstTickTearsTheDesktopApartBlackensStartsTheRendererAndHides) {
-  SaverRun run;
-  run.Load();
-  run.fake.calls.clear();
-
-  EXPECT_TRUE(run.form->Tick(SaverWindow::kStartEffect));
-
-  EXPECT_EQ(run.fake.calls[0], L"DisableTimer(3)");
-  EXPECT_EQ(run.fake.calls[1], L"window: DrawLine(4, 0, 8, 0, 0)") << "the crack comes first";
-  // The first frame: the left part 2 pixels left, the gap of 4 black pixels round the crack.
-  EXPECT_TRUE(run.Called(L"window: CopyFrom(image1, 0, 0, 8, 2, -2, 0)"));
-  EXPECT_TRUE(run.Called(L"window: FillRectangle(6, 0, 4, 2, 0)"));
-  const Calls tail{L"window: FillRectangle(0, 0, 8, 4, 0)", L"Present", kStartRenderer,
-                   L"EnableTimer(4, 500)", L"Hide"};
-  EXPECT_EQ(Calls(run.fake.calls.end() - 5, run.fake.calls.end()), tail);
-  EXPECT_FALSE(run.form->Tick(SaverWindow::kStartEffect)) << "the effect ran twice";
-}
-
-TEST(SaverWindow, TheCrackAndEachFrameStayOnTheScreenForOneRefreshUnlessLateOrClosed) {
-  const struct {
-    int lateMessages;  // the handling of messages that takes 20 ms, a music timer's tick say
-    int closingWait;   // the wait during which the window is closed from outside
-    Calls frames;
-  } cases[] = {
-      {0, 0, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(50001)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(66668)", L"ProcessPendingMessages", L"Present"}},
-      // A late frame is shown at once and the next gets a whole refresh.
-      {2, 0, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
-              L"Present", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(70001)", L"ProcessPendingMessages", L"Present"}},
-      // A close while a frame is on the screen ends the effect there and starts no renderer.
-      {0, 2, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages"}},
-  };
-  for (const auto& c : cases) {
-    SaverRun run;
-    int handled = 0, waits = 0;
-    run.fake.forms.onPendingMessages = [&] {
-      if (++handled == c.lateMessages) run.fake.clock += 20ms;
-    };
-    run.fake.whileWaitingForRefresh = [&] {
-      if (++waits == c.closingWait) run.form->Unload();
-    };
-    run.Load();
-    run.form->Tick(SaverWindow::kStartEffect);
-    EXPECT_EQ(run.FrameCalls(), c.frames);
-    EXPECT_EQ(run.Called(kStartRenderer), c.closingWait == 0);
-    EXPECT_EQ(run.Called(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"), c.closingWait != 0);
-  }
-}
-
-TEST(SaverWindow, TheRunEndsOnceTheRendererIsGoneOrGivenUpEndingOneThatNeverShowed) {
+TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneThatNeverShowed) {
   const struct {
     const char* what;
     bool startFails;
@@ -185,7 +140,6 @@ TEST(SaverWindow, TheRunEndsOnceTheRendererIsGoneOrGivenUpEndingOneThatNeverShow
     std::size_t closedAfter;
     bool rendererEnded;
   } cases[] = {
-      {"window comes and goes", false, ".WW.", 4, false},
       {"cannot start", true, "", 0, false},
       {"ends before its window", false, "..E", 3, true},
       {"never shows a window in 30 s", false, std::string(60, '.'), 60, true},
@@ -203,7 +157,7 @@ TEST(SaverWindow, TheRunEndsOnceTheRendererIsGoneOrGivenUpEndingOneThatNeverShow
       const char event = c.events[i];
       run.fake.windowTitles.clear();
       if (event == 'W' || event == 'U') run.fake.windowTitles.insert(L"3dOrvane_VC");
-      *run.fake.startedProgramEnded = event == 'E';
+      run.fake.startedProgramEnded = event == 'E';
       if (event == 'u' || event == 'U') {
         run.form->Unload();
       } else {
@@ -213,10 +167,40 @@ TEST(SaverWindow, TheRunEndsOnceTheRendererIsGoneOrGivenUpEndingOneThatNeverShow
     }
     EXPECT_EQ(closedAfter, c.closedAfter) << c.what;
     EXPECT_EQ(run.Called(L"EndProgram"), c.rendererEnded) << c.what;
-    // The run ends the normal way; a renderer is ended before the files it would read go.
-    const std::size_t removal = run.IndexOf(L"RemoveFile(C:\\v_orim\\3dOrvane.x)");
-    EXPECT_LT(removal, run.fake.calls.size()) << c.what;
-    EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < removal) << c.what;
+    // Cursor back and files removed; a renderer is ended before the files it would read go.
+    EXPECT_TRUE(run.Called(L"ShowCursor(-1)")) << c.what;
+    EXPECT_EQ(run.IndexOf(L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)") + 4, run.fake.calls.size()) << c.what;
+    EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < run.fake.calls.size() - 4) << c.what;
+  }
+}
+
+TEST(SaverWindow, ALateFrameIsShownAtOnceAndACloseDuringTheEffectEndsItThere) {
+  const struct {
+    int lateMessages;  // the handling of messages that takes 20 ms, a music timer's tick say
+    int closingWait;   // the wait during which the window is closed from outside
+    Calls frames;
+  } cases[] = {
+      {2, 0, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
+              L"Present", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(70001)", L"ProcessPendingMessages", L"Present"}},
+      {0, 2, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages"}},
+  };
+  for (const auto& c : cases) {
+    SaverRun run;
+    int handled = 0, waits = 0;
+    run.fake.forms.onPendingMessages = [&] {
+      if (++handled == c.lateMessages) run.fake.clock += 20ms;
+    };
+    run.fake.whileWaitingForRefresh = [&] {
+      if (++waits == c.closingWait) run.form->Unload();
+    };
+    run.Load();
+    run.form->Tick(SaverWindow::kStartEffect);
+    EXPECT_EQ(run.FrameCalls(), c.frames);
+    // Closed during the effect, the run starts no renderer.
+    EXPECT_EQ(run.Called(kStartRenderer), c.closingWait == 0);
   }
 }
 
