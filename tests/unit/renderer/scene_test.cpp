@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 
 namespace orvane::renderer {
 namespace {
@@ -75,7 +74,7 @@ TEST(GlyphRain, GlyphsCoverTheWholeScreenAndMoveOnlyAFewPixelsAFrame) {
   }
 }
 
-TEST(GlyphRain, AColumnRisesFromItsHeadThroughItsStripFadingAndMovesOnThroughItNowAndThen) {
+TEST(GlyphRain, AColumnRisesFromItsHeadThroughItsStripFading) {
   const GlyphRain rain(64, 4.0f / 3);
   RainColumn column;
   column.head = {1, 2, -10};
@@ -98,25 +97,6 @@ TEST(GlyphRain, AColumnRisesFromItsHeadThroughItsStripFadingAndMovesOnThroughItN
   // The head is the whitest.
   EXPECT_GT(glyphs[0].colour.r, 0.6f);
   EXPECT_LT(glyphs[1].colour.r / glyphs[1].colour.b, 0.31f);
-
-  // While it crosses, a column keeps its strip and its direction from the camera.
-  const auto offsetsByPlace = [&](double seconds) {
-    std::vector<RainColumn> columns;
-    rain.AppendColumns(seconds, columns);
-    std::map<std::pair<long, int>, int> offsets;
-    for (const RainColumn& c : columns) offsets[{std::lround(c.head.x / -c.head.z * 1e5), c.strip}] = c.stripOffset;
-    return offsets;
-  };
-  const auto start = offsetsByPlace(100.0), nextFrame = offsetsByPlace(100.0 + 1.0 / 60), later = offsetsByPlace(104.0);
-  int same = 0, compared = 0, moved = 0, comparedLater = 0;
-  for (const auto& [place, offset] : start) {
-    if (const auto found = nextFrame.find(place); found != nextFrame.end()) ++compared, same += found->second == offset;
-    if (const auto found = later.find(place); found != later.end()) ++comparedLater, moved += found->second != offset;
-  }
-  ASSERT_GT(compared, 50);
-  ASSERT_GT(comparedLater, 50);
-  EXPECT_GT(same, compared * 9 / 10);
-  EXPECT_GT(moved, comparedLater * 3 / 4);
 }
 
 TEST(Scene, AnyModelIsFittedIntoTheMiddleOfTheScreenItsDepthMirrored) {

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/rounding.h"
-
-namespace orvane {
+namespace orvane::settings {
 namespace {
 
 using std::nullopt;
@@ -25,31 +23,10 @@ TEST(NumberText, LeadingNumbersAreReadLenientlyAndLiteralsStrictly) {
       {L"&H100000000", nullopt, nullopt}, {L"1e999", nullopt, nullopt},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(settings::LeadingNumberValue(c.text), c.leading) << c.text;
-    EXPECT_EQ(settings::NumericLiteralValue(c.text), c.literal) << c.text;
-  }
-}
-
-TEST(RoundToInteger, RoundsAsAskedAndRefusesWholeNumbersOutsideTheRange) {
-  using platform::RoundToInteger;
-  constexpr auto kEven = platform::Rounding::kHalfToEven;
-  constexpr auto kDown = platform::Rounding::kDown;
-  const struct {
-    double value;
-    platform::Rounding rounding;
-    std::optional<std::int32_t> as32;
-    std::optional<std::int16_t> as16;
-  } cases[] = {
-      {7.5, kEven, 8, 8},         {6.5, kEven, 6, 6},      {-6.5, kEven, -6, -6},
-      {32767.5, kEven, 32768, nullopt},                    {-32768.5, kEven, -32768, -32768},
-      {2147483647.0, kEven, 2147483647, nullopt},          {2147483648.0, kEven, nullopt, nullopt},
-      {1.9, kDown, 1, 1},         {-0.5, kDown, -1, -1},   {-32768.5, kDown, -32769, nullopt},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(RoundToInteger<std::int32_t>(c.value, c.rounding), c.as32) << c.value;
-    EXPECT_EQ(RoundToInteger<std::int16_t>(c.value, c.rounding), c.as16) << c.value;
+    EXPECT_EQ(LeadingNumberValue(c.text), c.leading) << c.text;
+    EXPECT_EQ(NumericLiteralValue(c.text), c.literal) << c.text;
   }
 }
 
 }  // namespace
-}  // namespace orvane
+}  // namespace orvane::settings
