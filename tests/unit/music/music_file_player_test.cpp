@@ -7,8 +7,6 @@
 namespace orvane::music {
 namespace {
 
-using Calls = std::vector<std::wstring>;
-
 // Steps one after another on one player of an MP3 whose path has a blank and a kanji in it.
 TEST(MusicFilePlayer, TheMp3IsOpenedUnderItsAliasAndRestartedWheneverItIsFoundNotPlaying) {
   const std::wstring open = L"open \"C:\\My Music\\曲.mp3\" type MPEGVideo Alias MP3Play";
@@ -18,7 +16,7 @@ TEST(MusicFilePlayer, TheMp3IsOpenedUnderItsAliasAndRestartedWheneverItIsFoundNo
   const struct {
     void (MusicFilePlayer::*step)();
     const wchar_t* reply;  // to the open or the mode query, or kFails for an error
-    Calls calls;
+    std::vector<std::wstring> calls;
   } steps[] = {
       // After a failed open every tick tries a restart, quietly.
       {&MusicFilePlayer::OpenAndPlayMp3, kFails, {L"mci " + open + L" [0]"}},
@@ -52,7 +50,7 @@ TEST(MusicFilePlayer, AWavIsNotPlayedWithoutAWaveDevice) {
   mci.waveDevices = 0;
   const settings::Settings settings{2, 0, L"D:\\loop.wav"};
   MusicFilePlayer(mci, settings).PlayWavLoop();
-  EXPECT_EQ(mci.calls, Calls{L"waveOutGetNumDevs"});
+  EXPECT_EQ(mci.calls, std::vector<std::wstring>{L"waveOutGetNumDevs"});
 }
 
 }  // namespace

@@ -10,6 +10,19 @@ namespace {
 const std::string kHeader = "xof 0303txt 0032\n";
 const std::string kTriangle = "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; ";
 
+// The model of a file that must read; empty when it does not.
+Model ReadModel(const std::string& body) {
+  const XReadResult result = ReadXModel(kHeader + body);
+  EXPECT_EQ(result.status, XReadStatus::kOk) << "stopped on line " << result.line;
+  return result.model;
+}
+
+// The corners of the triangles of a model that must be one part.
+std::vector<ModelVertex> CornersOfOnePart(const Model& model) {
+  EXPECT_EQ(model.parts.size(), 1u);
+  return model.parts.empty() ? std::vector<ModelVertex>{} : model.parts[0].triangles;
+}
+
 void ExpectVector(const Vec3& actual, float x, float y, float z) {
   EXPECT_NEAR(actual.x, x, 1e-5f);
   EXPECT_NEAR(actual.y, y, 1e-5f);
@@ -17,19 +30,16 @@ void ExpectVector(const Vec3& actual, float x, float y, float z) {
 }
 
 TEST(XReader, AQuadBecomesAFanOfTwoTrianglesWithItsOwnNormalAndTextureCoordinates) {
-  const XReadResult result = ReadXModel(kHeader +
-                                        "// exported by hand\n"
-                                        "template Vector { <3D82AB5E-62DA-11cf-AB39-0020AF71E433> FLOAT x; }\n"
-                                        "Header { 1; 0; 1; }\n"
-                                        "Mesh { 4; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;; 1; 4;0,1,2,3;;\n"
-                                        " MeshNormals { 2; 1;0;0;, 0;0;-1;; 1; 4;1,1,0,1;; }\n"
-                                        " MeshTextureCoords { 4; 0;1;, 1;1;, 1;0;, 0;0;; }\n"
-                                        " VertexDuplicationIndices { 4; 4; 0, 1, 2, 3; }\n"
-                                        "}\n");
+  const auto corners = CornersOfOnePart(ReadModel(
+      "// exported by hand\n"
+      "template Vector { <3D82AB5E-62DA-11cf-AB39-0020AF71E433> FLOAT x; }\n"
+      "Header { 1; 0; 1; }\n"
+      "Mesh { 4; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;; 1; 4;0,1,2,3;;\n"
+      " MeshNormals { 2; 1;0;0;, 0;0;-1;; 1; 4;1,1,0,1;; }\n"
+      " MeshTextureCoords { 4; 0;1;, 1;1;, 1;0;, 0;0;; }\n"
+      " VertexDuplicationIndices { 4; 4; 0, 1, 2, 3; }\n"
+      "}\n"));
 
-  ASSERT_EQ(result.status, XReadStatus::kOk);
-  ASSERT_EQ(result.model.parts.size(), 1u);
-  const std::vector<ModelVertex>& corners = result.model.parts[0].triangles;
   ASSERT_EQ(corners.size(), 6u);
   // A fan from the first corner: (0, 1, 2) and (0, 2, 3), each corner with the normal its face
   // gives it.
@@ -46,18 +56,17 @@ TEST(XReader, AQuadBecomesAFanOfTwoTrianglesWithItsOwnNormalAndTextureCoordinate
 
 TEST(XReader, NestedFramesApplyTheInnerMatrixFirstAndTurnNormalsWithIt) {
   // The outer frame moves by 10 along x; the inner one turns a quarter about z and doubles.
-  const XReadResult result = ReadXModel(kHeader +
-                                        "Frame Outer {\n"
-                                        " FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 10,0,0,1;; }\n"
-                                        " Frame Inner { { SomeMesh }\n"
-                                        "  FrameTransformMatrix { 0,2,0,0, -2,0,0,0, 0,0,2,0, 0,0,0,1;; }\n"
-                                        "  Mesh Body-Mesh.001 { 3; 1;0;0;, 0;1;0;, 0;0;1;; 1; 3;0,1,2;;\n"
-                                        "   MeshNormals { 1; 1;0;0;; 1; 3;0,0,0;; } }\n"
-                                        " }\n"
-                                        "}\n");
+  const auto corners = CornersOfOnePart(ReadModel(
+      "Frame Outer {\n"
+      " FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 10,0,0,1;; }\n"
+      " Frame Inner { { SomeMesh }\n"
+      "  FrameTransformMatrix { 0,2,0,0, -2,0,0,0, 0,0,2,0, 0,0,0,1;; }\n"
+      "  Mesh Body-Mesh.001 { 3; 1;0;0;, 0;1;0;, 0;0;1;; 1; 3;0,1,2;;\n"
+      "   MeshNormals { 1; 1;0;0;; 1; 3;0,0,0;; } }\n"
+      " }\n"
+      "}\n"));
 
-  ASSERT_EQ(result.status, XReadStatus::kOk);
-  const std::vector<ModelVertex>& corners = result.model.parts[0].triangles;
+  ASSERT_EQ(corners.size(), 3u);
   ExpectVector(corners[0].position, 10, 2, 0);
   ExpectVector(corners[1].position, 8, 0, 0);
   ExpectVector(corners[2].position, 10, 0, 2);
@@ -65,8 +74,7 @@ TEST(XReader, NestedFramesApplyTheInnerMatrixFirstAndTurnNormalsWithIt) {
 }
 
 TEST(XReader, FacesAreGroupedByTheirInlineOrReferencedMaterialAndGetFlatNormalsWithoutNormals) {
-  const XReadResult result = ReadXModel(
-      kHeader +
+  const Model model = ReadModel(
       "Material Gold { 1.0;0.8;0.2;1.0;; 20.0; 1;1;1;; 0.1;0.1;0;; }\n"
       "Mesh { 4; 0;0;0;, 1;0;0;, 1;1;0;, 0;1;0;; 4; 3;0,1,2;, 3;0,2,3;, 3;1,2,3;, 3;0,1,3;;\n"
       // The index list is one short: its last material carries on.
@@ -76,15 +84,14 @@ TEST(XReader, FacesAreGroupedByTheirInlineOrReferencedMaterialAndGetFlatNormalsW
       " }\n"
       "}\n");
 
-  ASSERT_EQ(result.status, XReadStatus::kOk);
-  ASSERT_EQ(result.model.parts.size(), 2u);
-  EXPECT_EQ(result.model.parts[0].triangles.size(), 3u);
-  EXPECT_FLOAT_EQ(result.model.parts[0].material.diffuse.b, 1.0f);
-  EXPECT_FLOAT_EQ(result.model.parts[0].material.specularPower, 8.0f);
-  EXPECT_EQ(result.model.parts[1].triangles.size(), 9u);
-  EXPECT_FLOAT_EQ(result.model.parts[1].material.diffuse.g, 0.8f);
-  EXPECT_FLOAT_EQ(result.model.parts[1].material.emissive.r, 0.1f);
-  for (const ModelVertex& corner : result.model.parts[1].triangles) ExpectVector(corner.normal, 0, 0, 1);
+  ASSERT_EQ(model.parts.size(), 2u);
+  EXPECT_EQ(model.parts[0].triangles.size(), 3u);
+  EXPECT_FLOAT_EQ(model.parts[0].material.diffuse.b, 1.0f);
+  EXPECT_FLOAT_EQ(model.parts[0].material.specularPower, 8.0f);
+  EXPECT_EQ(model.parts[1].triangles.size(), 9u);
+  EXPECT_FLOAT_EQ(model.parts[1].material.diffuse.g, 0.8f);
+  EXPECT_FLOAT_EQ(model.parts[1].material.emissive.r, 0.1f);
+  for (const ModelVertex& corner : model.parts[1].triangles) ExpectVector(corner.normal, 0, 0, 1);
 }
 
 TEST(XReader, MalformedInputEndsWithAStatusAndTheLineReadingStoppedOn) {

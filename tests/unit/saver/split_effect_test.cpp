@@ -28,7 +28,7 @@ TEST(WalkCrack, TheCrackRunsFromTheTopMiddleDownInsideTheScreen) {
         EXPECT_LE(std::abs(point.x - crack.line[i - 1].x), 7);
         farthest = std::max({farthest, point.x, width - point.x});
       }
-      // The travel takes the part that reaches farthest past the edge.
+      // Both parts have left the screen once they have moved as far as the wider of them reaches.
       EXPECT_EQ(crack.travel, farthest);
     }
   }
