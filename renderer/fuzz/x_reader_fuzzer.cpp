@@ -7,26 +7,17 @@
 
 #include "renderer/model/x_reader.h"
 
-namespace {
-
-bool IsFinite(const orvane::renderer::Vec3& v) {
-  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvane::renderer;
   const XReadResult result = ReadXModel(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (result.status != XReadStatus::kOk) {
-    if (!result.model.parts.empty()) __builtin_trap();
-    return 0;
-  }
-  if (result.model.parts.empty()) __builtin_trap();
+  if (result.model.parts.empty() != (result.status != XReadStatus::kOk)) __builtin_trap();
+  const auto finite = [](const Vec3& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+  };
   for (const ModelPart& part : result.model.parts) {
     if (part.triangles.empty() || part.triangles.size() % 3 != 0) __builtin_trap();
     for (const ModelVertex& vertex : part.triangles) {
-      if (!IsFinite(vertex.position) || !IsFinite(vertex.normal)) __builtin_trap();
+      if (!finite(vertex.position) || !finite(vertex.normal)) __builtin_trap();
     }
   }
   return 0;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,8 +10,8 @@
 
 namespace orvane::testing {
 
-// A scripted MCI: each command is answered by the next scripted answer for it (or, with none
-// left, success with no reply), and every call is recorded as one line of text.
+// A scripted MCI: a command is answered once by the answer scripted for it (or, with none,
+// success with no reply), and every call is recorded as one line of text.
 class FakeMultimedia : public platform::MultimediaServices {
  public:
   struct Answer {
@@ -20,24 +20,32 @@ class FakeMultimedia : public platform::MultimediaServices {
     std::optional<std::wstring> reply;
   };
 
-  void Script(const std::wstring& command, Answer answer) { script_.push_back({command, answer}); }
+  // The answer to the next time `command` is sent, in place of any not used yet.
+  void Script(const std::wstring& command, Answer answer) { script_[command] = std::move(answer); }
 
   std::vector<std::wstring> calls;
   std::uint32_t waveDevices = 2;
-  // Error codes that have a description, and the description.
+  // The description every error code has; none when empty.
   std::optional<std::wstring> errorDescription = L"The specified device is not open.";
 
+  // Recorded as "mci <command> [<reply buffer length>]".
   std::int32_t SendMciString(const std::wstring& command, platform::ReplyBuffer* reply) override;
-  bool GetMciErrorText(std::int32_t code, platform::ReplyBuffer& description) override;
-  void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override;
-  std::uint32_t WaveOutDeviceCount() override;
+  bool GetMciErrorText(std::int32_t code, platform::ReplyBuffer& description) override {
+    calls.push_back(L"error text " + std::to_wstring(code) + L" [" +
+                    std::to_wstring(description.length) + L"]");
+    if (errorDescription) description.text = *errorDescription;
+    return errorDescription.has_value();
+  }
+  void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override {
+    calls.push_back(L"PlaySound(" + name.value_or(L"NULL") + L", " + std::to_wstring(flags) + L")");
+  }
+  std::uint32_t WaveOutDeviceCount() override {
+    calls.push_back(L"waveOutGetNumDevs");
+    return waveDevices;
+  }
 
  private:
-  struct Entry {
-    std::wstring command;
-    Answer answer;
-  };
-  std::deque<Entry> script_;
+  std::map<std::wstring, Answer> script_;
 };
 
 }  // namespace orvane::testing

@@ -15,8 +15,10 @@
 
 namespace orvane::testing {
 
+std::wstring CallText(const platform::Rect& rect);  // "left top right bottom"
+
 // Stands in for the operating system: answers from what a test puts in its fields and
-// records every call, in order, as one line of text.
+// records every call, in order, as one line of text, "Name(argument, argument)".
 class FakePlatform : public platform::WindowServices,
                      public platform::FileServices,
                      public platform::ProfileServices,
@@ -32,49 +34,83 @@ class FakePlatform : public platform::WindowServices,
   bool iniWritesFail = false;
   std::map<std::pair<std::wstring, std::wstring>, std::wstring> iniValues;  // (section, key)
   std::wstring commandLine;
-  std::wstring programFolder = L"C:\\Program Files\\3dOrvane";
   std::int32_t cursorCountAfterCall = -1;
   std::optional<platform::Point> cursorPosition;
   platform::WindowHandle windowUnderCursor = 0;  // what WindowFromPoint finds at any point
   int twipsPerPixel = 15;
-  // The display's clock, moved on only by waits for a refresh (and by tests), and its refresh.
+  // The display's clock, moved on only by waits for a refresh (and by tests).
   Time clock{0};
-  Time refreshInterval{16667};
   // Runs while a wait for a refresh lasts, standing in for the messages handled meanwhile.
   std::function<void()> whileWaitingForRefresh;
+  bool startProgramFails = false;
+  bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 
   std::vector<std::wstring> calls;
   FakeMultimedia multimedia;
   FakeFormServices forms{calls};
-  std::vector<std::uint8_t> resourceBytes{'B', 'M'};
-  bool startProgramFails = false;
-  // Whether the last started program has ended.
-  std::shared_ptr<bool> startedProgramEnded = std::make_shared<bool>(false);
-
   platform::Services services{*this, *this, *this, *this, *this, multimedia, forms};
 
-  platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override;
-  bool IsWindow(platform::WindowHandle window) override;
-  platform::Rect GetWindowRect(platform::WindowHandle window) override;
-  std::int32_t GetWindowStyle(platform::WindowHandle window) override;
+  platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override {
+    Record(L"FindTopLevelWindow", title);
+    return windowTitles.count(title) ? 0x1234 : 0;
+  }
+  bool IsWindow(platform::WindowHandle window) override {
+    Record(L"IsWindow", window);
+    return windows.count(window);
+  }
+  platform::Rect GetWindowRect(platform::WindowHandle window) override {
+    Record(L"GetWindowRect", window);
+    return windowRects[window];
+  }
+  std::int32_t GetWindowStyle(platform::WindowHandle window) override {
+    Record(L"GetWindowStyle", window);
+    return windowStyles[window];
+  }
   void SetWindowStyle(platform::WindowHandle window, std::int32_t style) override;
-  void SetParent(platform::WindowHandle child, platform::WindowHandle parent) override;
-  void SetWindowTitle(platform::WindowHandle window, const std::wstring& text) override;
-  std::int32_t ShowCursor(std::int32_t show) override;
-  std::optional<platform::Point> GetCursorPos() override;
-  platform::WindowHandle WindowFromPoint(const platform::Point& point) override;
+  void SetParent(platform::WindowHandle child, platform::WindowHandle parent) override {
+    Record(L"SetParent", child, parent);
+  }
+  void SetWindowTitle(platform::WindowHandle window, const std::wstring& text) override {
+    Record(L"SetWindowTitle", window, text);
+  }
+  std::int32_t ShowCursor(std::int32_t show) override {
+    Record(L"ShowCursor", show);
+    return cursorCountAfterCall;
+  }
+  std::optional<platform::Point> GetCursorPos() override { Record(L"GetCursorPos"); return cursorPosition; }
+  platform::WindowHandle WindowFromPoint(const platform::Point& point) override {
+    Record(L"WindowFromPoint", point.x, point.y);
+    return windowUnderCursor;
+  }
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
-                         const platform::Rect& to) override;
-  void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override;
+                         const platform::Rect& to) override {
+    Record(L"DrawAnimatedRects", window, animation, CallText(from), CallText(to));
+  }
+  void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override {
+    Record(L"SetSystemParameter", action, uiParam);
+  }
   void ShowOkMessage(const std::wstring& text, const std::wstring& caption,
-                     platform::WindowHandle owner) override;
+                     platform::WindowHandle owner) override {
+    Record(L"ShowOkMessage", text + L" | " + caption + L" | " + std::to_wstring(owner));
+  }
 
-  bool CanOpenForReading(const std::wstring& path) override;
-  bool CreateFolder(const std::wstring& path) override;
+  bool CanOpenForReading(const std::wstring& path) override {
+    Record(L"CanOpenForReading", path);
+    return readableFiles.count(path);
+  }
+  bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
   bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
-  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
-  bool RemoveFile(const std::wstring& path) override;
+  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
+    Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
+    readableFiles.insert(path);
+    return true;
+  }
+  bool RemoveFile(const std::wstring& path) override {
+    Record(L"RemoveFile", path);
+    return readableFiles.erase(path);
+  }
 
+  // Gives back at most bufferSize - 1 characters, as the system does.
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
                                        const std::wstring& defaultValue, std::size_t bufferSize,
                                        const std::wstring& fileName) override;
@@ -82,22 +118,39 @@ class FakePlatform : public platform::WindowServices,
                                 const std::wstring& value, const std::wstring& fileName) override;
 
   std::wstring CommandLine() override { return commandLine; }
-  std::wstring ProgramFolder() override { return programFolder; }
+  std::wstring ProgramFolder() override { return L"C:\\Program Files\\3dOrvane"; }
   std::unique_ptr<platform::StartedProgram> StartProgram(const std::wstring& programPath,
                                                          const std::wstring& commandLine,
                                                          int showMode) override;
   void OpenWithShell(platform::WindowHandle owner, const std::wstring& operation,
                      const std::wstring& file, const std::wstring& parameters,
-                     const std::wstring& folder, int showCommand) override;
-  std::vector<std::uint8_t> ResourceData(int resourceId) override;
+                     const std::wstring& folder, int showCommand) override {
+    Record(L"OpenWithShell", owner, operation, file, parameters, folder, showCommand);
+  }
+  std::vector<std::uint8_t> ResourceData(int resourceId) override {
+    Record(L"ResourceData", resourceId);
+    return std::vector<std::uint8_t>{'B', 'M'};
+  }
 
   int TwipsPerPixelX() override { return twipsPerPixel; }
   int TwipsPerPixelY() override { return twipsPerPixel; }
   Time Now() override { return clock; }
-  Time RefreshInterval() override { return refreshInterval; }
+  Time RefreshInterval() override { return Time{16667}; }
   // Recorded as "WaitForRefresh(<due in microseconds>)"; the refresh comes at `due`.
   Time WaitForRefresh(Time due) override;
-  void SetDpiAware(bool aware) override;
+  void SetDpiAware(bool aware) override { Record(L"SetDpiAware", aware); }
+
+ private:
+  static std::wstring Text(const std::wstring& text) { return text; }
+  template <typename Number>
+  static std::wstring Text(Number number) { return std::to_wstring(number); }
+  template <typename... Arguments>
+  void Record(const wchar_t* name, const Arguments&... arguments) {
+    std::wstring line = std::wstring(name) + L"(";
+    [[maybe_unused]] const wchar_t* separator = L"";
+    ((line += separator + Text(arguments), separator = L", "), ...);
+    calls.push_back(line + L")");
+  }
 };
 
 }  // namespace orvane::testing

@@ -9,121 +9,62 @@ namespace {
 
 using Calls = std::vector<std::wstring>;
 
-const Calls kThreeQueries{L"mci status cdaudio current track [512]",
-                          L"mci status cdaudio number of tracks [512]",
-                          L"mci status cdaudio mode [255]"};
-
-class CdAudioPlayerTest : public ::testing::Test {
- protected:
-  // One watchdog run that finds the drive in `mode` on `track` of a 12-track disc.
-  void Poll(const std::wstring& track, const std::wstring& mode) {
-    mci.Script(L"status cdaudio current track", {0, track});
-    mci.Script(L"status cdaudio number of tracks", {0, L"12"});
-    mci.Script(L"status cdaudio mode", {0, mode});
-    mci.calls.clear();
-    player.PollCdAudio();
-  }
-  static Calls QueriesThen(const Calls& more) {
-    Calls calls = kThreeQueries;
-    calls.insert(calls.end(), more.begin(), more.end());
-    return calls;
-  }
-
+// Watchdog runs one after another on one player, the disc in the drive answering each.
+TEST(CdAudioPlayer, PlaysTheDiscOrJumpsBackToTheRepeatedTrackAndGivesUpAtTheFirstError) {
+  const std::wstring track = L"mci status cdaudio current track [512]";
+  const std::wstring count = L"mci status cdaudio number of tracks [512]";
+  const std::wstring mode = L"mci status cdaudio mode [255]";
+  const std::wstring playDisc = L"mci play cdaudio [512]";
+  const std::wstring position3 = L"mci status cdaudio position track 3 [512]";
+  const std::wstring playTrack3 = L"mci play cdaudio from 03:00:00:00 [512]";
+  const wchar_t* const kFails = nullptr;
+  const struct {
+    std::int16_t repeat;
+    const wchar_t* track;  // the replies, or kFails for an error
+    const wchar_t* count;
+    const wchar_t* mode;
+    Calls calls;
+    bool usable;
+  } runs[] = {
+      {0, L"1", L"12", L"playing", {track, count, mode}, true},
+      {0, L"1", L"12", L"stopped", {track, count, mode, playDisc}, true},
+      // A failed mode query leaves the last reply to decide on.
+      {0, L"1", L"12", kFails, {track, count, mode, playDisc}, true},
+      {0, L"?", L"12", L"playing", {track, count, mode}, true},
+      {3, L"4", L"12", L"playing", {track, count, mode, position3, playTrack3}, true},
+      {3, L"3", L"12", L"playing", {track, count, mode}, true},
+      {3, L"3", L"12", L"stopped", {track, count, mode, position3, playTrack3}, true},
+      {3, L"?", L"12", L"playing", {track, count, mode}, false},
+      // A track beyond the disc is tried again every run.
+      {20, L"1", L"12", L"playing",
+       {track, count, mode, L"mci status cdaudio position track 20 [512]", L"error text 277 [256]",
+        L"mci play cdaudio from Error:277 [512]"},
+       true},
+      {0, kFails, L"12", L"playing", {track, L"error text 277 [256]"}, false},
+      {0, L"Error", L"12", L"playing", {track}, false},
+      {0, L"1", kFails, L"playing", {track, count, L"error text 277 [256]"}, false},
+  };
   testing::FakeMultimedia mci;
   settings::Settings settings;
   MciCommandLayer layer{mci};
   CdAudioPlayer player{mci, layer, settings};
-};
+  const auto answer = [](const wchar_t* reply) {
+    return reply ? testing::FakeMultimedia::Answer{0, reply} : testing::FakeMultimedia::Answer{277, {}};
+  };
+  for (const auto& run : runs) {
+    settings.bgmRepeat = run.repeat;
+    mci.Script(L"status cdaudio current track", answer(run.track));
+    mci.Script(L"status cdaudio number of tracks", answer(run.count));
+    mci.Script(L"status cdaudio mode", answer(run.mode));
+    mci.Script(L"status cdaudio position track 3", answer(L"03:00:00:00"));
+    mci.Script(L"status cdaudio position track 20", answer(kFails));
+    mci.calls.clear();
 
-TEST_F(CdAudioPlayerTest, OpensTheDriveInTracksMinutesSecondsFrames) {
-  player.OpenCdAudio();
-  player.CloseCdAudio();
+    player.PollCdAudio();
 
-  EXPECT_EQ(mci.calls, (Calls{L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]",
-                              L"mci stop cdaudio [0]", L"mci close cdaudio [0]"}));
-}
-
-TEST_F(CdAudioPlayerTest, DiscModePlaysWhenStoppedAndOnlyQueriesWhilePlaying) {
-  Poll(L"1", L"stopped");
-  EXPECT_EQ(mci.calls, QueriesThen({L"mci play cdaudio [512]"}));
-  EXPECT_TRUE(player.CdUsable());
-
-  Poll(L"1", L"playing");
-  EXPECT_EQ(mci.calls, kThreeQueries);
-}
-
-TEST_F(CdAudioPlayerTest, TrackModeJumpsBackToTheTrackWhenPlaybackLeavesIt) {
-  settings.bgmRepeat = 3;
-  mci.Script(L"status cdaudio position track 3", {0, L"03:00:00:00"});
-
-  Poll(L"4", L"playing");
-
-  EXPECT_EQ(mci.calls, QueriesThen({L"mci status cdaudio position track 3 [512]",
-                                    L"mci play cdaudio from 03:00:00:00 [512]"}));
-}
-
-TEST_F(CdAudioPlayerTest, TrackModeLeavesTheTrackPlayingAndRestartsItWhenStopped) {
-  settings.bgmRepeat = 3;
-
-  Poll(L"3", L"playing");
-  EXPECT_EQ(mci.calls, kThreeQueries);
-
-  mci.Script(L"status cdaudio position track 3", {0, L"03:00:00:00"});
-  Poll(L"3", L"stopped");
-  EXPECT_EQ(mci.calls, QueriesThen({L"mci status cdaudio position track 3 [512]",
-                                    L"mci play cdaudio from 03:00:00:00 [512]"}));
-}
-
-TEST_F(CdAudioPlayerTest, FirstFailedQueryMakesTheCdUnusable) {
-  mci.Script(L"status cdaudio current track", {266, std::nullopt});
-  player.PollCdAudio();
-  EXPECT_FALSE(player.CdUsable());
-  EXPECT_EQ(mci.calls, (Calls{L"mci status cdaudio current track [512]", L"error text 266 [256]"}));
-
-  mci.Script(L"status cdaudio number of tracks", {275, std::nullopt});
-  mci.calls.clear();
-  player.PollCdAudio();
-  EXPECT_FALSE(player.CdUsable());
-  EXPECT_EQ(mci.calls.size(), 3u);
-}
-
-TEST_F(CdAudioPlayerTest, ErrorTextInAnyLetterCaseCounts) {
-  mci.Script(L"status cdaudio current track", {0, L"error"});
-
-  player.PollCdAudio();
-
-  EXPECT_FALSE(player.CdUsable());
-}
-
-TEST_F(CdAudioPlayerTest, NonNumericTrackReplyEndsTrackModeButNotDiscMode) {
-  Poll(L"?", L"playing");
-  EXPECT_TRUE(player.CdUsable());
-
-  settings.bgmRepeat = 3;
-  Poll(L"?", L"playing");
-  EXPECT_FALSE(player.CdUsable());
-  EXPECT_EQ(mci.calls, kThreeQueries);
-}
-
-TEST_F(CdAudioPlayerTest, FailedModeQueryDecidesOnTheLastModeReply) {
-  Poll(L"1", L"stopped");
-  mci.Script(L"status cdaudio current track", {0, L"1"});
-  mci.Script(L"status cdaudio mode", {263, std::nullopt});
-  mci.calls.clear();
-
-  player.PollCdAudio();
-
-  EXPECT_EQ(mci.calls, QueriesThen({L"mci play cdaudio [512]"}));
-}
-
-TEST_F(CdAudioPlayerTest, TrackBeyondTheDiscKeepsTryingEveryRun) {
-  settings.bgmRepeat = 20;
-  mci.Script(L"status cdaudio position track 20", {277, std::nullopt});
-
-  Poll(L"1", L"playing");
-
-  EXPECT_TRUE(player.CdUsable());
-  EXPECT_EQ(mci.calls.back(), L"mci play cdaudio from Error:277 [512]");
+    EXPECT_EQ(mci.calls, run.calls) << &run - runs;
+    EXPECT_EQ(player.CdUsable(), run.usable) << &run - runs;
+  }
 }
 
 }  // namespace

@@ -3,107 +3,54 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_multimedia.h"
-#include "music/music_file_type.h"
 
 namespace orvane::music {
 namespace {
 
-using Calls = std::vector<std::wstring>;
-
-class MusicFilePlayerTest : public ::testing::Test {
- protected:
-  MusicFilePlayerTest() { settings.bgmFile = L"C:\\My Music\\曲.mp3"; }
-
+// Steps one after another on one player of an MP3 whose path has a blank and a kanji in it.
+TEST(MusicFilePlayer, TheMp3IsOpenedUnderItsAliasAndRestartedWheneverItIsFoundNotPlaying) {
+  const std::wstring open = L"open \"C:\\My Music\\曲.mp3\" type MPEGVideo Alias MP3Play";
+  const std::wstring status = L"mci status MP3Play mode [30]";
+  const std::wstring stop = L"mci stop MP3Play [0]", restart = L"mci play MP3Play from 0 [0]";
+  const wchar_t* const kFails = nullptr;
+  const struct {
+    void (MusicFilePlayer::*step)();
+    const wchar_t* reply;  // to the open or the mode query, or kFails for an error
+    std::vector<std::wstring> calls;
+  } steps[] = {
+      // After a failed open every tick tries a restart, quietly.
+      {&MusicFilePlayer::OpenAndPlayMp3, kFails, {L"mci " + open + L" [0]"}},
+      {&MusicFilePlayer::RestartMp3IfEnded, kFails, {status, stop, restart}},
+      {&MusicFilePlayer::OpenAndPlayMp3, L"", {L"mci " + open + L" [0]", L"mci play MP3Play [0]"}},
+      {&MusicFilePlayer::RestartMp3IfEnded, L"playing", {status}},
+      // A failed mode query leaves the last reply to decide on.
+      {&MusicFilePlayer::RestartMp3IfEnded, kFails, {status}},
+      {&MusicFilePlayer::RestartMp3IfEnded, L"stopped", {status, stop, restart}},
+      {&MusicFilePlayer::CloseMp3, L"", {stop, L"mci close MP3Play [0]"}},
+  };
   testing::FakeMultimedia mci;
-  settings::Settings settings;
+  settings::Settings settings{2, 0, L"C:\\My Music\\曲.mp3"};
   MusicFilePlayer player{mci, settings};
-};
+  for (const auto& step : steps) {
+    const auto answer = step.reply ? testing::FakeMultimedia::Answer{0, step.reply}
+                                   : testing::FakeMultimedia::Answer{263, std::nullopt};
+    mci.Script(open, answer);
+    mci.Script(L"status MP3Play mode", answer);
+    mci.calls.clear();
 
-TEST_F(MusicFilePlayerTest, OpensTheQuotedPathUnderItsAliasAndPlaysIt) {
-  player.OpenAndPlayMp3();
+    (player.*step.step)();
 
-  EXPECT_EQ(mci.calls, (Calls{L"mci open \"C:\\My Music\\曲.mp3\" type MPEGVideo Alias MP3Play [0]",
-                              L"mci play MP3Play [0]"}));
+    EXPECT_EQ(mci.calls, step.calls) << &step - steps;
+  }
 }
 
-TEST_F(MusicFilePlayerTest, FailedOpenPlaysNothing) {
-  mci.Script(L"open \"C:\\My Music\\曲.mp3\" type MPEGVideo Alias MP3Play", {277, std::nullopt});
-
-  player.OpenAndPlayMp3();
-
-  EXPECT_EQ(mci.calls.size(), 1u);
-}
-
-TEST_F(MusicFilePlayerTest, PlayingMp3IsLeftAlone) {
-  mci.Script(L"status MP3Play mode", {0, L"playing"});
-
-  player.RestartMp3IfEnded();
-
-  EXPECT_EQ(mci.calls, Calls{L"mci status MP3Play mode [30]"});
-}
-
-TEST_F(MusicFilePlayerTest, EndedMp3StartsAgainFromTheBeginning) {
-  mci.Script(L"status MP3Play mode", {0, L"stopped"});
-
-  player.RestartMp3IfEnded();
-
-  EXPECT_EQ(mci.calls, (Calls{L"mci status MP3Play mode [30]", L"mci stop MP3Play [0]",
-                              L"mci play MP3Play from 0 [0]"}));
-}
-
-TEST_F(MusicFilePlayerTest, FailedModeQueryDecidesOnTheLastReply) {
-  mci.Script(L"status MP3Play mode", {0, L"playing"});
-  mci.Script(L"status MP3Play mode", {263, std::nullopt});
-
-  EXPECT_TRUE(player.IsMp3Playing());
-  EXPECT_TRUE(player.IsMp3Playing());
-}
-
-TEST_F(MusicFilePlayerTest, AfterAFailedOpenEveryTickTriesARestartQuietly) {
-  mci.Script(L"open \"C:\\My Music\\曲.mp3\" type MPEGVideo Alias MP3Play", {277, std::nullopt});
-  mci.Script(L"status MP3Play mode", {263, std::nullopt});
-  mci.Script(L"status MP3Play mode", {263, std::nullopt});
-  player.OpenAndPlayMp3();
-  mci.calls.clear();
-
-  player.RestartMp3IfEnded();
-  player.RestartMp3IfEnded();
-
-  EXPECT_EQ(mci.calls, (Calls{L"mci status MP3Play mode [30]", L"mci stop MP3Play [0]",
-                              L"mci play MP3Play from 0 [0]", L"mci status MP3Play mode [30]",
-                              L"mci stop MP3Play [0]", L"mci play MP3Play from 0 [0]"}));
-}
-
-TEST_F(MusicFilePlayerTest, CloseStopsAndClosesEvenWhenNothingWasOpened) {
-  player.CloseMp3();
-
-  EXPECT_EQ(mci.calls, (Calls{L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}));
-}
-
-TEST_F(MusicFilePlayerTest, WavIsLoopedAsynchronouslyAndStopped) {
-  settings.bgmFile = L"D:\\loop.wav";
-
-  player.PlayWavLoop();
-  player.StopWav();
-
-  EXPECT_EQ(mci.calls, (Calls{L"waveOutGetNumDevs", L"PlaySound(D:\\loop.wav, 9)",
-                              L"PlaySound(NULL, 0)"}));
-}
-
-TEST_F(MusicFilePlayerTest, WithoutAWaveDeviceTheWavIsNotPlayed) {
+// The loop itself is checked where the saver window starts and stops the music.
+TEST(MusicFilePlayer, AWavIsNotPlayedWithoutAWaveDevice) {
+  testing::FakeMultimedia mci;
   mci.waveDevices = 0;
-
-  player.PlayWavLoop();
-
-  EXPECT_EQ(mci.calls, Calls{L"waveOutGetNumDevs"});
-}
-
-TEST(MusicFileType, IsTheLastThreeCharactersUpperCased) {
-  EXPECT_EQ(MusicFileType(L"D:\\a.wav"), L"WAV");
-  EXPECT_EQ(MusicFileType(L"D:\\a.Mp3"), L"MP3");
-  EXPECT_EQ(MusicFileType(L"D:\\amp3"), L"MP3");
-  EXPECT_EQ(MusicFileType(L"D:\\a.mpeg"), L"PEG");
-  EXPECT_EQ(MusicFileType(L"av"), L"AV");
+  const settings::Settings settings{2, 0, L"D:\\loop.wav"};
+  MusicFilePlayer(mci, settings).PlayWavLoop();
+  EXPECT_EQ(mci.calls, std::vector<std::wstring>{L"waveOutGetNumDevs"});
 }
 
 }  // namespace

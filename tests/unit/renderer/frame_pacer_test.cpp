@@ -5,24 +5,18 @@
 namespace orvane::renderer {
 namespace {
 
-TEST(FramePacer, WaitsOutTheRestOfTheDisplaysFrameRoundedDown) {
-  const FramePacer pacer(60);
-
-  EXPECT_EQ(pacer.WaitMilliseconds(2.0, 2.005), 11);
-  EXPECT_EQ(pacer.WaitMilliseconds(2.0, 2.0), 16);
-  EXPECT_EQ(FramePacer(144).WaitMilliseconds(0.0, 0.002), 4);
-}
-
-TEST(FramePacer, AFrameThatTookTheWholeIntervalWaitsNoLonger) {
-  const FramePacer pacer(60);
-
-  EXPECT_EQ(pacer.WaitMilliseconds(2.0, 2.017), 0);
-  EXPECT_EQ(pacer.WaitMilliseconds(2.0, 3.5), 0);
-}
-
-TEST(FramePacer, UnknownOrImplausibleRatesPaceAtSixtyHertz) {
-  for (const int refreshHz : {0, 1, -5, 100000}) {
-    EXPECT_EQ(FramePacer(refreshHz).WaitMilliseconds(0.0, 0.0), 16) << refreshHz;
+TEST(FramePacer, WaitsOutTheRestOfTheDisplaysFrameRoundedDownAtSixtyHertzUnlessTold) {
+  const struct {
+    int refreshHz;
+    double frameSeconds;
+    int waitMs;
+  } cases[] = {
+      {60, 0.005, 11}, {60, 0, 16}, {144, 0.002, 4}, {60, 0.017, 0}, {60, 1.5, 0},
+      // Unknown or implausible rates.
+      {0, 0, 16}, {1, 0, 16}, {-5, 0, 16}, {100000, 0, 16},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FramePacer(c.refreshHz).WaitMilliseconds(2.0, 2.0 + c.frameSeconds), c.waitMs) << c.refreshHz;
   }
 }
 

@@ -10,248 +10,198 @@ namespace orvane::saver {
 namespace {
 
 using Calls = std::vector<std::wstring>;
+using namespace std::chrono_literals;
 
 const std::wstring kFolder = L"C:\\Program Files\\3dOrvane";
-const std::wstring kRenderer = kFolder + L"\\3dOrvane.dll";
+const std::wstring kStartRenderer =
+    L"StartProgram(" + kFolder + L"\\3dOrvane.dll | " + kFolder + L"\\3dOrvane.dll | 1)";
+const Calls kRemoveStagedFiles{L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)", L"RemoveFile(C:\\v_orim\\3dOrvane.x)",
+                               L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
+                               L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"};
 
-class SaverWindowTest : public ::testing::Test {
- protected:
-  SaverWindowTest() {
+// A saver run on a screen of 8 x 4 pixels at 60 Hz. Every draw of 0.25 gives a step width of
+// 4 to the right, so the crack runs down the right edge and the travel is 8: frames at
+// offsets -2.1, -4.3 and -6.6; -9.0 would pass it.
+struct SaverRun {
+  testing::FakePlatform fake;
+  settings::Settings settings;
+  SaverModeState saverMode{-1};
+  SaverWindow saver{fake.services, settings, saverMode, [] { return 0.25; }};
+  testing::FakeFormWindow* form = nullptr;
+
+  explicit SaverRun(settings::Settings chosen = {}) : settings(std::move(chosen)) {
     fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
-    saverMode.savedCursorCount = -1;
   }
   void Load() {
     saver.Load();
     form = fake.forms.form;
   }
-  // Loads, runs the effect and leaves the renderer watch running.
-  void LoadAndStartRenderer() {
-    Load();
-    form->Tick(SaverWindow::kStartEffect);
-    fake.calls.clear();
-  }
-  bool Called(const std::wstring& call) const {
-    return std::find(fake.calls.begin(), fake.calls.end(), call) != fake.calls.end();
-  }
   std::size_t IndexOf(const std::wstring& call) const {
-    return static_cast<std::size_t>(std::find(fake.calls.begin(), fake.calls.end(), call) -
-                                    fake.calls.begin());
+    return std::find(fake.calls.begin(), fake.calls.end(), call) - fake.calls.begin();
   }
-  Calls CallsFrom(const std::wstring& first) const {
-    const auto start = std::find(fake.calls.begin(), fake.calls.end(), first);
-    return Calls(start, fake.calls.end());
+  bool Called(const std::wstring& call) const { return IndexOf(call) < fake.calls.size(); }
+  // What was done about showing frames, in order: presents, waits and message handling.
+  Calls FrameCalls() const {
+    Calls calls;
+    std::copy_if(fake.calls.begin(), fake.calls.end(), std::back_inserter(calls), [](const auto& call) {
+      return call == L"Present" || call == L"ProcessPendingMessages" || call.rfind(L"WaitForRefresh", 0) == 0;
+    });
+    return calls;
   }
-
-  testing::FakePlatform fake;
-  settings::Settings settings;
-  SaverModeState saverMode;
-  SaverWindow saver{fake.services, settings, saverMode, [] { return 0.25; }};
-  testing::FakeFormWindow* form = nullptr;
 };
 
-TEST_F(SaverWindowTest, LoadCoversTheScreenWithTheDesktopStagesTheFilesThenShows) {
-  Load();
+TEST(SaverWindow, ARunShowsTheDesktopTearsItApartHandsOverToTheRendererAndCleansUpAfterIt) {
+  SaverRun run;
+  run.fake.cursorCountAfterCall = 0;
+  run.Load();
+  // The desktop is taken before the window shows, so the window is never in its own picture.
+  EXPECT_EQ(run.fake.calls,
+            (Calls{L"CreateForm(3dOrvane_Main)", L"SetBounds(0, 0, 8, 4)", L"window: Resize(8, 4)",
+                   L"CreateImage(image1, 8, 4)", L"image1: CopyFromScreen",
+                   L"window: CopyFrom(image1, 0, 0, 8, 4, 0, 0)",
+                   L"CopyFileReplacing(" + kFolder + L"\\3dOrvane.x, C:\\v_orim\\3dOrvane.x)",
+                   L"ResourceData(101)", L"WriteWholeFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)", L"Show",
+                   L"EnableTimer(3, 1)"}));
 
-  EXPECT_EQ(fake.calls,
-            (Calls{
-                L"CreateForm(3dOrvane_Main)",
-                L"SetBounds(0, 0, 8, 4)",
-                L"window: Resize(8, 4)",
-                L"CreateImage(image1, 8, 4)",
-                L"image1: CopyFromScreen",
-                L"window: CopyFrom(image1, 0, 0, 8, 4, 0, 0)",
-                L"CopyFileReplacing(" + kFolder + L"\\3dOrvane.x, C:\\v_orim\\3dOrvane.x)",
-                L"ResourceData(101)",
-                L"WriteWholeFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)",
-                L"Show",
-                L"EnableTimer(3, 1)",
-            }));
+  run.fake.calls.clear();
+  EXPECT_TRUE(run.form->Tick(SaverWindow::kStartEffect));
+  EXPECT_EQ(run.fake.calls[0], L"DisableTimer(3)");
+  EXPECT_EQ(run.fake.calls[1], L"window: DrawLine(4, 0, 8, 0, 0)") << "the crack comes first";
+  // The first frame: the left part 2 pixels left, the gap of 4 black pixels round the crack.
+  EXPECT_TRUE(run.Called(L"window: CopyFrom(image1, 0, 0, 8, 2, -2, 0)"));
+  EXPECT_TRUE(run.Called(L"window: FillRectangle(6, 0, 4, 2, 0)"));
+  // The crack and each frame stay on the screen for one refresh.
+  EXPECT_EQ(run.FrameCalls(), (Calls{L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(50001)", L"ProcessPendingMessages",
+                                     L"Present", L"WaitForRefresh(66668)", L"ProcessPendingMessages",
+                                     L"Present"}));
+  EXPECT_EQ(Calls(run.fake.calls.end() - 5, run.fake.calls.end()),
+            (Calls{L"window: FillRectangle(0, 0, 8, 4, 0)", L"Present", kStartRenderer, L"EnableTimer(4, 500)",
+                   L"Hide"}));
+  EXPECT_FALSE(run.form->Tick(SaverWindow::kStartEffect)) << "the effect ran twice";
+
+  // The renderer's window comes and goes.
+  for (const bool shown : {false, true, true}) {
+    run.fake.windowTitles = shown ? std::set<std::wstring>{L"3dOrvane_VC"} : std::set<std::wstring>{};
+    run.form->Tick(SaverWindow::kRendererWatch);
+    EXPECT_TRUE(run.form->IsLoaded());
+  }
+  run.fake.windowTitles.clear();
+  run.fake.calls.clear();
+  run.form->Tick(SaverWindow::kRendererWatch);
+  Calls close{L"FindTopLevelWindow(3dOrvane_VC)", L"DisableTimer(4)", L"Unload", L"ShowCursor(-1)",
+              L"SetSystemParameter(97, 0)"};
+  close.insert(close.end(), kRemoveStagedFiles.begin(), kRemoveStagedFiles.end());
+  EXPECT_EQ(run.fake.calls, close);
+  EXPECT_EQ(run.saverMode.savedCursorCount, 0);
 }
 
-TEST_F(SaverWindowTest, MusicStartsByKindAndFileType) {
+TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
   const struct {
     std::int16_t kind;
     std::wstring file;
-    std::wstring expectedCall;  // empty: no music at all
+    bool disc;
+    Calls started, stopped;
   } cases[] = {
-      {1, L"", L"mci open cdaudio [0]"},
-      {2, L"D:\\a.Wav", L"PlaySound(D:\\a.Wav, 9)"},
-      {2, L"D:\\bWAV", L"PlaySound(D:\\bWAV, 9)"},
-      {2, L"D:\\c.mp3", L"mci open \"D:\\c.mp3\" type MPEGVideo Alias MP3Play [0]"},
-      {2, L"D:\\d.mpeg", L""},
-      {0, L"D:\\e.wav", L""},
-      {5, L"D:\\f.wav", L""},
+      {1, L"", true, {L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]"},
+       {L"mci stop cdaudio [0]", L"mci close cdaudio [0]"}},
+      // Once the watch has found no disc it stops for good, and the drive is left alone.
+      {1, L"", false, {L"mci open cdaudio [0]", L"mci set cdaudio time format tmsf [0]"}, {}},
+      {2, L"D:\\a.Wav", true, {L"waveOutGetNumDevs", L"PlaySound(D:\\a.Wav, 9)"}, {L"PlaySound(NULL, 0)"}},
+      {2, L"D:\\bWAV", true, {L"waveOutGetNumDevs", L"PlaySound(D:\\bWAV, 9)"}, {L"PlaySound(NULL, 0)"}},
+      {2, L"D:\\c.mp3", true, {L"mci open \"D:\\c.mp3\" type MPEGVideo Alias MP3Play [0]", L"mci play MP3Play [0]"},
+       {L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}},
+      {2, L"D:\\d.mpeg", true, {}, {}},
+      {0, L"D:\\e.wav", true, {}, {}},
+      {5, L"D:\\f.wav", true, {}, {}},
   };
   for (const auto& c : cases) {
-    testing::FakePlatform platform;
-    settings = {c.kind, 0, c.file};
-    SaverWindow window(platform.services, settings, saverMode, [] { return 0.5; });
-    window.Load();
-    const Calls& calls = platform.multimedia.calls;
-    if (c.expectedCall.empty()) {
-      EXPECT_TRUE(calls.empty()) << c.kind;
-    } else {
-      EXPECT_NE(std::find(calls.begin(), calls.end(), c.expectedCall), calls.end()) << c.kind;
-    }
-    auto* form = platform.forms.form;
-    EXPECT_EQ(form->TimerEnabled(SaverWindow::kCdWatch), c.kind == 1);
-    EXPECT_EQ(form->TimerInterval(SaverWindow::kCdWatch), c.kind == 1 ? 200u : 0u);
-    EXPECT_EQ(form->TimerEnabled(SaverWindow::kMp3Watch), c.file == L"D:\\c.mp3" && c.kind == 2);
+    SaverRun run({c.kind, 0, c.file});
+    run.Load();
+    EXPECT_EQ(run.fake.multimedia.calls, c.started) << c.file;
+    EXPECT_EQ(run.form->TimerInterval(SaverWindow::kCdWatch), c.kind == 1 ? 200u : 0u) << c.file;
+    EXPECT_EQ(run.form->TimerInterval(SaverWindow::kMp3Watch), c.file == L"D:\\c.mp3" ? 1000u : 0u);
+    if (!c.disc) run.fake.multimedia.Script(L"status cdaudio current track", {266, std::nullopt});
+    run.form->Tick(SaverWindow::kCdWatch);
+    run.fake.multimedia.calls.clear();
+    run.form->Unload();
+    EXPECT_EQ(run.fake.multimedia.calls, c.stopped) << c.file;
   }
 }
 
-TEST_F(SaverWindowTest, CdWatchSwitchesItselfOffForGoodWithoutADisc) {
-  settings.bgmKind = settings::kAudioCd;
-  fake.multimedia.Script(L"status cdaudio current track", {266, std::nullopt});
-  Load();
-
-  EXPECT_TRUE(form->Tick(SaverWindow::kCdWatch));
-  EXPECT_FALSE(form->TimerEnabled(SaverWindow::kCdWatch));
-  fake.multimedia.calls.clear();
-  form->Unload();
-
-  EXPECT_TRUE(fake.multimedia.calls.empty()) << "the drive was closed although polling had stopped";
-}
-
-TEST_F(SaverWindowTest, CloseStopsTheMusicGivesTheCursorBackClearsTheFlagAndRemovesTheFiles) {
-  settings = {settings::kMusicFile, 0, L"D:\\song.mp3"};
-  Load();
-  fake.calls.clear();
-  fake.multimedia.calls.clear();
-  fake.cursorCountAfterCall = 0;
-
-  form->Unload();
-
-  EXPECT_EQ(fake.multimedia.calls, (Calls{L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}));
-  EXPECT_EQ(fake.calls, (Calls{L"Unload", L"DisableTimer(1)", L"ShowCursor(-1)",
-                               L"SetSystemParameter(97, 0)",
-                               L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)",
-                               L"RemoveFile(C:\\v_orim\\3dOrvane.x)",
-                               L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
-                               L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"}));
-  EXPECT_EQ(saverMode.savedCursorCount, 0);
-}
-
-TEST_F(SaverWindowTest, WithoutSaverModeTheCursorAndFlagAreLeftAlone) {
-  saverMode.savedCursorCount.reset();
-  Load();
-  fake.calls.clear();
-
-  form->Unload();
-
-  EXPECT_FALSE(Called(L"ShowCursor(-1)"));
-  EXPECT_FALSE(Called(L"SetSystemParameter(97, 0)"));
-}
-
-TEST_F(SaverWindowTest, FirstTickPlaysTheEffectBlackensStartsTheRendererAndHides) {
-  Load();
-  fake.calls.clear();
-
-  EXPECT_TRUE(form->Tick(SaverWindow::kStartEffect));
-
-  EXPECT_EQ(fake.calls.front(), L"DisableTimer(3)");
-  // The crack starts at the top middle; a draw of 0.25 gives a step width of 4, to the right.
-  EXPECT_EQ(fake.calls[1], L"window: DrawLine(4, 0, 8, 0, 0)");
-  EXPECT_EQ(CallsFrom(L"window: FillRectangle(0, 0, 8, 4, 0)"),
-            (Calls{L"window: FillRectangle(0, 0, 8, 4, 0)", L"Present",
-                   L"StartProgram(" + kRenderer + L" | " + kRenderer + L" | 1)",
-                   L"EnableTimer(4, 500)", L"Hide"}));
-  EXPECT_FALSE(form->Tick(SaverWindow::kStartEffect)) << "the effect ran twice";
-}
-
-TEST_F(SaverWindowTest, RendererWatchWaitsForTheWindowThenForItToGo) {
-  LoadAndStartRenderer();
-
-  EXPECT_TRUE(form->Tick(SaverWindow::kRendererWatch));
-  EXPECT_TRUE(form->IsLoaded()) << "closed before the renderer's window appeared";
-  fake.windowTitles.insert(L"3dOrvane_VC");
-  form->Tick(SaverWindow::kRendererWatch);
-  form->Tick(SaverWindow::kRendererWatch);
-  EXPECT_TRUE(form->IsLoaded());
-
-  fake.windowTitles.clear();
-  form->Tick(SaverWindow::kRendererWatch);
-
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_TRUE(Called(L"DisableTimer(4)"));
-  EXPECT_TRUE(Called(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"));
-}
-
-TEST_F(SaverWindowTest, RendererThatCannotStartClosesTheSaverTheNormalWay) {
-  fake.startProgramFails = true;
-  Load();
-
-  form->Tick(SaverWindow::kStartEffect);
-
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_TRUE(Called(L"ShowCursor(-1)"));
-  EXPECT_TRUE(Called(L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)"));
-}
-
-TEST_F(SaverWindowTest, RendererThatEndsBeforeItsWindowWasSeenClosesTheSaver) {
-  LoadAndStartRenderer();
-  *fake.startedProgramEnded = true;
-
-  form->Tick(SaverWindow::kRendererWatch);
-
-  EXPECT_FALSE(form->IsLoaded());
-}
-
-TEST_F(SaverWindowTest, RendererThatNeverShowsAWindowIsGivenUpAfterThirtySecondsAndEnded) {
-  LoadAndStartRenderer();
-
-  for (int tick = 1; tick < SaverWindow::kRendererWindowWaitTicks; ++tick) {
-    form->Tick(SaverWindow::kRendererWatch);
-  }
-  EXPECT_TRUE(form->IsLoaded());
-  form->Tick(SaverWindow::kRendererWatch);
-
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_EQ(SaverWindow::kRendererWindowWaitTicks * SaverWindow::kRendererWatchMs, 30000u);
-  // Ended, and before the files it would read go.
-  EXPECT_LT(IndexOf(L"EndProgram"), IndexOf(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"));
-}
-
-TEST_F(SaverWindowTest, CloseFromOutsideEndsTheRendererOnlyWhileItsWindowHasNotShown) {
+TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneThatNeverShowed) {
   const struct {
-    bool seenByATick;
-    bool shownAtTheClose;
-    bool ended;
+    const char* what;
+    bool startFails;
+    // A tick of the renderer watch each: '.' no renderer window, 'W' its window shown, 'E' the
+    // renderer ended; or a close from outside: 'u' without its window, 'U' with it.
+    std::string events;
+    std::size_t closedAfter;
+    bool rendererEnded;
   } cases[] = {
-      {false, false, true},
-      // Shown since the last tick: the user is already looking at it.
-      {false, true, false},
-      {true, true, false},
+      {"cannot start", true, "", 0, false},
+      {"ends before its window", false, "..E", 3, true},
+      {"never shows a window in 30 s", false, std::string(60, '.'), 60, true},
+      {"closed before its window shows", false, "u", 1, true},
+      {"closed as its window shows", false, "U", 1, false},
+      {"closed with its window up", false, "WU", 2, false},
   };
   for (const auto& c : cases) {
-    testing::FakePlatform platform;
-    SaverWindow window(platform.services, settings, saverMode, [] { return 0.5; });
-    window.Load();
-    auto* form = platform.forms.form;
-    form->Tick(SaverWindow::kStartEffect);
-    if (c.seenByATick) {
-      platform.windowTitles.insert(L"3dOrvane_VC");
-      form->Tick(SaverWindow::kRendererWatch);
+    SaverRun run;
+    run.fake.startProgramFails = c.startFails;
+    run.Load();
+    run.form->Tick(SaverWindow::kStartEffect);
+    std::size_t closedAfter = run.form->IsLoaded() ? c.events.size() + 1 : 0;
+    for (std::size_t i = 0; i < c.events.size(); ++i) {
+      const char event = c.events[i];
+      run.fake.windowTitles.clear();
+      if (event == 'W' || event == 'U') run.fake.windowTitles.insert(L"3dOrvane_VC");
+      run.fake.startedProgramEnded = event == 'E';
+      if (event == 'u' || event == 'U') {
+        run.form->Unload();
+      } else {
+        run.form->Tick(SaverWindow::kRendererWatch);
+      }
+      if (!run.form->IsLoaded() && closedAfter > c.events.size()) closedAfter = i + 1;
     }
-    if (c.shownAtTheClose) platform.windowTitles.insert(L"3dOrvane_VC");
-
-    form->Unload();
-
-    const Calls& calls = platform.calls;
-    EXPECT_EQ(std::count(calls.begin(), calls.end(), L"EndProgram"), c.ended ? 1 : 0)
-        << c.seenByATick << c.shownAtTheClose;
+    EXPECT_EQ(closedAfter, c.closedAfter) << c.what;
+    EXPECT_EQ(run.Called(L"EndProgram"), c.rendererEnded) << c.what;
+    // Cursor back and files removed; a renderer is ended before the files it would read go.
+    EXPECT_TRUE(run.Called(L"ShowCursor(-1)")) << c.what;
+    EXPECT_EQ(run.IndexOf(L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)") + 4, run.fake.calls.size()) << c.what;
+    EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < run.fake.calls.size() - 4) << c.what;
   }
 }
 
-TEST_F(SaverWindowTest, CloseFromOutsideDuringTheEffectStopsItAndStartsNoRenderer) {
-  Load();
-  fake.forms.onPendingMessages = [this] { form->Unload(); };
-
-  form->Tick(SaverWindow::kStartEffect);
-
-  EXPECT_EQ(std::count(fake.calls.begin(), fake.calls.end(), L"ProcessPendingMessages"), 1);
-  EXPECT_FALSE(Called(L"StartProgram(" + kRenderer + L" | " + kRenderer + L" | 1)"));
-  EXPECT_TRUE(Called(L"RemoveFile(C:\\v_orim\\3dOrvane.x)"));
+TEST(SaverWindow, ALateFrameIsShownAtOnceAndACloseDuringTheEffectEndsItThere) {
+  const struct {
+    int lateMessages;  // the handling of messages that takes 20 ms, a music timer's tick say
+    int closingWait;   // the wait during which the window is closed from outside
+    Calls frames;
+  } cases[] = {
+      {2, 0, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
+              L"Present", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(70001)", L"ProcessPendingMessages", L"Present"}},
+      {0, 2, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
+              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages"}},
+  };
+  for (const auto& c : cases) {
+    SaverRun run;
+    int handled = 0, waits = 0;
+    run.fake.forms.onPendingMessages = [&] {
+      if (++handled == c.lateMessages) run.fake.clock += 20ms;
+    };
+    run.fake.whileWaitingForRefresh = [&] {
+      if (++waits == c.closingWait) run.form->Unload();
+    };
+    run.Load();
+    run.form->Tick(SaverWindow::kStartEffect);
+    EXPECT_EQ(run.FrameCalls(), c.frames);
+    // Closed during the effect, the run starts no renderer.
+    EXPECT_EQ(run.Called(kStartRenderer), c.closingWait == 0);
+  }
 }
 
 }  // namespace

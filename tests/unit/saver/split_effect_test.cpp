@@ -2,129 +2,85 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <cmath>
 #include <random>
 
 namespace orvane::saver {
 namespace {
 
-// Draws from a fixed list, in order.
-RandomDraw Draws(std::deque<double> values) {
-  return [values]() mutable {
-    const double value = values.front();
-    values.pop_front();
-    return value;
-  };
-}
-
-TEST(WalkCrack, StepsDownTwoRowsAtATimeFromTheTopMiddle) {
-  // Step width 3, then right, left, right.
-  const Crack crack = WalkCrack(20, 6, Draws({0.0, 0.2, 0.7, 0.4}));
-
-  EXPECT_EQ(crack.table[0], 13);
-  EXPECT_EQ(crack.table[2], 10);
-  EXPECT_EQ(crack.table[4], 13);
-  EXPECT_EQ(crack.travel, 13);
-  ASSERT_EQ(crack.line.size(), 4u);
-  EXPECT_EQ(crack.line[0].x, 10);
-  EXPECT_EQ(crack.line[0].y, 0);
-  EXPECT_EQ(crack.line[1].x, 13);
-  EXPECT_EQ(crack.line[1].y, 0);
-  EXPECT_EQ(crack.line[3].x, 13);
-  EXPECT_EQ(crack.line[3].y, 4);
-}
-
-TEST(WalkCrack, StepWidthRunsFromThreeToSeven) {
-  EXPECT_EQ(WalkCrack(100, 2, Draws({0.0, 0.0})).table[0], 53);
-  EXPECT_EQ(WalkCrack(100, 2, Draws({0.999, 0.0})).table[0], 57);
-  EXPECT_EQ(WalkCrack(100, 2, Draws({0.5, 0.999})).table[0], 45);
-}
-
-TEST(WalkCrack, AnEdgeHoldsTheWalkAndMakesTravelTheWidth) {
-  const Crack crack = WalkCrack(10, 8, Draws({0.999, 0.1, 0.1, 0.9, 0.1}));
-
-  EXPECT_EQ(crack.table[0], 10);
-  EXPECT_EQ(crack.table[2], 10);
-  EXPECT_EQ(crack.table[4], 3);
-  EXPECT_EQ(crack.table[6], 10);
-  EXPECT_EQ(crack.travel, 10);
-}
-
-TEST(WalkCrack, TravelIsNeverLessThanHalfTheWidth) {
+TEST(WalkCrack, TheCrackRunsFromTheTopMiddleDownInsideTheScreen) {
   std::mt19937 generator(7);
   std::uniform_real_distribution<double> uniform(0.0, 1.0);
-  for (int run = 0; run < 200; ++run) {
-    const Crack crack = WalkCrack(1023, 31, [&] { return uniform(generator); });
-    EXPECT_GE(crack.travel, 511.5);
+  for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1023, 31}, std::pair{10, 8},
+                                      std::pair{20, 5}}) {
+    for (int run = 0; run < 50; ++run) {
+      const Crack crack = WalkCrack(width, height, [&] { return uniform(generator); });
+      // One point at the top middle, then one a band of two rows, the last band on the last row.
+      ASSERT_EQ(crack.line.size(), static_cast<std::size_t>((height + 1) / 2 + 1));
+      EXPECT_EQ(crack.line[0].x, width / 2.0);
+      EXPECT_EQ(crack.line[0].y, 0);
+      double farthest = width / 2.0;
+      for (std::size_t i = 1; i < crack.line.size(); ++i) {
+        const Crack::Point& point = crack.line[i];
+        EXPECT_EQ(point.y, 2.0 * (i - 1));
+        EXPECT_EQ(crack.table[static_cast<std::size_t>(point.y)], point.x);
+        EXPECT_TRUE(point.x >= 0 && point.x <= width) << point.x;
+        EXPECT_LE(std::abs(point.x - crack.line[i - 1].x), 7);
+        farthest = std::max({farthest, point.x, width - point.x});
+      }
+      // Both parts have left the screen once they have moved as far as the wider of them reaches.
+      EXPECT_EQ(crack.travel, farthest);
+    }
   }
 }
 
-TEST(WalkCrack, OddHeightEndsWithABandStartingOnTheLastRow) {
-  const Crack crack = WalkCrack(20, 5, Draws({0.0, 0.2, 0.2, 0.2}));
-
-  EXPECT_EQ(crack.line.size(), 4u);
-  EXPECT_EQ(crack.line.back().y, 4);
+TEST(WalkCrack, StepsOfThreeToSevenPixelsGoEitherWay) {
+  EXPECT_EQ(WalkCrack(100, 2, [] { return 0.0; }).table[0], 53);
+  EXPECT_EQ(WalkCrack(100, 2, [] { return 0.999; }).table[0], 43);
+  const Crack flat = WalkCrack(20, 0, [] { return 0.0; });
+  EXPECT_TRUE(flat.line.empty());
+  EXPECT_EQ(SlideFrameCount(flat.travel), 0);
 }
 
-TEST(WalkCrack, SurfaceWithoutRowsHasNoCrackAndNoTravel) {
-  const Crack crack = WalkCrack(20, 0, Draws({0.0}));
-
-  EXPECT_TRUE(crack.line.empty());
-  EXPECT_EQ(crack.travel, 0);
-  EXPECT_EQ(SlideFrameCount(crack.travel), 0);
-}
-
-TEST(Slide, OffsetsGrowFasterAndFaster) {
+TEST(Slide, TheHalvesMoveApartFasterAndFasterUntilBothHaveLeftTheScreen) {
   EXPECT_EQ(SlideOffset(1), -2.1);
   EXPECT_EQ(SlideOffset(2), -4.3);
   EXPECT_EQ(SlideOffset(3), -6.6);
-  EXPECT_EQ(SlideOffset(4), -9.0);
-  EXPECT_EQ(SlideOffset(5), -11.5);
-}
-
-TEST(Slide, DrawsEveryFrameWhoseOffsetStaysWithinTheTravel) {
-  EXPECT_EQ(SlideFrameCount(2.0), 0);
-  EXPECT_EQ(SlideFrameCount(2.1), 1);
+  // About 1.4 s at 60 Hz on a screen 1024 wide, 2 s on one 1920 wide.
   EXPECT_EQ(SlideFrameCount(512), 82);
-  EXPECT_EQ(SlideFrameCount(600), 90);
   EXPECT_EQ(SlideFrameCount(960), 119);
+  for (const double travel : {2.0, 2.1, 9.0, 600.0, 1023.5}) {
+    const int frames = SlideFrameCount(travel);
+    EXPECT_LE(-SlideOffset(frames), travel);
+    EXPECT_GT(-SlideOffset(frames + 1), travel);
+  }
 }
 
-TEST(BandCopies, LeftPartThenRightPartThenTheGapLast) {
-  const auto copies = BandCopies(512, 10, 1024, -2.1);
-
-  EXPECT_EQ(copies[0].source, BandCopy::Source::kSnapshot);
-  EXPECT_EQ(copies[0].sourceX, 0);
-  EXPECT_EQ(copies[0].destinationX, -2);
-  EXPECT_EQ(copies[0].width, 512);
-  EXPECT_EQ(copies[1].source, BandCopy::Source::kSnapshot);
-  EXPECT_EQ(copies[1].sourceX, 512);
-  EXPECT_EQ(copies[1].destinationX, 514);
-  EXPECT_EQ(copies[1].width, 512);
-  EXPECT_EQ(copies[2].source, BandCopy::Source::kBlack);
-  EXPECT_EQ(copies[2].destinationX, 510);
-  EXPECT_EQ(copies[2].width, 4);
-  for (const BandCopy& copy : copies) EXPECT_EQ(copy.y, 10);
-}
-
-TEST(BandCopies, RoundsExactHalvesToTheEvenPixel) {
-  // An odd width puts the crack on half pixels.
-  const auto copies = BandCopies(511.5, 0, 1023, -4.5);
-
-  EXPECT_EQ(copies[0].destinationX, -4);
-  EXPECT_EQ(copies[0].width, 512);
-  EXPECT_EQ(copies[1].sourceX, 512);
-  EXPECT_EQ(copies[1].destinationX, 516);
-  EXPECT_EQ(copies[1].width, 512);
-  EXPECT_EQ(copies[2].destinationX, 507);
-  EXPECT_EQ(copies[2].width, 9);
-}
-
-TEST(RoundHalfEven, SendsExactHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(RoundHalfEven(2.5), 2);
-  EXPECT_EQ(RoundHalfEven(3.5), 4);
-  EXPECT_EQ(RoundHalfEven(-2.5), -2);
-  EXPECT_EQ(RoundHalfEven(-2.6), -3);
+TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
+  for (int frame = 1; frame <= 119; frame += 2) {
+    const double offset = SlideOffset(frame);
+    for (const double crackX : {0.0, 3.0, 511.5, 512.0, 1023.0}) {
+      const auto [left, right, gap] = BandCopies(crackX, 10, 1023, offset);
+      const std::string where = std::to_string(crackX) + " at " + std::to_string(offset);
+      EXPECT_EQ(left.source, BandCopy::Source::kSnapshot);
+      EXPECT_EQ(left.sourceX, 0);
+      EXPECT_EQ(left.destinationX, RoundHalfEven(offset)) << where;
+      EXPECT_EQ(right.source, BandCopy::Source::kSnapshot);
+      EXPECT_EQ(right.sourceX, left.width) << where;
+      EXPECT_NEAR(right.destinationX - right.sourceX, -offset, 1) << where;
+      EXPECT_EQ(gap.source, BandCopy::Source::kBlack);
+      // Each part and the gap are rounded on their own, so they meet within a pixel.
+      EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
+      EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
+      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.y, 10);
+    }
+  }
+  // An odd width puts the crack on half pixels, which go to the even pixel.
+  const auto halves = BandCopies(511.5, 0, 1023, -4.5);
+  EXPECT_EQ(halves[0].destinationX, -4);
+  EXPECT_EQ(halves[1].destinationX, 516);
+  EXPECT_EQ(halves[2].destinationX, 507);
+  EXPECT_EQ(halves[2].width, 9);
 }
 
 }  // namespace

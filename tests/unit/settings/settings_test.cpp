@@ -7,6 +7,8 @@
 namespace orvane::settings {
 namespace {
 
+using Calls = std::vector<std::wstring>;
+
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
 const std::wstring kSong = L"D:\\Music\\song.mp3";
 
@@ -17,126 +19,80 @@ class SettingsFileTest : public ::testing::Test {
     fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}] = repeat;
     fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = file;
   }
-  Settings Load() {
-    Settings settings;
-    LoadSettings(fake.services, settings);
-    return settings;
-  }
 
   testing::FakePlatform fake;
+  Settings settings;
 };
 
 TEST_F(SettingsFileTest, ReadsTheThreeKeysInOrderThrough256ByteBuffers) {
   fake.readableFiles.insert(kSong);
   SetIni(L" 2", L" 12", kSong);
 
-  const Settings settings = Load();
+  LoadSettings(fake.services, settings);
 
   EXPECT_EQ(settings.bgmKind, 2);
   EXPECT_EQ(settings.bgmRepeat, 12);
   EXPECT_EQ(settings.bgmFile, kSong);
-  EXPECT_EQ(fake.calls, (std::vector<std::wstring>{
-                            L"ReadPrivateProfileValue(Section, BGM区分, , 256, " + kIniFile + L")",
-                            L"ReadPrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, , 256, " + kIniFile + L")",
-                            L"ReadPrivateProfileValue(Section, BGMﾌｧｲﾙ, , 256, " + kIniFile + L")",
-                            L"CanOpenForReading(" + kSong + L")",
-                        }));
-}
-
-TEST_F(SettingsFileTest, NoFileGivesSilence) {
-  const Settings settings = Load();
-
-  EXPECT_EQ(settings.bgmKind, 0);
-  EXPECT_EQ(settings.bgmRepeat, 0);
-  EXPECT_EQ(settings.bgmFile, L"");
+  EXPECT_EQ(fake.calls, (Calls{L"ReadPrivateProfileValue(Section, BGM区分, , 256, " + kIniFile + L")",
+                               L"ReadPrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, , 256, " + kIniFile + L")",
+                               L"ReadPrivateProfileValue(Section, BGMﾌｧｲﾙ, , 256, " + kIniFile + L")",
+                               L"CanOpenForReading(" + kSong + L")"}));
 }
 
 TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   const struct {
-    std::wstring text;
+    const wchar_t* text;
     std::int16_t expected;
-  } cases[] = {{L"5", 5},   {L" 2", 2},    {L"1.9", 1}, {L"-0.5", -1},
-               {L"abc", 0}, {L"40000", 0}, {L"", 0},    {L"-32768", -32768}};
-  fake.readableFiles.insert(kSong);
+  } cases[] = {{L"5", 5},    {L" 2", 2},     {L"1.9", 1}, {L"-0.5", -1},
+               {L"abc", 9},  {L"40000", 9},  {L"", 0},    {L"-32768", -32768}};
   for (const auto& c : cases) {
-    SetIni(c.text, c.text, kSong);
-    const Settings settings = Load();
-    EXPECT_EQ(settings.bgmKind, c.expected) << "case " << &c - cases;
-    EXPECT_EQ(settings.bgmRepeat, c.expected) << "case " << &c - cases;
+    SetIni(c.text, c.text, L"");
+    settings = {9, 9, L""};
+    ReadSettings(fake.services, settings);
+    EXPECT_EQ(settings.bgmKind, c.expected) << c.text;
+    EXPECT_EQ(settings.bgmRepeat, c.expected) << c.text;
   }
 }
 
-TEST_F(SettingsFileTest, AFailedNumberLeavesTheValueThatWasThere) {
-  Settings settings;
-  settings.bgmKind = 1;
-  settings.bgmRepeat = 7;
-  SetIni(L"40000", L"x", L"");
-
-  LoadSettings(fake.services, settings);
-
-  EXPECT_EQ(settings.bgmKind, 1);
-  EXPECT_EQ(settings.bgmRepeat, 7);
-}
-
-TEST_F(SettingsFileTest, MusicFileKindFallsBackToSilenceWithoutAnOpenableFile) {
-  SetIni(L" 2", L" 0", L"");
-  EXPECT_EQ(Load().bgmKind, 0);
-
-  SetIni(L" 2", L" 0", kSong);
-  const Settings settings = Load();
-  EXPECT_EQ(settings.bgmKind, 0);
-  EXPECT_EQ(settings.bgmFile, L"");
-}
-
-TEST_F(SettingsFileTest, AudioCdKindKeepsItsValueWhenTheFileIsDropped) {
-  SetIni(L" 1", L" 3", kSong);
-
-  const Settings settings = Load();
-
-  EXPECT_EQ(settings.bgmKind, 1);
-  EXPECT_EQ(settings.bgmRepeat, 3);
-  EXPECT_EQ(settings.bgmFile, L"");
-}
-
-TEST_F(SettingsFileTest, PathWithTrailingBackslashIsTestedWithoutItButKeptAsRead) {
-  fake.readableFiles.insert(kSong);
-  SetIni(L" 2", L" 0", kSong + L"\\");
-
-  const Settings settings = Load();
-
-  EXPECT_EQ(settings.bgmKind, 2);
-  EXPECT_EQ(settings.bgmFile, kSong + L"\\");
-}
-
-TEST_F(SettingsFileTest, ValuesLongerThan255BytesComeBackCut) {
+TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSource) {
   const std::wstring longPath = L"D:\\" + std::wstring(300, L'a') + L".mp3";
-  fake.readableFiles.insert(longPath.substr(0, 255));
-  SetIni(L" 2", L" 0", longPath);
-
-  EXPECT_EQ(Load().bgmFile, longPath.substr(0, 255));
+  fake.readableFiles = {kSong, longPath.substr(0, 255)};
+  const struct {
+    const wchar_t* kind;
+    std::wstring file;
+    std::int16_t expectedKind;
+    std::wstring expectedFile;
+  } cases[] = {
+      {L" 2", L"", 0, L""},
+      {L" 2", L"E:\\unplugged.mp3", 0, L""},
+      {L" 1", L"E:\\unplugged.mp3", 1, L""},
+      // Tested without the trailing backslash, but kept as read.
+      {L" 2", kSong + L"\\", 2, kSong + L"\\"},
+      // The system gives back at most 255 characters.
+      {L" 2", longPath, 2, longPath.substr(0, 255)},
+  };
+  for (const auto& c : cases) {
+    SetIni(c.kind, L" 3", c.file);
+    LoadSettings(fake.services, settings);
+    EXPECT_EQ(settings.bgmKind, c.expectedKind) << c.file;
+    EXPECT_EQ(settings.bgmFile, c.expectedFile) << c.file;
+  }
 }
 
 TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegativeNumbers) {
-  Settings settings;
-  settings.bgmKind = 2;
-  settings.bgmRepeat = -1;
-  settings.bgmFile = kSong;
+  settings = {2, -1, kSong};
 
   EXPECT_TRUE(SaveSettings(fake.services, settings));
+  settings = {0, 30, L""};
+  fake.iniWritesFail = true;
+  EXPECT_FALSE(SaveSettings(fake.services, settings));
 
   EXPECT_EQ(fake.calls,
-            (std::vector<std::wstring>{
-                L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
-                L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, -1, " + kIniFile + L")",
-                L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, " + kSong + L", " + kIniFile + L")",
-            }));
-}
-
-TEST(FormatIniNumber, PutsABlankOrAMinusSignBeforeTheDigits) {
-  EXPECT_EQ(FormatIniNumber(0), L" 0");
-  EXPECT_EQ(FormatIniNumber(30), L" 30");
-  EXPECT_EQ(FormatIniNumber(-1), L"-1");
-  EXPECT_EQ(FormatIniNumber(-32768), L"-32768");
+            (Calls{L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+                   L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, -1, " + kIniFile + L")",
+                   L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, " + kSong + L", " + kIniFile + L")",
+                   // A failed write ends the save.
+                   L"WritePrivateProfileValue(Section, BGM区分,  0, " + kIniFile + L")"}));
 }
 
 }  // namespace

@@ -7,20 +7,6 @@
 namespace orvane {
 namespace {
 
-TEST(ModeLetter, IsTheSecondCharacterUpperCased) {
-  EXPECT_EQ(startup::ModeLetter(L"/s"), L'S');
-  EXPECT_EQ(startup::ModeLetter(L"-S"), L'S');
-  EXPECT_EQ(startup::ModeLetter(L"xs"), L'S');
-  EXPECT_EQ(startup::ModeLetter(L"/c:1234"), L'C');
-  EXPECT_EQ(startup::ModeLetter(L"/p 1234"), L'P');
-  EXPECT_EQ(startup::ModeLetter(L"/a"), L'A');
-}
-
-TEST(ModeLetter, IsNoneForLinesShorterThanTwoCharacters) {
-  EXPECT_EQ(startup::ModeLetter(L""), 0);
-  EXPECT_EQ(startup::ModeLetter(L"s"), 0);
-}
-
 TEST(PaneHandle, ReadsTheNumberAfterTheThirdCharacterLikeVal) {
   const struct {
     const wchar_t* line;
@@ -36,14 +22,11 @@ TEST(PaneHandle, ReadsTheNumberAfterTheThirdCharacterLikeVal) {
   for (const auto& c : cases) EXPECT_EQ(startup::PaneHandle(c.line), c.handle) << c.line;
 }
 
-TEST(ArgumentsAfterProgramName, DropsTheQuotedOrPlainProgramNameAndTheBlanksAfterIt) {
+TEST(ProgramPaths, ArgumentsFollowTheProgramNameAndFoldersEndWithoutABackslashBelowTheRoot) {
   EXPECT_EQ(platform::ArgumentsAfterProgramName(L"\"C:\\A B\\3dOrvane.scr\" /s"), L"/s");
   EXPECT_EQ(platform::ArgumentsAfterProgramName(L"C:\\x\\3dOrvane.scr  /p 1234"), L"/p 1234");
   EXPECT_EQ(platform::ArgumentsAfterProgramName(L"3dOrvane.scr"), L"");
   EXPECT_EQ(platform::ArgumentsAfterProgramName(L"3dOrvane.scr /c "), L"/c ");
-}
-
-TEST(FolderOfFile, HasNoTrailingBackslashExceptAtADrivesRoot) {
   EXPECT_EQ(platform::FolderOfFile(L"C:\\Program Files\\3dOrvane\\3dOrvane.scr"),
             L"C:\\Program Files\\3dOrvane");
   EXPECT_EQ(platform::FolderOfFile(L"D:\\3dOrvane.scr"), L"D:\\");

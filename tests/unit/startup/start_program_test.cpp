@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/fake_platform.h"
 
 namespace orvane::startup {
@@ -9,9 +11,7 @@ namespace {
 
 using Calls = std::vector<std::wstring>;
 
-const std::wstring kFolder = L"C:\\Program Files\\3dOrvane";
-const std::wstring kRendererMissing = L"3dOrvane.dll が同じフォルダに見つかりません！";
-const std::wstring kModelMissing = L"3dOrvane.x が同じフォルダに見つかりません！";
+const std::wstring kFolder = L"C:\\Program Files\\3dOrvane\\";
 
 // Records the windows the modes open into the platform's call list, so the order shows.
 class RecordingModeWindows : public ModeWindows {
@@ -28,200 +28,92 @@ class RecordingModeWindows : public ModeWindows {
   Calls& calls_;
 };
 
-class StartProgramTest : public ::testing::Test {
- protected:
-  void ShipBothFiles() {
-    fake.readableFiles.insert(kFolder + L"\\3dOrvane.dll");
-    fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
+// A system with the pane 1234, a music file chosen on a drive that is not plugged in, whichever
+// shipped files are beside the program and perhaps a window of another copy open.
+struct System {
+  testing::FakePlatform fake;
+  RecordingModeWindows windows{fake.calls};
+  ProgramState state;
+
+  System(bool renderer, bool model, const wchar_t* openWindow = nullptr) {
+    if (renderer) fake.readableFiles.insert(kFolder + L"3dOrvane.dll");
+    if (model) fake.readableFiles.insert(kFolder + L"3dOrvane.x");
+    if (openWindow) fake.windowTitles.insert(openWindow);
+    fake.windows.insert(1234);
+    fake.windowRects[1234] = {10, 20, 162, 132};
+    fake.iniValues[{L"Section", L"BGM区分"}] = L" 2";
+    fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = L"E:\\unplugged.mp3";
+    fake.cursorCountAfterCall = -3;
   }
   AfterStart Start(const std::wstring& commandLine) {
     fake.commandLine = commandLine;
     return StartProgram(fake.services, windows, state);
   }
-  // The calls after the single-instance test, less the settings reads (tested on their own).
+  // The calls after the test for another copy, less the reads of the settings and the test of
+  // their music file (the settings' own tests check those).
   Calls CallsOfMode() const {
     Calls result;
     for (std::size_t i = 2; i < fake.calls.size(); ++i) {
-      if (fake.calls[i].rfind(L"ReadPrivateProfileValue", 0) != 0) result.push_back(fake.calls[i]);
+      const std::wstring& call = fake.calls[i];
+      if (call.rfind(L"ReadPrivateProfileValue", 0) != 0 && call.find(L"unplugged") == std::wstring::npos) {
+        result.push_back(call);
+      }
     }
     return result;
   }
-
-  testing::FakePlatform fake;
-  RecordingModeWindows windows{fake.calls};
-  ProgramState state;
 };
 
-TEST_F(StartProgramTest, SaverModeHidesTheCursorSetsTheFlagAndLoadsTheSaverWindow) {
-  ShipBothFiles();
-  fake.cursorCountAfterCall = -1;
-
-  EXPECT_EQ(Start(L"/s"), AfterStart::kRunOpenWindows);
-
-  EXPECT_EQ(CallsOfMode(), (Calls{
-                               L"SetDpiAware(1)",
-                               L"CreateFolder(C:\\v_orim)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
-                               L"ShowCursor(0)",
-                               L"SetSystemParameter(97, 4294967295)",
-                               L"LoadSaverWindow()",
-                           }));
-  EXPECT_EQ(state.saverMode.savedCursorCount, -1);
-}
-
-TEST_F(StartProgramTest, AnyLetterCaseAndPrefixSelectsSaverMode) {
-  ShipBothFiles();
-  for (const wchar_t* line : {L"/S", L"-S", L"xs"}) {
-    fake.calls.clear();
-    EXPECT_EQ(Start(line), AfterStart::kRunOpenWindows);
-    EXPECT_EQ(fake.calls.back(), L"LoadSaverWindow()");
-    EXPECT_EQ(fake.calls[fake.calls.size() - 3], L"ShowCursor(0)");
-  }
-}
-
-TEST_F(StartProgramTest, EmptyCommandLineRunsTheSaverWithTheCursorAndWithoutTheFlag) {
-  ShipBothFiles();
-
-  EXPECT_EQ(Start(L""), AfterStart::kRunOpenWindows);
-
-  EXPECT_EQ(CallsOfMode(), (Calls{
-                               L"SetDpiAware(1)",
-                               L"CreateFolder(C:\\v_orim)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
-                               L"LoadSaverWindow()",
-                           }));
-  // So the saver window leaves the cursor and the flag alone when it closes.
-  EXPECT_FALSE(state.saverMode.savedCursorCount);
-}
-
-TEST_F(StartProgramTest, SettingsModeLeavesTheScalingToTheSystemShowsTheDialogThenEnds) {
-  ShipBothFiles();
-
-  EXPECT_EQ(Start(L"/c:1234"), AfterStart::kEndProcess);
-
-  EXPECT_EQ(CallsOfMode(), (Calls{
-                               L"SetDpiAware(0)",
-                               L"CreateFolder(C:\\v_orim)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
-                               L"ShowSettingsDialog()",
-                           }));
-}
-
-TEST_F(StartProgramTest, OtherLettersAndOneCharacterLinesEndSilentlyAfterThePreparations) {
-  ShipBothFiles();
-  for (const wchar_t* line : {L"/a", L"x"}) {
-    fake.calls.clear();
-    EXPECT_EQ(Start(line), AfterStart::kEndProcess);
-    EXPECT_EQ(CallsOfMode(), (Calls{
-                                 L"SetDpiAware(1)",
-                                 L"CreateFolder(C:\\v_orim)",
-                                 L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                                 L"CanOpenForReading(" + kFolder + L"\\3dOrvane.x)",
-                             }));
-  }
-}
-
-TEST_F(StartProgramTest, SettingsAreLoadedAfterTheStagingFolderAndBeforeTheFileTests) {
-  ShipBothFiles();
-  fake.iniValues[{L"Section", L"BGM区分"}] = L" 1";
-
-  Start(L"/a");
-
-  EXPECT_EQ(state.settings.bgmKind, 1);
-  EXPECT_EQ(fake.calls[3], L"CreateFolder(C:\\v_orim)");
-  EXPECT_EQ(fake.calls[4].rfind(L"ReadPrivateProfileValue(Section, BGM区分", 0), 0u);
-}
-
-TEST_F(StartProgramTest, OnlyTheSaverDropsAMusicFileThatIsOutOfReach) {
-  ShipBothFiles();
-  fake.iniValues[{L"Section", L"BGM区分"}] = L" 2";
-  fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = L"E:\\unplugged.mp3";
-
-  Start(L"/c");
-  EXPECT_EQ(state.settings.bgmKind, 2);
-  EXPECT_EQ(state.settings.bgmFile, L"E:\\unplugged.mp3");
-
-  state = {};
-  Start(L"/s");
-  EXPECT_EQ(state.settings.bgmKind, 0);
-  EXPECT_EQ(state.settings.bgmFile, L"");
-}
-
-TEST_F(StartProgramTest, MissingRendererIsReportedAndEndsTheProcess) {
-  fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
-
-  EXPECT_EQ(Start(L"/s"), AfterStart::kEndProcess);
-
-  EXPECT_EQ(fake.calls.back(),
-            L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver) | 0)");
-}
-
-TEST_F(StartProgramTest, MissingModelIsReportedAndEndsTheProcess) {
-  fake.readableFiles.insert(kFolder + L"\\3dOrvane.dll");
-
-  EXPECT_EQ(Start(L"/c"), AfterStart::kEndProcess);
-
-  EXPECT_EQ(fake.calls.back(),
-            L"ShowOkMessage(" + kModelMissing + L" | 3dOrvane (Screen Saver) | 0)");
-}
-
-TEST_F(StartProgramTest, WithBothFilesMissingOnlyTheRendererIsReported) {
-  EXPECT_EQ(Start(L"x"), AfterStart::kEndProcess);
-
-  EXPECT_EQ(CallsOfMode(), (Calls{
-                               L"SetDpiAware(1)",
-                               L"CreateFolder(C:\\v_orim)",
-                               L"CanOpenForReading(" + kFolder + L"\\3dOrvane.dll)",
-                               L"ShowOkMessage(" + kRendererMissing + L" | 3dOrvane (Screen Saver) | 0)",
-                           }));
-}
-
-TEST_F(StartProgramTest, AnOpenSaverOrDialogEndsEveryModeAtOnce) {
-  ShipBothFiles();
-  for (const wchar_t* title : {L"3dOrvane_Main", L"<3dOrvaneの設定>"}) {
-    for (const wchar_t* line : {L"/s", L"/c", L"/p 1234", L""}) {
-      fake.windowTitles = {title};
-      fake.calls.clear();
-      EXPECT_EQ(Start(line), AfterStart::kEndProcess);
-      EXPECT_EQ(fake.calls, (Calls{L"FindTopLevelWindow(3dOrvane_Main)",
-                                   L"FindTopLevelWindow(<3dOrvaneの設定>)"}));
-    }
-  }
-}
-
-TEST_F(StartProgramTest, PreviewModeSizesThePreviewToThePaneInTwipsAndTestsNoFiles) {
-  fake.windows.insert(1234);
-  fake.windowRects[1234] = {10, 20, 162, 132};
-
-  EXPECT_EQ(Start(L"/p 1234"), AfterStart::kRunOpenWindows);
-
-  EXPECT_EQ(CallsOfMode(), (Calls{L"SetDpiAware(1)", L"IsWindow(1234)", L"GetWindowRect(1234)",
-                                  L"ShowPreview(1234, 2280, 1680)"}));
-}
-
-TEST_F(StartProgramTest, PreviewModeUsesTheScreensTwipsPerPixel) {
-  fake.windows.insert(77);
-  fake.windowRects[77] = {0, 0, 152, 112};
-  fake.twipsPerPixel = 10;
-
-  Start(L"/p:77");
-
-  EXPECT_EQ(fake.calls.back(), L"ShowPreview(77, 1520, 1120)");
-}
-
-TEST_F(StartProgramTest, APaneThatIsNoWindowEndsThePreviewAtOnce) {
-  fake.windows.insert(1234);
+TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
+  const std::wstring aware = L"SetDpiAware(1)", unaware = L"SetDpiAware(0)";
+  const std::wstring stage = L"CreateFolder(C:\\v_orim)";
+  const std::wstring testRenderer = L"CanOpenForReading(" + kFolder + L"3dOrvane.dll)";
+  const std::wstring testModel = L"CanOpenForReading(" + kFolder + L"3dOrvane.x)";
+  const std::wstring noRenderer =
+      L"ShowOkMessage(3dOrvane.dll が同じフォルダに見つかりません！ | 3dOrvane (Screen Saver) | 0)";
+  const std::wstring noModel =
+      L"ShowOkMessage(3dOrvane.x が同じフォルダに見つかりません！ | 3dOrvane (Screen Saver) | 0)";
+  const std::wstring hideCursor = L"ShowCursor(0)", saverRuns = L"SetSystemParameter(97, 4294967295)";
+  const std::wstring saver = L"LoadSaverWindow()";
+  constexpr auto kRun = AfterStart::kRunOpenWindows;
+  constexpr auto kEnd = AfterStart::kEndProcess;
   const struct {
     const wchar_t* line;
-    const wchar_t* windowTest;
-  } cases[] = {{L"/p abc", L"IsWindow(0)"}, {L"/p 0", L"IsWindow(0)"}, {L"/p 4321", L"IsWindow(4321)"}};
+    bool renderer, model;
+    const wchar_t* openWindow;
+    AfterStart after;
+    std::int16_t musicKind;  // as the mode keeps it: only a saver run drops the file out of reach
+    Calls calls;
+  } cases[] = {
+      {L"/s", true, true, nullptr, kRun, 0, {aware, stage, testRenderer, testModel, hideCursor, saverRuns, saver}},
+      {L"-S", true, true, nullptr, kRun, 0, {aware, stage, testRenderer, testModel, hideCursor, saverRuns, saver}},
+      // Started without arguments it runs the saver but leaves the cursor and the flag alone.
+      {L"", true, true, nullptr, kRun, 0, {aware, stage, testRenderer, testModel, saver}},
+      {L"/c:1234", true, true, nullptr, kEnd, 2, {unaware, stage, testRenderer, testModel, L"ShowSettingsDialog()"}},
+      {L"/a", true, true, nullptr, kEnd, 0, {aware, stage, testRenderer, testModel}},
+      {L"x", true, true, nullptr, kEnd, 0, {aware, stage, testRenderer, testModel}},
+      {L"/s", false, true, nullptr, kEnd, 0, {aware, stage, testRenderer, noRenderer}},
+      {L"/c", true, false, nullptr, kEnd, 2, {unaware, stage, testRenderer, testModel, noModel}},
+      // With both missing only the renderer is named.
+      {L"x", false, false, nullptr, kEnd, 0, {aware, stage, testRenderer, noRenderer}},
+      // The preview tests no files and is sized to the pane in twips.
+      {L"/p:1234", false, false, nullptr, kRun, 0,
+       {aware, L"IsWindow(1234)", L"GetWindowRect(1234)", L"ShowPreview(1234, 2280, 1680)"}},
+      {L"/p abc", true, true, nullptr, kEnd, 0, {aware, L"IsWindow(0)"}},
+      {L"/p 4321", true, true, nullptr, kEnd, 0, {aware, L"IsWindow(4321)"}},
+      // An open saver or dialog ends every mode at once.
+      {L"/s", true, true, L"3dOrvane_Main", kEnd, 0, {}},
+      {L"/p 1234", true, true, L"<3dOrvaneの設定>", kEnd, 0, {}},
+      {L"", true, true, L"<3dOrvaneの設定>", kEnd, 0, {}},
+  };
   for (const auto& c : cases) {
-    fake.calls.clear();
-    EXPECT_EQ(Start(c.line), AfterStart::kEndProcess) << c.line;
-    EXPECT_EQ(CallsOfMode(), (Calls{L"SetDpiAware(1)", c.windowTest})) << c.line;
+    System system(c.renderer, c.model, c.openWindow);
+    EXPECT_EQ(system.Start(c.line), c.after) << c.line;
+    EXPECT_EQ(system.CallsOfMode(), c.calls) << c.line;
+    EXPECT_EQ(system.state.settings.bgmKind, c.musicKind) << c.line;
+    EXPECT_EQ(system.state.settings.bgmFile, c.musicKind ? L"E:\\unplugged.mp3" : L"") << c.line;
+    // The saver keeps the count that hiding the cursor gave, to give the cursor back.
+    const bool hidesCursor = std::count(c.calls.begin(), c.calls.end(), hideCursor) > 0;
+    EXPECT_EQ(system.state.saverMode.savedCursorCount, hidesCursor ? std::optional(-3) : std::nullopt) << c.line;
   }
 }
 
