@@ -1,92 +1,54 @@
+// The dialog's background and the tiling of its panel.
 #include "dialog/dialog_decoration.h"
 
 #include <gtest/gtest.h>
 
-#include "dialog_fixture.h"
+#include <algorithm>
+#include <cstdlib>
+
+#include "fakes/fake_controls.h"
 
 namespace orvane::dialog {
 namespace {
 
-TEST(DialogBackground, RowsRunFromDarkBlueAtTheEdgesToTheLightBandInTheMiddle) {
-  EXPECT_EQ(BackgroundRowColour(0, 246), 0x1E0000u);    // (0, 0, 30)
-  EXPECT_EQ(BackgroundRowColour(123, 246), 0xFADCDCu);  // (220, 220, 250)
-  EXPECT_EQ(BackgroundRowColour(245, 246), 0x210303u);  // (3, 3, 33)
-  EXPECT_EQ(BackgroundRowColour(246, 246), 0x1E0000u);
-  EXPECT_EQ(BackgroundRowColour(61, 246), 0xB99B9Bu);   // (155, 155, 185)
-  // An odd height has no row exactly in the middle.
-  EXPECT_EQ(BackgroundRowColour(122, 245), 0xFADCDCu);
+TEST(DialogBackground, ALightBandInTheMiddleFadesToDarkBlueAtTheTopAndBottom) {
+  for (const std::int32_t height : {246, 245}) {
+    EXPECT_EQ(BackgroundRowColour(0, height), 0x1E0000u);             // (0, 0, 30)
+    EXPECT_EQ(BackgroundRowColour(height / 2, height), 0xFADCDCu);    // (220, 220, 250)
+    EXPECT_EQ(BackgroundRowColour(height, height), 0x1E0000u);
+    int previous = 0;
+    for (std::int32_t y = 0; y <= height / 2; ++y) {
+      const platform::Colour colour = BackgroundRowColour(y, height);
+      const int red = colour & 0xFF;
+      EXPECT_EQ(int(colour >> 8 & 0xFF), red) << y;
+      EXPECT_EQ(int(colour >> 16), red + 30) << y;
+      EXPECT_GE(red, previous) << y;
+      EXPECT_LE(std::abs(red - int(BackgroundRowColour(height - y, height) & 0xFF)), 1) << y;
+      previous = red;
+    }
+  }
 }
 
-TEST_F(DialogTest, TheBackgroundIsOneLineAcrossPerRowFromTheTopToOneRowBelowTheBottom) {
-  Open({0, 0, L""});
+TEST(DialogBackdrop, WholeTilesLieEdgeToEdgeFromThePanelsTopLeftCornerOverAllOfIt) {
+  const struct {
+    std::int32_t tileWidth, tileHeight, width, height;
+  } rows[] = {{556, 20, 469, 165}, {100, 20, 250, 45}, {0, 20, 469, 165}, {556, 0, 469, 165}};
+  for (const auto& row : rows) {
+    testing::Calls calls;
+    testing::FakePixelImage target(L"target", row.width, row.height, calls);
+    testing::FakePixelImage tile(L"tile", row.tileWidth, row.tileHeight, calls);
 
-  const Calls lines = CallsBeginningWith({L"window: DrawLine("});
-  ASSERT_EQ(lines.size(), 247u);
-  EXPECT_EQ(lines[0], L"window: DrawLine(0, 0, 495, 0, 1966080)");
-  EXPECT_EQ(lines[123], L"window: DrawLine(0, 123, 495, 123, 16440540)");
-  EXPECT_EQ(lines[246], L"window: DrawLine(0, 246, 495, 246, 1966080)");
-}
+    TileBackdrop(target, tile);
 
-// The calls of one TileBackdrop into "target", 469 x 165 unless given.
-Calls Tiling(std::int32_t tileWidth, std::int32_t tileHeight, std::int32_t width = 469,
-             std::int32_t height = 165) {
-  Calls calls;
-  testing::FakePixelImage target(L"target", width, height, calls);
-  testing::FakePixelImage tile(L"tile", tileWidth, tileHeight, calls);
-  TileBackdrop(target, tile);
-  return calls;
-}
-
-TEST(DialogBackdrop, TheTileGoesDownEachColumnPastTheBottomThenOneColumnPastTheRightEdge) {
-  const Calls calls = Tiling(556, 20);
-
-  ASSERT_EQ(calls.size(), 20u);
-  EXPECT_EQ(calls[0], L"target: CopyFrom(tile, 0, 0, 556, 20, 0, 0)");
-  EXPECT_EQ(calls[1], L"target: CopyFrom(tile, 0, 0, 556, 20, 0, 20)");
-  EXPECT_EQ(calls[8], L"target: CopyFrom(tile, 0, 0, 556, 20, 0, 160)");
-  EXPECT_EQ(calls[9], L"target: CopyFrom(tile, 0, 0, 556, 20, 0, 180)");
-  EXPECT_EQ(calls[10], L"target: CopyFrom(tile, 0, 0, 556, 20, 556, 0)");
-  EXPECT_EQ(calls[19], L"target: CopyFrom(tile, 0, 0, 556, 20, 556, 180)");
-}
-
-TEST(DialogBackdrop, ANarrowTileFillsSeveralColumns) {
-  const Calls calls = Tiling(100, 20, 250, 45);
-
-  // Columns at 0, 100, 200 and 300, each with tiles at 0, 20, 40 and 60.
-  ASSERT_EQ(calls.size(), 16u);
-  EXPECT_EQ(calls[3], L"target: CopyFrom(tile, 0, 0, 100, 20, 0, 60)");
-  EXPECT_EQ(calls[4], L"target: CopyFrom(tile, 0, 0, 100, 20, 100, 0)");
-  EXPECT_EQ(calls[15], L"target: CopyFrom(tile, 0, 0, 100, 20, 300, 60)");
-}
-
-TEST(DialogBackdrop, AnEmptyTileCopiesNothing) {
-  EXPECT_TRUE(Tiling(0, 20).empty());
-  EXPECT_TRUE(Tiling(556, 0).empty());
-}
-
-TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
-  fake.forms.pictures.clear();
-
-  Open({1, 12, L""});
-
-  EXPECT_TRUE(CallsBeginningWith({L"picture 124: CopyFrom"}).empty());
-  EXPECT_EQ(TrackBox().text, L"12");
-  EXPECT_EQ(fake.calls.back(), L"ShowModal");
-}
-
-TEST_F(DialogTest, TheLinkShowsTheHomePageWithAHandAndAClickOpensItUnderTheHourglass) {
-  OpenQuietly({0, 0, L""});
-
-  dialog.OnControlClick(kLink);
-
-  EXPECT_EQ(Label(kLink).caption, L"http://3dorvane.example.com/");
-  EXPECT_EQ(Label(kLink).style.pointer, platform::Pointer::kHand);
-  EXPECT_EQ(fake.calls,
-            (Calls{
-                L"SetScreenPointer(hourglass)",
-                L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
-                L"SetScreenPointer(default)",
-            }));
+    // An empty tile is not copied at all.
+    EXPECT_EQ(calls.empty(), row.tileWidth == 0 || row.tileHeight == 0);
+    for (std::int32_t x = 0; row.tileWidth > 0 && x < row.width; x += row.tileWidth) {
+      for (std::int32_t y = 0; row.tileHeight > 0 && y < row.height; y += row.tileHeight) {
+        const std::wstring copy = L"target: CopyFrom(tile, 0, 0, " + testing::Numbers({row.tileWidth, row.tileHeight, x, y}) + L")";
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), copy), 1) << copy;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,162 +1,253 @@
+// The settings dialog as its user meets it: what it shows, what pressing and clicking on it do,
+// what it writes, and how it is laid out.
 #include "dialog/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include "dialog_fixture.h"
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
+#include "dialog/win32/win32_push_buttons.h"
+#include "fakes/fake_platform.h"
 
 namespace orvane::dialog {
 namespace {
 
-TEST_F(DialogTest, OpeningPlacesInitialisesTilesZoomsFromTheMouseThenPaintsAndShowsModally) {
+using testing::Calls;
+
+const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
+const std::wstring kUnselected = L"DIALOG_MARK_UNSELECTED";
+const std::wstring kSelected = L"DIALOG_MARK_SELECTED";
+
+// The dialog with the program's own push buttons on a 1024 x 768 screen, its window (23130)
+// 501 x 272 pixels with the frame, the mouse at (300, 200) and the panel's tile among the
+// program's pictures.
+struct DialogRig {
+  DialogRig() {
+    fake.forms.screenWidth = 1024;
+    fake.forms.screenHeight = 768;
+    fake.forms.pictures[L"DIALOG_TILE"] = {556, 20};
+    fake.windowRects[0x5A5A] = {10, 20, 511, 292};
+    fake.cursorPosition = platform::Point{300, 200};
+  }
+
+  void Open(const settings::Settings& stored) {
+    settings = stored;
+    dialog.ShowModal();
+    form = fake.forms.form;
+  }
+  testing::FakeControl& Control(int id) {
+    testing::FakeControl* control = form->controls().Find(id);
+    return control ? *control : throw std::out_of_range("no control " + std::to_string(id));
+  }
+  // The pictures of the three marks, in the order of the sources' kinds.
+  std::vector<std::wstring> Marks() {
+    return {Control(kSourceMark).picture, Control(kSourceMark + 1).picture, Control(kSourceMark + 2).picture};
+  }
+  // A left click on a push button; what its press drew is forgotten.
+  void Click(int id) {
+    Control(id).handlers->OnMouseDown(platform::MouseButton::kLeft);
+    fake.calls.clear();
+    Control(id).handlers->OnMouseUp(platform::MouseButton::kLeft);
+  }
+  // The calls, in order, that begin with one of `beginnings`.
+  Calls CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
+    Calls found;
+    std::copy_if(fake.calls.begin(), fake.calls.end(), std::back_inserter(found), [&](const std::wstring& call) {
+      return std::any_of(beginnings.begin(), beginnings.end(),
+                         [&](const std::wstring& beginning) { return call.rfind(beginning, 0) == 0; });
+    });
+    return found;
+  }
+
+  testing::FakePlatform fake;
+  settings::Settings settings;
+  win32::Win32PushButtons buttons{fake.services};
+  SettingsDialog dialog{fake.services, settings, buttons};
+  testing::FakeFormWindow* form = nullptr;
+};
+
+class DialogTest : public ::testing::Test, public DialogRig {};
+
+TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsAndShowsModally) {
   Open({0, 0, L""});
 
-  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"Button",
-                                L"picture 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
-                                L"DrawAnimatedRects", L"SetScreenPointer",
-                                L"window: DrawLine(0, 0, 495, 0,", L"ShowModal"}),
+  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
+                                L"DrawAnimatedRects", L"SetScreenPointer", L"window: DrawLine(0, 0, 495, 0,",
+                                L"window: DrawLine(0, 123, 495, 123,", L"ShowModal"}),
             (Calls{
                 L"CreateForm(<3dOrvaneの設定>, dialog 495, 246)",
                 // Centred across the 1024-pixel screen, a third of the free height down.
                 L"SetBounds(261, 165, 762, 437)",
-                L"Button 121: Initialize",
-                L"Button 122: Initialize",
-                L"Button 123: Initialize",
-                L"picture 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
-                L"Button 121: SetEnabled(false)",
+                L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
                 L"DrawAnimatedRects(23130, 3, 300 200 300 200, 10 20 511 292)",
                 L"SetScreenPointer(default)",
-                L"window: DrawLine(0, 0, 495, 0, 1966080)",
+                L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue at the top
+                L"window: DrawLine(0, 123, 495, 123, 16440540)",  // the light band in the middle
                 L"ShowModal",
             }));
-}
-
-TEST_F(DialogTest, OpeningShowsTheSettingsOfEachKind) {
-  const struct {
-    std::int16_t kind;
-    std::int16_t repeat;
-    const wchar_t* file;
-    std::vector<std::wstring> marks;
-    bool trackBoxEnabled;
-    bool fileButtonEnabled;
-    const wchar_t* trackText;
-  } cases[] = {
-      {0, 0, L"", {kSelected, kUnselected, kUnselected}, false, false, L""},
-      {1, 12, L"", {kUnselected, kSelected, kUnselected}, true, false, L"12"},
-      {2, 0, L"D:\\曲\\song.mp3", {kUnselected, kUnselected, kSelected}, false, true, L""},
-      // A kind from a hand-edited file: no source is marked and both controls stay off.
-      {7, 3, L"D:\\a.wav", {kUnselected, kUnselected, kUnselected}, false, false, L"3"},
-  };
-  for (const auto& c : cases) {
-    DialogRig rig;
-    rig.Open({c.kind, c.repeat, c.file});
-    EXPECT_EQ(rig.Marks(), c.marks) << c.kind;
-    EXPECT_EQ(rig.TrackBox().enabled, c.trackBoxEnabled) << c.kind;
-    EXPECT_EQ(rig.Button(kFileButton).enabled, c.fileButtonEnabled) << c.kind;
-    EXPECT_EQ(rig.TrackBox().text, c.trackText) << c.kind;
-    EXPECT_EQ(rig.Label(kFileName).caption, c.file) << c.kind;
+  for (const int button : {kFileButton, kSaveButton, kCancelButton}) {
+    EXPECT_FALSE(Control(button).timers.empty()) << "button " << button << " does not follow the mouse";
   }
+  const std::vector<std::wstring>& tracks = Control(kTrackBox).items;
+  ASSERT_EQ(tracks.size(), 31u);
+  EXPECT_EQ(tracks.front(), L"");
+  EXPECT_EQ(tracks[1], L"1");
+  EXPECT_EQ(tracks.back(), L"30");
 }
 
-TEST_F(DialogTest, TheTrackListHoldsAnEmptyEntryThenOneToThirty) {
-  Open({1, 0, L""});
-
-  const std::vector<std::wstring>& items = TrackBox().items;
-  ASSERT_EQ(items.size(), 31u);
-  EXPECT_EQ(items[0], L"");
-  EXPECT_EQ(items[1], L"1");
-  EXPECT_EQ(items[30], L"30");
-}
-
-TEST_F(DialogTest, SavingWritesTheThreeKeysInOrderThenZoomsShut) {
-  OpenQuietly({2, 12, L"D:\\Music\\曲.mp3"});
-
-  Click(kSaveButton);
-
-  EXPECT_EQ(fake.calls, (Calls{
-                            L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ,  12, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " +
-                                kIniFile + L")",
-                            L"Unload",
-                            L"GetWindowRect(23130)",
-                            L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
-                        }));
-  EXPECT_FALSE(form->IsLoaded());
-}
-
-TEST_F(DialogTest, ASaveThatFailsIsReportedNamingTheFileAndTheDialogStaysOpen) {
-  OpenQuietly({1, 4, L""});
+TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedWithTheDialogLeftOpen) {
+  Open({2, 12, L"D:\\Music\\曲.mp3"});
   fake.iniWritesFail = true;
 
   Click(kSaveButton);
-
-  EXPECT_EQ(fake.calls, (Calls{
-                            L"WritePrivateProfileValue(Section, BGM区分,  1, " + kIniFile + L")",
-                            L"ShowOkMessage(" + kIniFile +
-                                L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)",
-                        }));
+  EXPECT_EQ(fake.calls, (Calls{L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+                               L"ShowOkMessage(" + kIniFile +
+                                   L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)"}));
   EXPECT_TRUE(form->IsLoaded());
 
-  // Cancelling is still open to the user, and so is saving again once the file can be written.
   fake.iniWritesFail = false;
   Click(kSaveButton);
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_EQ((fake.iniValues[{L"Section", L"BGM区分"}]), L" 1");
-}
-
-TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAndAnythingElseSavesZero) {
-  const struct {
-    std::wstring typed;
-    std::wstring saved;
-  } cases[] = {{L"", L" 0"},     {L"7.5", L" 8"},   {L"6.5", L" 6"},  {L"abc", L" 0"},
-               {L"12x", L" 0"},  {L" 30 ", L" 30"}, {L"-3", L"-3"},   {L"32767", L" 32767"},
-               {L"32768", L" 0"}, {L"1e9", L" 0"}};
-  for (const auto& c : cases) {
-    DialogRig rig;
-    rig.Open({1, 5, L""});
-    rig.TrackBox().text = c.typed;
-
-    rig.Click(kSaveButton);
-
-    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), c.saved) << c.typed;
-  }
-}
-
-TEST_F(DialogTest, AKindOutsideTheThreeIsWrittenBackUnchanged) {
-  Open({-1, 0, L""});
-
-  Click(kSaveButton);
-
-  EXPECT_EQ((fake.iniValues[{L"Section", L"BGM区分"}]), L"-1");
-}
-
-TEST_F(DialogTest, CancellingAfterChangesWritesNothingAndZoomsShut) {
-  fake.forms.chosenFile = L"D:\\new.wav";
-  Open({0, 0, L""});
-  dialog.OnControlMouseDown(kSourceName + 2);
-  Click(kFileButton);
-  TrackBox().text = L"9";
-  fake.calls.clear();
-
-  Click(kCancelButton);
-
   EXPECT_EQ(fake.calls, (Calls{
+                            L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+                            L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ,  12, " + kIniFile + L")",
+                            L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " + kIniFile + L")",
                             L"Unload",
                             L"GetWindowRect(23130)",
                             L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
                         }));
+  EXPECT_FALSE(form->IsLoaded());
+}
+
+TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKindIsKept) {
+  const struct {
+    std::int16_t kind;
+    std::wstring typed;
+    std::wstring savedKind, savedTrack;
+  } rows[] = {{1, L"", L" 1", L" 0"},        {1, L"7.5", L" 1", L" 8"},    {1, L"6.5", L" 1", L" 6"},
+              {1, L"abc", L" 1", L" 0"},     {1, L"12x", L" 1", L" 0"},    {1, L" 30 ", L" 1", L" 30"},
+              {1, L"-3", L" 1", L"-3"},      {1, L"32767", L" 1", L" 32767"}, {1, L"32768", L" 1", L" 0"},
+              {1, L"1e9", L" 1", L" 0"},     {-1, L"2", L"-1", L" 2"}};
+  for (const auto& row : rows) {
+    DialogRig rig;
+    rig.Open({row.kind, 5, L""});
+    rig.Control(kTrackBox).text = row.typed;
+
+    rig.Click(kSaveButton);
+
+    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGM区分"}]), row.savedKind) << row.typed;
+    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), row.savedTrack) << row.typed;
+  }
+}
+
+TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) {
+  const struct {
+    std::int16_t storedKind, storedTrack;
+    const wchar_t* file;
+    int pressed;  // 0: nothing
+    std::int16_t kind;
+    std::vector<std::wstring> marks;
+    bool trackBoxEnabled, fileButtonEnabled;
+    const wchar_t* trackText;
+  } rows[] = {
+      {0, 0, L"", 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L""},
+      {1, 12, L"", 0, 1, {kUnselected, kSelected, kUnselected}, true, false, L"12"},
+      {2, 0, L"D:\\曲\\song.mp3", 0, 2, {kUnselected, kUnselected, kSelected}, false, true, L""},
+      // A kind from a hand-edited file: no source is marked and both controls stay off.
+      {7, 3, L"D:\\a.wav", 0, 7, {kUnselected, kUnselected, kUnselected}, false, false, L"3"},
+      // Another source keeps the track and the file, and the file stays on show.
+      {2, 4, L"D:\\old.mp3", kSourceName + 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceName + 1, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 1, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceName + 2, 2, {kUnselected, kUnselected, kSelected}, false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceMark + 2, 2, {kUnselected, kUnselected, kSelected}, false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kTrackCaption, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
+  };
+  for (const auto& row : rows) {
+    DialogRig rig;
+    rig.Open({row.storedKind, row.storedTrack, row.file});
+    if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
+
+    const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
+    EXPECT_EQ(rig.settings.bgmKind, row.kind) << where;
+    EXPECT_EQ(rig.Marks(), row.marks) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
+    EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).text, row.trackText) << where;
+    EXPECT_EQ(rig.Control(kFileName).caption, row.file) << where;
+    EXPECT_EQ(rig.settings.bgmFile, row.file) << where;
+  }
+}
+
+// Without the mouse's position the dialog zooms from and to the top-left corner.
+TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChangesWritesNothing) {
+  fake.cursorPosition.reset();
+  Open({2, 0, L"D:\\old.mp3"});
+  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}), Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)"});
+
+  Click(kFileButton);  // the chooser is cancelled
+  EXPECT_EQ(Control(kFileName).caption, L"D:\\old.mp3");
+  fake.forms.chosenFile = L"E:\\曲\\loop.WAV";
+  Click(kFileButton);
+  EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(owner 23130, BGMﾌｧｲﾙ (MP3 WAV) | *.MP3;*.WAV, "
+                              L"buffers 255, 255, ﾌｧｲﾙを開く, flags 0)"});
+  EXPECT_EQ(Control(kFileName).caption, L"E:\\曲\\loop.WAV");
+  EXPECT_EQ(settings.bgmFile, L"E:\\曲\\loop.WAV");
+  Control(kTrackBox).text = L"9";
+
+  Click(kCancelButton);
+  EXPECT_EQ(fake.calls, (Calls{L"Unload", L"GetWindowRect(23130)",
+                               L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
   EXPECT_TRUE(fake.iniValues.empty());
 }
 
-TEST_F(DialogTest, WithoutTheMousePositionTheDialogZoomsFromAndToTheTopLeftCorner) {
-  fake.cursorPosition.reset();
+TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
+  fake.forms.pictures.clear();
+
+  Open({1, 12, L""});
+
+  EXPECT_TRUE(CallsBeginningWith({L"control 124: CopyFrom"}).empty());
+  EXPECT_EQ(Control(kTrackBox).text, L"12");
+  EXPECT_EQ(fake.calls.back(), L"ShowModal");
+}
+
+TEST_F(DialogTest, EveryControlLiesInsideItsContainerAndOverlapsNoOther) {
   Open({0, 0, L""});
 
-  form->Unload();
+  std::function<void(testing::FakeControl&)> check = [&](testing::FakeControl& container) {
+    const platform::Rect& area = container.box;
+    const auto& controls = container.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const platform::Rect& box = controls[i]->box;
+      EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= area.right - area.left &&
+                  box.bottom <= area.bottom - area.top) << "control " << controls[i]->id;
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const platform::Rect& other = controls[j]->box;
+        EXPECT_TRUE(box.right <= other.left || other.right <= box.left || box.bottom <= other.top ||
+                    other.bottom <= box.top) << "controls " << controls[i]->id << " and " << controls[j]->id;
+      }
+      check(*controls[i]);
+    }
+  };
+  check(form->controls());
+  EXPECT_EQ(form->controls().controls.size(), 5u);
+}
 
-  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}),
-            (Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)",
-                   L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
+TEST_F(DialogTest, TheLinkShowsTheHomePageWithAHandAndAClickOpensItUnderTheHourglass) {
+  Open({0, 0, L""});
+  fake.calls.clear();
+
+  dialog.OnControlClick(kLink);
+
+  EXPECT_EQ(Control(kLink).caption, L"http://3dorvane.example.com/");
+  EXPECT_EQ(Control(kLink).style.pointer, platform::Pointer::kHand);
+  EXPECT_EQ(fake.calls, (Calls{
+                            L"SetScreenPointer(hourglass)",
+                            L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
+                            L"SetScreenPointer(default)",
+                        }));
 }
 
 }  // namespace
