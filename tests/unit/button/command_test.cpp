@@ -19,7 +19,7 @@ using testing::Calls;
 
 constexpr platform::WindowHandle kButtonWindow = 0x6007;
 constexpr platform::WindowHandle kFormWindow = 0x400;
-const std::wstring kCaption = L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000";  // as drawn
+const std::wstring kCaption = L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0";  // as drawn
 
 // Button 7, 117 x 28 pixels, on a fake form with the pointer over the form; what the button
 // draws, the system calls and its clicks ("Click()") go into one list, so their order shows.
@@ -38,7 +38,7 @@ struct CommandRig {
     bool upsideDown = false;
     const std::wstring corner = L"control 7: StretchFrom(COMMAND_";
     for (const std::wstring& call : fake.calls) {
-      if (call.rfind(L"control 7: GradientFill(", 0) == 0) upsideDown = call.find(L"[0, 0 C600") != std::wstring::npos;
+      if (call.rfind(L"control 7: GradientFill(", 0) == 0) upsideDown = call.rfind(L"control 7: GradientFill(0, 0, 50688", 0) == 0;
       if (call.rfind(corner, 0) == 0 && call.find(L", 0, 0, 4, 4, 0, 0,") != std::wstring::npos) {
         face = call.substr(corner.size(), call.find(L',') - corner.size());
         std::transform(face.begin(), face.end(), face.begin(), [](wchar_t c) { return wchar_t(std::towlower(c)); });
@@ -143,41 +143,32 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
   EXPECT_EQ(rig.control.timers, (std::map<int, std::uint32_t>{{kMouseTimer, 100}}));
 }
 
-TEST(CommandFace, IsTheGradientUnderThePicturesFrameWithTheCaptionOverThemThenPresented) {
+TEST(CommandFace, IsTheGradientOverTheDialogsColourUnderThePicturesFrameAndTheCaption) {
   CommandRig rig;
-  rig.command.ReadProperties(platform::PropertyBag{});
   rig.fake.calls.clear();
-
-  rig.command.SetEnabled(true);
+  rig.command.ReadProperties(platform::PropertyBag{});
 
   const Calls& calls = rig.fake.calls;
-  ASSERT_EQ(calls.size(), 12u);
-  EXPECT_EQ(calls[0], L"control 7: FillRectangle(0, 0, 117, 28, 14215660)");
-  // White at the top to a pale lavender grey at the bottom, leaving the frame's last column and row.
-  EXPECT_EQ(calls[1], L"control 7: GradientFill([0, 0 FF00FF00FF00] [116, 27 C600C500D700] mesh 1, 0 vertical)");
-  for (std::size_t piece = 2; piece < 10; ++piece) {
-    EXPECT_EQ(calls[piece].rfind(L"control 7: StretchFrom(COMMAND_NORMAL, ", 0), 0u) << calls[piece];
-  }
-  EXPECT_EQ(calls[10], L"control 7: DrawCentredText(" + kCaption + L")");
-  EXPECT_EQ(calls[11], L"control 7: Present");
-
-  // A picture that cannot be loaded leaves the gradient in its place.
-  rig.fake.forms.pictures.erase(L"COMMAND_DISABLE");
-  rig.fake.calls.clear();
-  rig.command.SetEnabled(false);
-  EXPECT_EQ(rig.Seen(), L"plain");
-  EXPECT_TRUE(rig.Called(L"control 7: DrawCentredText(" + kCaption + L", greyed)"));
+  ASSERT_EQ(calls.size(), 13u);  // the window's name, and the face
+  EXPECT_EQ(calls[1], L"control 7: FillRectangle(0, 0, 117, 28, 14215660)");
+  // White (0xFF00 a channel) at the top to a pale lavender grey (0xC600, 0xC500, 0xD700) at the
+  // bottom, leaving the last column and row to the frame.
+  EXPECT_EQ(calls[2], L"control 7: GradientFill(0, 0, 65280, 65280, 65280, 116, 27, 50688, 50432, 55040, vertical)");
+  EXPECT_EQ(rig.Seen(), L"normal");
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](auto& c) { return c.find(L"StretchFrom(COMMAND_NORMAL") != c.npos; }), 8);
 }
 
-TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledAndBlankUntilLoaded) {
+// A picture that cannot be loaded leaves the gradient in its place.
+TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledUntilLoaded) {
   CommandRig rig;
+  rig.fake.forms.pictures.erase(L"COMMAND_DISABLE");
   EXPECT_EQ(rig.control.className, L"ThreeDOrvane.Command");
   EXPECT_EQ(rig.fake.calls, Calls{L"SetWindowTitle(24583, Command)"});
 
   rig.command.OnMouseMove();
   rig.command.OnGotFocus();
   rig.command.OnResize();
-  EXPECT_EQ(rig.Seen(), L"disable");
+  EXPECT_EQ(rig.Seen(), L"plain");
   EXPECT_TRUE(rig.Called(L"control 7: DrawCentredText(" + kCaption + L", greyed)"));
 }
 
@@ -190,13 +181,13 @@ TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindo
   };
   const struct {
     platform::PropertyBag saved;
-    std::wstring caption;  // as drawn: text, box, font, colour; empty when none is drawn
+    std::wstring caption;  // as drawn: text, box, font, size, colour; empty when none is drawn
   } rows[] = {
       {{}, kCaption},
       // The dialog's buttons, whose font is the design font, keep only their caption.
-      {SavedCommandProperties(L"ｷｬﾝｾﾙ", kDesignFont), L"ｷｬﾝｾﾙ, 0, 7, 117, 13, ＭＳ Ｐゴシック 9.75, 000000"},
+      {SavedCommandProperties(L"ｷｬﾝｾﾙ", kDesignFont), L"ｷｬﾝｾﾙ, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0"},
       {bag({{L"Caption", std::wstring(L"設定")}, {L"Font", otherFont}, {L"FontColour", std::int32_t{0xFF8000}}}),
-       L"設定, 0, 7, 117, 13, MS UI Gothic 9, FF8000"},
+       L"設定, 0, 7, 117, 13, MS UI Gothic, 9, 16744448"},
       // Before the first run is done the caption is black; values of the wrong kind or out of
       // range are not applied.
       {bag({{L"FirstRun", std::int32_t{0}}, {L"FontColour", std::int32_t{0xFF}}}), kCaption},

@@ -17,8 +17,6 @@ namespace {
 using testing::Calls;
 
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
-const std::wstring kUnselected = L"DIALOG_MARK_UNSELECTED";
-const std::wstring kSelected = L"DIALOG_MARK_SELECTED";
 
 // The dialog with the program's own push buttons on a 1024 x 768 screen, its window (23130)
 // 501 x 272 pixels with the frame, the mouse at (300, 200) and the panel's tile among the
@@ -41,9 +39,15 @@ struct DialogRig {
     testing::FakeControl* control = form->controls().Find(id);
     return control ? *control : throw std::out_of_range("no control " + std::to_string(id));
   }
-  // The pictures of the three marks, in the order of the sources' kinds.
-  std::vector<std::wstring> Marks() {
-    return {Control(kSourceMark).picture, Control(kSourceMark + 1).picture, Control(kSourceMark + 2).picture};
+  // The source whose mark shows selected; -1 for none, -2 when a mark shows neither picture.
+  int Marked() {
+    int marked = -1;
+    for (int kind = 0; kind < kSourceCount; ++kind) {
+      const std::wstring& picture = Control(kSourceMark + kind).picture;
+      if (picture == L"DIALOG_MARK_SELECTED") marked = kind;
+      if (picture != L"DIALOG_MARK_SELECTED" && picture != L"DIALOG_MARK_UNSELECTED") return -2;
+    }
+    return marked;
   }
   // A left click on a push button; what its press drew is forgotten.
   void Click(int id) {
@@ -70,31 +74,112 @@ struct DialogRig {
 
 class DialogTest : public ::testing::Test, public DialogRig {};
 
-TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsAndShowsModally) {
+TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsTheBandAndShowsModally) {
   Open({0, 0, L""});
 
-  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
-                                L"DrawAnimatedRects", L"SetScreenPointer", L"window: DrawLine(0, 0, 495, 0,",
-                                L"window: DrawLine(0, 123, 495, 123,", L"ShowModal"}),
+  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"DrawAnimatedRects", L"SetScreenPointer",
+                                L"window: DrawLine(0, 0, ", L"window: DrawLine(0, 123, ",
+                                L"window: DrawLine(0, 245, ", L"ShowModal"}),
             (Calls{
-                L"CreateForm(<3dOrvaneの設定>, dialog 495, 246)",
+                L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
                 // Centred across the 1024-pixel screen, a third of the free height down.
                 L"SetBounds(261, 165, 762, 437)",
-                L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
                 L"DrawAnimatedRects(23130, 3, 300 200 300 200, 10 20 511 292)",
                 L"SetScreenPointer(default)",
-                L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue at the top
-                L"window: DrawLine(0, 123, 495, 123, 16440540)",  // the light band in the middle
+                L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
+                L"window: DrawLine(0, 123, 495, 123, 16440540)",  // light (220, 220, 250) in the middle,
+                L"window: DrawLine(0, 245, 495, 245, 2163459)",   // and near dark blue again
                 L"ShowModal",
             }));
+  // The tile runs down the panel edge to edge; the first one is wider than the panel.
+  for (std::int32_t y = 0; y < 165; y += 20) {
+    EXPECT_EQ(CallsBeginningWith({L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, " + std::to_wstring(y) + L")"}).size(), 1u) << y;
+  }
   for (const int button : {kFileButton, kSaveButton, kCancelButton}) {
     EXPECT_FALSE(Control(button).timers.empty()) << "button " << button << " does not follow the mouse";
   }
   const std::vector<std::wstring>& tracks = Control(kTrackBox).items;
   ASSERT_EQ(tracks.size(), 31u);
-  EXPECT_EQ(tracks.front(), L"");
-  EXPECT_EQ(tracks[1], L"1");
-  EXPECT_EQ(tracks.back(), L"30");
+  EXPECT_EQ(tracks.front() + L"," + tracks[1] + L"," + tracks.back(), L",1,30");
+
+  // The link shows the home page under a hand; a click opens it under the hourglass.
+  EXPECT_EQ(Control(kLink).caption, L"http://3dorvane.example.com/");
+  EXPECT_EQ(Control(kLink).style.pointer, platform::Pointer::kHand);
+  fake.calls.clear();
+  dialog.OnControlClick(kLink);
+  EXPECT_EQ(fake.calls, (Calls{L"SetScreenPointer(hourglass)",
+                               L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
+                               L"SetScreenPointer(default)"}));
+}
+
+TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
+  fake.forms.pictures.clear();
+
+  Open({1, 12, L""});
+
+  EXPECT_TRUE(CallsBeginningWith({L"control 124: CopyFrom"}).empty());
+  EXPECT_EQ(Control(kTrackBox).text, L"12");
+  EXPECT_EQ(fake.calls.back(), L"ShowModal");
+}
+
+TEST_F(DialogTest, EveryControlLiesInsideItsContainerAndOverlapsNoOther) {
+  Open({0, 0, L""});
+
+  const std::function<void(testing::FakeControl&)> check = [&](testing::FakeControl& container) {
+    const auto& controls = container.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const platform::Rect& box = controls[i]->box;
+      EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= container.box.right - container.box.left &&
+                  box.bottom <= container.box.bottom - container.box.top) << "control " << controls[i]->id;
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const platform::Rect& other = controls[j]->box;
+        EXPECT_TRUE(box.right <= other.left || other.right <= box.left || box.bottom <= other.top ||
+                    other.bottom <= box.top) << "controls " << controls[i]->id << " and " << controls[j]->id;
+      }
+      check(*controls[i]);
+    }
+  };
+  check(form->controls());
+  EXPECT_EQ(form->controls().controls.size(), 5u);
+}
+
+TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) {
+  const struct {
+    std::int16_t storedKind, storedTrack;
+    const wchar_t* file;
+    int pressed;  // 0: nothing
+    int kind;     // selected afterwards, and marked unless outside the three
+    bool trackBoxEnabled, fileButtonEnabled;
+    const wchar_t* trackText;
+  } rows[] = {
+      {0, 0, L"", 0, 0, false, false, L""},
+      {1, 12, L"", 0, 1, true, false, L"12"},
+      {2, 0, L"D:\\曲\\song.mp3", 0, 2, false, true, L""},
+      // A kind from a hand-edited file: no source is marked and both controls stay off.
+      {7, 3, L"D:\\a.wav", 0, 7, false, false, L"3"},
+      // Another source keeps the track and the file, and the file stays on show.
+      {2, 4, L"D:\\old.mp3", kSourceName + 0, 0, false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 0, 0, false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceName + 1, 1, true, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 1, 1, true, false, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceName + 2, 2, false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceMark + 2, 2, false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kTrackCaption, 1, true, false, L"4"},
+  };
+  for (const auto& row : rows) {
+    DialogRig rig;
+    rig.Open({row.storedKind, row.storedTrack, row.file});
+    if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
+
+    const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
+    EXPECT_EQ(rig.settings.bgmKind, row.kind) << where;
+    EXPECT_EQ(rig.Marked(), row.kind < kSourceCount ? row.kind : -1) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
+    EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).text, row.trackText) << where;
+    EXPECT_EQ(rig.Control(kFileName).caption, row.file) << where;
+    EXPECT_EQ(rig.settings.bgmFile, row.file) << where;
+  }
 }
 
 TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedWithTheDialogLeftOpen) {
@@ -123,12 +208,11 @@ TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedW
 TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKindIsKept) {
   const struct {
     std::int16_t kind;
-    std::wstring typed;
-    std::wstring savedKind, savedTrack;
-  } rows[] = {{1, L"", L" 1", L" 0"},        {1, L"7.5", L" 1", L" 8"},    {1, L"6.5", L" 1", L" 6"},
-              {1, L"abc", L" 1", L" 0"},     {1, L"12x", L" 1", L" 0"},    {1, L" 30 ", L" 1", L" 30"},
-              {1, L"-3", L" 1", L"-3"},      {1, L"32767", L" 1", L" 32767"}, {1, L"32768", L" 1", L" 0"},
-              {1, L"1e9", L" 1", L" 0"},     {-1, L"2", L"-1", L" 2"}};
+    std::wstring typed, savedKind, savedTrack;
+  } rows[] = {{1, L"", L" 1", L" 0"},     {1, L"7.5", L" 1", L" 8"},       {1, L"6.5", L" 1", L" 6"},
+              {1, L"abc", L" 1", L" 0"},  {1, L"12x", L" 1", L" 0"},       {1, L" 30 ", L" 1", L" 30"},
+              {1, L"-3", L" 1", L"-3"},   {1, L"32767", L" 1", L" 32767"}, {1, L"32768", L" 1", L" 0"},
+              {1, L"1e9", L" 1", L" 0"},  {-1, L"2", L"-1", L" 2"}};
   for (const auto& row : rows) {
     DialogRig rig;
     rig.Open({row.kind, 5, L""});
@@ -138,46 +222,6 @@ TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKi
 
     EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGM区分"}]), row.savedKind) << row.typed;
     EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), row.savedTrack) << row.typed;
-  }
-}
-
-TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) {
-  const struct {
-    std::int16_t storedKind, storedTrack;
-    const wchar_t* file;
-    int pressed;  // 0: nothing
-    std::int16_t kind;
-    std::vector<std::wstring> marks;
-    bool trackBoxEnabled, fileButtonEnabled;
-    const wchar_t* trackText;
-  } rows[] = {
-      {0, 0, L"", 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L""},
-      {1, 12, L"", 0, 1, {kUnselected, kSelected, kUnselected}, true, false, L"12"},
-      {2, 0, L"D:\\曲\\song.mp3", 0, 2, {kUnselected, kUnselected, kSelected}, false, true, L""},
-      // A kind from a hand-edited file: no source is marked and both controls stay off.
-      {7, 3, L"D:\\a.wav", 0, 7, {kUnselected, kUnselected, kUnselected}, false, false, L"3"},
-      // Another source keeps the track and the file, and the file stays on show.
-      {2, 4, L"D:\\old.mp3", kSourceName + 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L"4"},
-      {2, 4, L"D:\\old.mp3", kSourceMark + 0, 0, {kSelected, kUnselected, kUnselected}, false, false, L"4"},
-      {2, 4, L"D:\\old.mp3", kSourceName + 1, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
-      {2, 4, L"D:\\old.mp3", kSourceMark + 1, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
-      {1, 4, L"D:\\old.mp3", kSourceName + 2, 2, {kUnselected, kUnselected, kSelected}, false, true, L"4"},
-      {1, 4, L"D:\\old.mp3", kSourceMark + 2, 2, {kUnselected, kUnselected, kSelected}, false, true, L"4"},
-      {1, 4, L"D:\\old.mp3", kTrackCaption, 1, {kUnselected, kSelected, kUnselected}, true, false, L"4"},
-  };
-  for (const auto& row : rows) {
-    DialogRig rig;
-    rig.Open({row.storedKind, row.storedTrack, row.file});
-    if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
-
-    const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
-    EXPECT_EQ(rig.settings.bgmKind, row.kind) << where;
-    EXPECT_EQ(rig.Marks(), row.marks) << where;
-    EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
-    EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;
-    EXPECT_EQ(rig.Control(kTrackBox).text, row.trackText) << where;
-    EXPECT_EQ(rig.Control(kFileName).caption, row.file) << where;
-    EXPECT_EQ(rig.settings.bgmFile, row.file) << where;
   }
 }
 
@@ -191,8 +235,8 @@ TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChang
   EXPECT_EQ(Control(kFileName).caption, L"D:\\old.mp3");
   fake.forms.chosenFile = L"E:\\曲\\loop.WAV";
   Click(kFileButton);
-  EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(owner 23130, BGMﾌｧｲﾙ (MP3 WAV) | *.MP3;*.WAV, "
-                              L"buffers 255, 255, ﾌｧｲﾙを開く, flags 0)"});
+  // Owned by the dialog, with 255-byte buffers and no flags: the file need not exist.
+  EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(23130, BGMﾌｧｲﾙ (MP3 WAV), *.MP3;*.WAV, 255, 255, ﾌｧｲﾙを開く, 0)"});
   EXPECT_EQ(Control(kFileName).caption, L"E:\\曲\\loop.WAV");
   EXPECT_EQ(settings.bgmFile, L"E:\\曲\\loop.WAV");
   Control(kTrackBox).text = L"9";
@@ -201,53 +245,6 @@ TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChang
   EXPECT_EQ(fake.calls, (Calls{L"Unload", L"GetWindowRect(23130)",
                                L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
   EXPECT_TRUE(fake.iniValues.empty());
-}
-
-TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
-  fake.forms.pictures.clear();
-
-  Open({1, 12, L""});
-
-  EXPECT_TRUE(CallsBeginningWith({L"control 124: CopyFrom"}).empty());
-  EXPECT_EQ(Control(kTrackBox).text, L"12");
-  EXPECT_EQ(fake.calls.back(), L"ShowModal");
-}
-
-TEST_F(DialogTest, EveryControlLiesInsideItsContainerAndOverlapsNoOther) {
-  Open({0, 0, L""});
-
-  std::function<void(testing::FakeControl&)> check = [&](testing::FakeControl& container) {
-    const platform::Rect& area = container.box;
-    const auto& controls = container.controls;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-      const platform::Rect& box = controls[i]->box;
-      EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= area.right - area.left &&
-                  box.bottom <= area.bottom - area.top) << "control " << controls[i]->id;
-      for (std::size_t j = i + 1; j < controls.size(); ++j) {
-        const platform::Rect& other = controls[j]->box;
-        EXPECT_TRUE(box.right <= other.left || other.right <= box.left || box.bottom <= other.top ||
-                    other.bottom <= box.top) << "controls " << controls[i]->id << " and " << controls[j]->id;
-      }
-      check(*controls[i]);
-    }
-  };
-  check(form->controls());
-  EXPECT_EQ(form->controls().controls.size(), 5u);
-}
-
-TEST_F(DialogTest, TheLinkShowsTheHomePageWithAHandAndAClickOpensItUnderTheHourglass) {
-  Open({0, 0, L""});
-  fake.calls.clear();
-
-  dialog.OnControlClick(kLink);
-
-  EXPECT_EQ(Control(kLink).caption, L"http://3dorvane.example.com/");
-  EXPECT_EQ(Control(kLink).style.pointer, platform::Pointer::kHand);
-  EXPECT_EQ(fake.calls, (Calls{
-                            L"SetScreenPointer(hourglass)",
-                            L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
-                            L"SetScreenPointer(default)",
-                        }));
 }
 
 }  // namespace

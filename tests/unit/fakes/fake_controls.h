@@ -1,9 +1,10 @@
 #pragma once
 
-#include <initializer_list>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -13,61 +14,102 @@ namespace orvane::testing {
 
 using Calls = std::vector<std::wstring>;
 
-// Numbers as the recorded calls list them: "1, 2, 3".
-std::wstring Numbers(std::initializer_list<std::int32_t> values);
+// Arguments as the call list shows them: numbers and texts as they are, points as "x, y",
+// boxes as "left, top, width, height", images by name, all joined by ", ".
+template <typename... Arguments>
+std::wstring Join(const Arguments&... arguments);
+// A call as the call list shows it: "Name(arguments)".
+template <typename... Arguments>
+std::wstring Call(const std::wstring& name, const Arguments&... arguments) {
+  return name + L"(" + Join(arguments...) + L")";
+}
 
-// An image that records what is drawn on it into a shared call list, as "<name>: ...".
+// An image that records what is drawn on it into a shared call list, as "<name>: <call>".
 class FakePixelImage : public platform::PixelImage {
  public:
   FakePixelImage(std::wstring name, std::int32_t width, std::int32_t height, Calls& calls)
-      : name_(std::move(name)), width_(width), height_(height), calls_(calls) {}
+      : name(std::move(name)), width_(width), height_(height), calls_(calls) {}
 
-  const std::wstring& Name() const { return name_; }
+  const std::wstring name;
+
   std::int32_t Width() override { return width_; }
   std::int32_t Height() override { return height_; }
   void Resize(std::int32_t width, std::int32_t height) override {
     width_ = width;
     height_ = height;
-    Record(L"Resize(" + Numbers({width, height}));
+    Record(Call(L"Resize", width, height));
   }
-  void CopyFromScreen() override { calls_.push_back(name_ + L": CopyFromScreen"); }
+  void CopyFromScreen() override { Record(L"CopyFromScreen"); }
   void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                 std::int32_t height, std::int32_t x, std::int32_t y) override {
-    Record(L"CopyFrom(" + NameOf(source) + L", " + Numbers({sourceX, sourceY, width, height, x, y}));
+    Record(Call(L"CopyFrom", source, sourceX, sourceY, width, height, x, y));
   }
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      platform::Colour colour) override {
-    Record(L"FillRectangle(" + Numbers({x, y, width, height, static_cast<std::int32_t>(colour)}));
+    Record(Call(L"FillRectangle", x, y, width, height, colour));
   }
   void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour colour) override {
-    Record(L"DrawLine(" + Numbers({from.x, from.y, to.x, to.y, static_cast<std::int32_t>(colour)}));
+    Record(Call(L"DrawLine", from, to, colour));
   }
-  // As "StretchFrom(<source>, <from: left, top, width, height>, <to: the same>)".
   void StretchFrom(PixelImage& source, const platform::Rect& from, const platform::Rect& to) override {
-    Record(L"StretchFrom(" + NameOf(source) + L", " +
-           Numbers({from.left, from.top, from.right - from.left, from.bottom - from.top, to.left, to.top,
-                    to.right - to.left, to.bottom - to.top}));
+    Record(Call(L"StretchFrom", source, from, to));
   }
+  // As "GradientFill(<x, y, red, green, blue of each vertex>, vertical)".
   void GradientFill(const std::vector<platform::GradientVertex>& vertices,
-                    const std::vector<platform::GradientRectangle>& mesh,
-                    platform::GradientDirection direction) override;
-  void DrawCentredText(const std::wstring& text, const platform::Rect& box,
-                       const platform::FontDescription& font, platform::Colour colour,
-                       bool greyed) override;
+                    const std::vector<platform::GradientRectangle>&,
+                    platform::GradientDirection direction) override {
+    const bool vertical = direction == platform::GradientDirection::kVertical;
+    Record(Call(L"GradientFill", vertices, vertical ? L"vertical" : L"horizontal"));
+  }
+  void DrawCentredText(const std::wstring& text, const platform::Rect& box, const platform::FontDescription& font,
+                       platform::Colour colour, bool greyed) override {
+    Record(greyed ? Call(L"DrawCentredText", text, box, font.name, font.sizePoints, colour, L"greyed")
+                  : Call(L"DrawCentredText", text, box, font.name, font.sizePoints, colour));
+  }
 
  private:
-  static std::wstring NameOf(PixelImage& image) { return static_cast<FakePixelImage&>(image).Name(); }
-  void Record(const std::wstring& call) { calls_.push_back(name_ + L": " + call + L")"); }
+  void Record(const std::wstring& call) { calls_.push_back(name + L": " + call); }
 
-  std::wstring name_;
   std::int32_t width_;
   std::int32_t height_;
   Calls& calls_;
 };
 
+// How each kind of argument is shown in a recorded call.
+namespace argument {
+
+inline std::wstring Text(const std::wstring& text) { return text; }
+inline std::wstring Text(const wchar_t* text) { return text; }
+inline std::wstring Text(const platform::PixelImage& image) { return static_cast<const FakePixelImage&>(image).name; }
+template <typename Number, typename = std::enable_if_t<std::is_arithmetic_v<Number>>>
+std::wstring Text(Number number) {
+  std::wostringstream text;
+  text << +number;
+  return text.str();
+}
+inline std::wstring Text(const platform::Point& point) { return Join(point.x, point.y); }
+inline std::wstring Text(const platform::Rect& box) {
+  return Join(box.left, box.top, box.right - box.left, box.bottom - box.top);
+}
+inline std::wstring Text(const std::vector<platform::GradientVertex>& vertices) {
+  std::wstring text;
+  for (const auto& v : vertices) text += (text.empty() ? L"" : L", ") + Join(v.x, v.y, v.red, v.green, v.blue);
+  return text;
+}
+
+}  // namespace argument
+
+template <typename... Arguments>
+std::wstring Join(const Arguments&... arguments) {
+  std::wstring text;
+  bool first = true;
+  ((text += (first ? L"" : L", ") + argument::Text(arguments), first = false), ...);
+  return text;
+}
+
 // Any control of a container, containers included (a form's client area, a picture box): it
-// keeps what it is given, and records into the shared call list as "control <id>: ...", its
-// image's drawing and its Present. A test hands a drawn control's events to its `handlers`.
+// keeps what it is given, and its image records into the shared call list as "control <id>:
+// ...", its Present too. A test hands a drawn control's events to its `handlers`.
 class FakeControl : public platform::Label,
                     public platform::ImageControl,
                     public platform::ComboBox,
@@ -110,20 +152,16 @@ class FakeControl : public platform::Label,
   void AddItem(const std::wstring& item) override { items.push_back(item); }
   platform::WindowHandle Handle() override { return handle_; }
   platform::PixelImage& Image() override { return image; }
-  void Present() override { calls_.push_back(image.Name() + L": Present"); }
+  void Present() override { calls_.push_back(image.name + L": Present"); }
   void EnableTimer(int timerId, std::uint32_t intervalMs) override { timers[timerId] = intervalMs; }
   platform::Label& AddLabel(int controlId, const platform::Rect& at, const std::wstring& labelCaption,
                             const platform::LabelStyle& labelStyle) override;
   platform::ImageControl& AddImage(int controlId, const platform::Rect& at, bool stretched) override;
-  platform::ComboBox& AddComboBox(int controlId, const platform::Rect& at,
-                                  const platform::FontDescription&) override {
+  platform::ComboBox& AddComboBox(int controlId, const platform::Rect& at, const platform::FontDescription&) override {
     return Add(controlId, at);
   }
-  platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& at) override {
-    return Add(controlId, at);
-  }
-  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& at,
-                                          const std::wstring& windowClass,
+  platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& at) override { return Add(controlId, at); }
+  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& at, const std::wstring& windowClass,
                                           platform::DrawnControlHandlers& controlHandlers) override;
   void AddFrame(const platform::Rect&, platform::Colour) override {}
 

@@ -24,22 +24,34 @@ class FakeFormWindow : public platform::FormWindow {
         controls_(0, {0, 0, style.clientWidth, style.clientHeight}, Handle(), calls) {}
 
   // Runs the handler of an enabled timer; false when the timer is not enabled.
-  bool Tick(int timerId);
+  bool Tick(int timerId) {
+    if (!TimerEnabled(timerId) || !loaded_) return false;
+    handlers_.OnTimer(timerId);
+    return true;
+  }
   std::uint32_t TimerInterval(int timerId) const { return timers_.count(timerId) ? timers_.at(timerId) : 0; }
-  bool Visible() const { return visible_; }
-  // The client area, whose box is the client area's size.
+  // The client area, as large as the window's client area.
   FakeControl& controls() { return controls_; }
 
   platform::WindowHandle Handle() override { return 0x5A5A; }
-  void SetBounds(const platform::Rect& bounds) override;
+  void SetBounds(const platform::Rect& bounds) override {
+    controls_.box = {0, 0, bounds.right - bounds.left - frame_.x, bounds.bottom - bounds.top - frame_.y};
+    calls_.push_back(Call(L"SetBounds", bounds.left, bounds.top, bounds.right, bounds.bottom));
+  }
   std::int32_t ClientWidth() override { return controls_.box.right; }
   std::int32_t ClientHeight() override { return controls_.box.bottom; }
-  void Show() override { Record(L"Show", true); }
-  void Hide() override { Record(L"Hide", false); }
-  void ShowModal() override { Record(L"ShowModal", true); }
+  void Show() override { calls_.push_back(L"Show"); }
+  void Hide() override { calls_.push_back(L"Hide"); }
+  void ShowModal() override { calls_.push_back(L"ShowModal"); }
   platform::ControlContainer& Controls() override { return controls_; }
-  void EnableTimer(int timerId, std::uint32_t intervalMs) override;
-  void DisableTimer(int timerId) override;
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override {
+    timers_[timerId] = intervalMs;
+    calls_.push_back(Call(L"EnableTimer", timerId, intervalMs));
+  }
+  void DisableTimer(int timerId) override {
+    timers_.erase(timerId);
+    calls_.push_back(Call(L"DisableTimer", timerId));
+  }
   bool TimerEnabled(int timerId) override { return timers_.count(timerId) > 0; }
   platform::PixelImage& Image() override { return image_; }
   void Present() override { calls_.push_back(L"Present"); }
@@ -47,18 +59,12 @@ class FakeFormWindow : public platform::FormWindow {
   bool IsLoaded() override { return loaded_; }
 
  private:
-  void Record(const wchar_t* call, bool visible) {
-    calls_.push_back(call);
-    visible_ = visible;
-  }
-
   platform::FormHandlers& handlers_;
   Calls& calls_;
   platform::Point frame_;
   FakePixelImage image_;
   FakeControl controls_;
   std::map<int, std::uint32_t> timers_;
-  bool visible_ = false;
   bool loaded_ = true;
 };
 
@@ -74,17 +80,22 @@ class FakeFormServices : public platform::FormServices {
   FakeFormWindow* form = nullptr;
   // The program's stored pictures, with their sizes.
   std::map<std::wstring, std::pair<std::int32_t, std::int32_t>> pictures;
-  // How much larger than its client area a dialog's outer rectangle is.
-  platform::Point dialogFrame{6, 26};
   // What the user chooses in the file-open dialog; empty when cancelling it.
   std::optional<std::wstring> chosenFile;
 
   using platform::FormServices::CreateForm;
-  std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title,
-                                                   platform::FormHandlers& handlers,
+  std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title, platform::FormHandlers& handlers,
                                                    const platform::FormStyle& style) override;
-  std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override;
-  std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override;
+  std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override {
+    const std::wstring name = L"image" + std::to_wstring(++images_);
+    calls_.push_back(Call(L"CreateImage", name, width, height));
+    return std::make_unique<FakePixelImage>(name, width, height, calls_);
+  }
+  std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override {
+    const auto found = pictures.find(pictureName);
+    if (found == pictures.end()) return nullptr;
+    return std::make_unique<FakePixelImage>(pictureName, found->second.first, found->second.second, calls_);
+  }
   std::int32_t PrimaryScreenWidth() override { return screenWidth; }
   std::int32_t PrimaryScreenHeight() override { return screenHeight; }
   void ProcessPendingMessages() override {
@@ -92,10 +103,13 @@ class FakeFormServices : public platform::FormServices {
     if (onPendingMessages) onPendingMessages();
   }
   void SetScreenPointer(platform::ScreenPointer pointer) override {
-    calls_.push_back(pointer == platform::ScreenPointer::kHourglass ? L"SetScreenPointer(hourglass)"
-                                                                    : L"SetScreenPointer(default)");
+    calls_.push_back(Call(L"SetScreenPointer", pointer == platform::ScreenPointer::kHourglass ? L"hourglass" : L"default"));
   }
-  std::optional<std::wstring> ChooseFileToOpen(const platform::OpenFileRequest& request) override;
+  std::optional<std::wstring> ChooseFileToOpen(const platform::OpenFileRequest& request) override {
+    calls_.push_back(Call(L"ChooseFileToOpen", request.owner, request.filterDescription, request.filterPattern,
+                          request.fileBufferSize, request.fileTitleBufferSize, request.title, request.flags));
+    return chosenFile;
+  }
 
  private:
   Calls& calls_;

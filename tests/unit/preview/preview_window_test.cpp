@@ -21,13 +21,11 @@ TEST(PreviewWindow, BecomesAChildOfThePaneAtItsSizeInPixelsWithThePictureStretch
 
     preview.ShowInPane(1234, row.widthTwips, row.heightTwips);
 
-    const std::wstring bounds = L"SetBounds(0, 0, " + std::to_wstring(row.width) + L", " + std::to_wstring(row.height) + L")";
     EXPECT_EQ(fake.calls, (testing::Calls{L"CreateForm(Preview Window)", L"GetWindowStyle(23130)",
                                           L"SetWindowStyle(23130, 56000000)",  // the child bit added
-                                          L"SetParent(23130, 1234)", bounds, L"Show"}));
-    testing::FakeFormWindow& form = *fake.forms.form;
-    EXPECT_TRUE(form.Visible());
-    const testing::FakeImageControl& image = *form.controls().Find<testing::FakeImageControl>(PreviewWindow::kImgPrev);
+                                          L"SetParent(23130, 1234)",
+                                          testing::Call(L"SetBounds", 0, 0, row.width, row.height), L"Show"}));
+    const testing::FakeControl& image = *fake.forms.form->controls().Find(PreviewWindow::kImgPrev);
     EXPECT_EQ(image.picture, L"PREVIEW_PICTURE");
     EXPECT_TRUE(image.stretch);
     EXPECT_EQ(image.box.right, row.width);
