@@ -1,6 +1,7 @@
 // The push button as its user sees it: which face the mouse, the focus and the hover poll
-// bring, when a release clicks, and what its saved properties show.
+// bring, when a release clicks, what its saved properties show, and where its frame goes.
 #include "button/command.h"
+#include "button/face_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +73,6 @@ std::wstring Play(const std::string& script) {
   if (script.rfind("uninitialised", 0) != 0) command.Initialize();
   rig.fake.calls.clear();
   const auto poll = [&] { rig.control.Tick(kMouseTimer); };
-  const auto mouse = [&](MouseButton button, bool down) {
-    return [&command, button, down] { down ? command.OnMouseDown(button) : command.OnMouseUp(button); };
-  };
   const std::map<std::string, std::function<void()>> events = {
       {"uninitialised", [] {}},
       {"move", [&] { rig.fake.windowUnderCursor = kButtonWindow; command.OnMouseMove(); }},
@@ -83,19 +81,20 @@ std::wstring Play(const std::string& script) {
       {"nocursor", [&] { rig.fake.cursorPosition.reset(); poll(); }},
       {"focus", [&] { command.OnGotFocus(); }},
       {"blur", [&] { command.OnLostFocus(); }},
-      {"press", mouse(MouseButton::kLeft, true)},
-      {"release", mouse(MouseButton::kLeft, false)},
-      {"right-press", mouse(MouseButton::kRight, true)},
-      {"right-release", mouse(MouseButton::kRight, false)},
-      {"middle-press", mouse(MouseButton::kMiddle, true)},
-      {"middle-release", mouse(MouseButton::kMiddle, false)},
       {"lost", [&] { command.OnPressesLost(); }},
       {"resize", [&] { command.OnResize(); }},
       {"disable", [&] { command.SetEnabled(false); }},
       {"enable", [&] { command.SetEnabled(true); }},
   };
   std::istringstream words(script);
-  for (std::string word; words >> word;) events.at(word)();
+  for (std::string word; words >> word;) {
+    const MouseButton button = word.rfind("right-", 0) == 0    ? MouseButton::kRight
+                               : word.rfind("middle-", 0) == 0 ? MouseButton::kMiddle
+                                                               : MouseButton::kLeft;
+    if (word.find("press") != std::string::npos) command.OnMouseDown(button);
+    else if (word.find("release") != std::string::npos) command.OnMouseUp(button);
+    else events.at(word)();
+  }
   return rig.Seen();
 }
 
@@ -143,21 +142,6 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
   EXPECT_EQ(rig.control.timers, (std::map<int, std::uint32_t>{{kMouseTimer, 100}}));
 }
 
-TEST(CommandFace, IsTheGradientOverTheDialogsColourUnderThePicturesFrameAndTheCaption) {
-  CommandRig rig;
-  rig.fake.calls.clear();
-  rig.command.ReadProperties(platform::PropertyBag{});
-
-  const Calls& calls = rig.fake.calls;
-  ASSERT_EQ(calls.size(), 13u);  // the window's name, and the face
-  EXPECT_EQ(calls[1], L"control 7: FillRectangle(0, 0, 117, 28, 14215660)");
-  // White (0xFF00 a channel) at the top to a pale lavender grey (0xC600, 0xC500, 0xD700) at the
-  // bottom, leaving the last column and row to the frame.
-  EXPECT_EQ(calls[2], L"control 7: GradientFill(0, 0, 65280, 65280, 65280, 116, 27, 50688, 50432, 55040, vertical)");
-  EXPECT_EQ(rig.Seen(), L"normal");
-  EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](auto& c) { return c.find(L"StretchFrom(COMMAND_NORMAL") != c.npos; }), 8);
-}
-
 // A picture that cannot be loaded leaves the gradient in its place.
 TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledUntilLoaded) {
   CommandRig rig;
@@ -200,12 +184,47 @@ TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindo
     CommandRig rig;
     rig.command.ReadProperties(row.saved);
     EXPECT_EQ(rig.Seen(), row.caption.empty() ? L"" : L"normal") << row.caption;
-    EXPECT_EQ(rig.Called(L"control 7: DrawCentredText(" + row.caption + L")"), !row.caption.empty()) << row.caption;
+    // The caption is drawn last, over the face.
+    EXPECT_EQ(rig.fake.calls.end()[-2] == L"control 7: DrawCentredText(" + row.caption + L")", !row.caption.empty())
+        << row.caption;
     EXPECT_TRUE(rig.Called(L"SetWindowTitle(24583, " + row.caption.substr(0, row.caption.find(L',')) + L")") ||
                 row.caption.empty());
   }
   EXPECT_EQ(SavedCommandProperties(L"設定", kDesignFont).Entries(),
             (std::vector<platform::PropertyBag::Entry>{{L"Caption", std::wstring(L"設定")}}));
+}
+
+// Which span of a side of `size` pixels with a frame `frame` deep `from`-`to` is: 0 the frame
+// before, 1 between, 2 the frame after; -1 when it is none of them exactly.
+int Span(std::int32_t from, std::int32_t to, std::int32_t size, std::int32_t frame) {
+  if (from == 0 && to == frame) return 0;
+  if (from == frame && to == size - frame) return 1;
+  return from == size - frame && to == size ? 2 : -1;
+}
+
+TEST(FaceGeometry, EveryFramePixelComesOnceFromTheSamePartOfThePicturesRingAtAnyScale) {
+  const struct {
+    std::int32_t width, height;
+    int twipsPerPixel;
+    std::int32_t frame;  // 60 twips
+  } rows[] = {{117, 28, 15, 4}, {146, 35, 12, 5}, {117, 28, 20, 3}, {8, 8, 15, 4}};
+  for (const auto& row : rows) {
+    std::vector<int> covered(static_cast<std::size_t>(row.width * row.height));
+    for (const FramePiece& piece : FramePieces(row.width, row.height, {row.twipsPerPixel, row.twipsPerPixel})) {
+      const platform::Rect& to = piece.destination;
+      EXPECT_EQ(Span(piece.source.left, piece.source.right, 64, 4), Span(to.left, to.right, row.width, row.frame));
+      EXPECT_EQ(Span(piece.source.top, piece.source.bottom, 25, 4), Span(to.top, to.bottom, row.height, row.frame));
+      for (std::int32_t y = to.top; y < to.bottom; ++y) {
+        for (std::int32_t x = to.left; x < to.right; ++x) ++covered[y * row.width + x];
+      }
+    }
+    for (std::int32_t y = 0; y < row.height; ++y) {
+      for (std::int32_t x = 0; x < row.width; ++x) {
+        const bool inFrame = std::min({x, y, row.width - 1 - x, row.height - 1 - y}) < row.frame;
+        ASSERT_EQ(covered[y * row.width + x], inFrame ? 1 : 0) << row.width << " x " << row.height << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace
