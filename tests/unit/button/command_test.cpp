@@ -91,9 +91,13 @@ std::wstring Play(const std::string& script) {
     const MouseButton button = word.rfind("right-", 0) == 0    ? MouseButton::kRight
                                : word.rfind("middle-", 0) == 0 ? MouseButton::kMiddle
                                                                : MouseButton::kLeft;
-    if (word.find("press") != std::string::npos) command.OnMouseDown(button);
-    else if (word.find("release") != std::string::npos) command.OnMouseUp(button);
-    else events.at(word)();
+    if (word.find("press") != std::string::npos) {
+      command.OnMouseDown(button);
+    } else if (word.find("release") != std::string::npos) {
+      command.OnMouseUp(button);
+    } else {
+      events.at(word)();
+    }
   }
   return rig.Seen();
 }
@@ -142,7 +146,8 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
   EXPECT_EQ(rig.control.timers, (std::map<int, std::uint32_t>{{kMouseTimer, 100}}));
 }
 
-// A picture that cannot be loaded leaves the gradient in its place.
+// A picture that cannot be loaded leaves the gradient in its place, and the dialog's colour
+// (0xD8E9EC) along the last column and row.
 TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledUntilLoaded) {
   CommandRig rig;
   rig.fake.forms.pictures.erase(L"COMMAND_DISABLE");
@@ -153,11 +158,13 @@ TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledUntilLoaded) {
   rig.command.OnGotFocus();
   rig.command.OnResize();
   EXPECT_EQ(rig.Seen(), L"plain");
+  EXPECT_TRUE(rig.Called(L"control 7: FillRectangle(0, 0, 117, 28, 14215660)"));
   EXPECT_TRUE(rig.Called(L"control 7: DrawCentredText(" + kCaption + L", greyed)"));
 }
 
 TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindowAfterTheCaption) {
   const platform::FontDescription otherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
+  // Saved properties holding every value given.
   const auto bag = [](std::initializer_list<std::pair<const wchar_t*, platform::PropertyValue>> values) {
     platform::PropertyBag saved;
     for (const auto& [name, value] : values) saved.WriteProperty(name, value, std::wstring(L"no default"));
@@ -187,8 +194,12 @@ TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindo
     // The caption is drawn last, over the face.
     EXPECT_EQ(rig.fake.calls.end()[-2] == L"control 7: DrawCentredText(" + row.caption + L")", !row.caption.empty())
         << row.caption;
-    EXPECT_TRUE(rig.Called(L"SetWindowTitle(24583, " + row.caption.substr(0, row.caption.find(L',')) + L")") ||
-                row.caption.empty());
+    // The window is named after the caption, last of all the names it was given.
+    const auto& calls = rig.fake.calls;
+    const auto named = std::find_if(calls.rbegin(), calls.rend(), [](auto& c) { return c.rfind(L"SetWindowTitle", 0) == 0; });
+    ASSERT_NE(named, calls.rend());
+    const std::wstring title = row.caption.empty() ? L"Command" : row.caption.substr(0, row.caption.find(L','));
+    EXPECT_EQ(*named, L"SetWindowTitle(24583, " + title + L")");
   }
   EXPECT_EQ(SavedCommandProperties(L"設定", kDesignFont).Entries(),
             (std::vector<platform::PropertyBag::Entry>{{L"Caption", std::wstring(L"設定")}}));
