@@ -1,162 +1,228 @@
+// The settings dialog as its user meets it: what it shows, and what pressing and clicking on it
+// do and write.
 #include "dialog/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include "dialog_fixture.h"
+#include <algorithm>
+#include <stdexcept>
+
+#include "dialog/win32/win32_push_buttons.h"
+#include "fakes/fake_platform.h"
 
 namespace orvane::dialog {
 namespace {
 
-TEST_F(DialogTest, OpeningPlacesInitialisesTilesZoomsFromTheMouseThenPaintsAndShowsModally) {
+using testing::Calls;
+
+const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
+
+// The dialog with the program's own push buttons on a 1024 x 768 screen, its window (23130)
+// 501 x 272 pixels with the frame, the mouse at (300, 200) and the panel's tile among the
+// program's pictures.
+struct DialogRig {
+  DialogRig() {
+    fake.forms.screenWidth = 1024;
+    fake.forms.screenHeight = 768;
+    fake.forms.pictures[L"DIALOG_TILE"] = {556, 20};
+    fake.windowRects[0x5A5A] = {10, 20, 511, 292};
+    fake.cursorPosition = platform::Point{300, 200};
+  }
+
+  void Open(const settings::Settings& stored) {
+    settings = stored;
+    dialog.ShowModal();
+    form = fake.forms.form;
+  }
+  testing::FakeControl& Control(int id) {
+    testing::FakeControl* control = form->controls().Find(id);
+    return control ? *control : throw std::out_of_range("no control " + std::to_string(id));
+  }
+  // The marks of the three sources in the order of their kinds: "x" selected, "-" unselected.
+  std::wstring Marks() {
+    std::wstring marks;
+    for (int kind = 0; kind < kSourceCount; ++kind) {
+      const std::wstring& picture = Control(kSourceMark + kind).picture;
+      marks += picture == L"DIALOG_MARK_SELECTED" ? L"x" : picture == L"DIALOG_MARK_UNSELECTED" ? L"-" : L"?";
+    }
+    return marks;
+  }
+  // A left click on a push button; what its press drew is forgotten.
+  void Click(int id) {
+    Control(id).handlers->OnMouseDown(platform::MouseButton::kLeft);
+    fake.calls.clear();
+    Control(id).handlers->OnMouseUp(platform::MouseButton::kLeft);
+  }
+  // The calls, in order, that begin with one of `beginnings`.
+  Calls CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
+    Calls found;
+    std::copy_if(fake.calls.begin(), fake.calls.end(), std::back_inserter(found), [&](const std::wstring& call) {
+      return std::any_of(beginnings.begin(), beginnings.end(),
+                         [&](const std::wstring& beginning) { return call.rfind(beginning, 0) == 0; });
+    });
+    return found;
+  }
+
+  testing::FakePlatform fake;
+  settings::Settings settings;
+  win32::Win32PushButtons buttons{fake.services};
+  SettingsDialog dialog{fake.services, settings, buttons};
+  testing::FakeFormWindow* form = nullptr;
+};
+
+class DialogTest : public ::testing::Test, public DialogRig {};
+
+TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsTheBandAndShowsModally) {
   Open({0, 0, L""});
 
-  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"Button",
-                                L"picture 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
-                                L"DrawAnimatedRects", L"SetScreenPointer",
-                                L"window: DrawLine(0, 0, 495, 0,", L"ShowModal"}),
+  EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"DrawAnimatedRects", L"SetScreenPointer",
+                                L"window: DrawLine(0, 0, ", L"window: DrawLine(0, 123, ",
+                                L"window: DrawLine(0, 245, ", L"ShowModal"}),
             (Calls{
-                L"CreateForm(<3dOrvaneの設定>, dialog 495, 246)",
+                L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
                 // Centred across the 1024-pixel screen, a third of the free height down.
                 L"SetBounds(261, 165, 762, 437)",
-                L"Button 121: Initialize",
-                L"Button 122: Initialize",
-                L"Button 123: Initialize",
-                L"picture 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, 0)",
-                L"Button 121: SetEnabled(false)",
                 L"DrawAnimatedRects(23130, 3, 300 200 300 200, 10 20 511 292)",
                 L"SetScreenPointer(default)",
-                L"window: DrawLine(0, 0, 495, 0, 1966080)",
+                L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
+                L"window: DrawLine(0, 123, 495, 123, 16440540)",  // light (220, 220, 250) in the middle,
+                L"window: DrawLine(0, 245, 495, 245, 2163459)",   // and near dark blue again
                 L"ShowModal",
             }));
+  // The tile runs down the panel edge to edge; the first one is wider than the panel.
+  for (std::int32_t y = 0; y < 165; y += 20) {
+    EXPECT_EQ(CallsBeginningWith({L"control 124: CopyFrom(DIALOG_TILE, 0, 0, 556, 20, 0, " + std::to_wstring(y) + L")"}).size(), 1u) << y;
+  }
+  for (const int button : {kFileButton, kSaveButton, kCancelButton}) {
+    EXPECT_FALSE(Control(button).timers.empty()) << "button " << button << " does not follow the mouse";
+  }
+  const std::vector<std::wstring>& tracks = Control(kTrackBox).items;
+  ASSERT_EQ(tracks.size(), 31u);
+  EXPECT_EQ(tracks.front() + L"," + tracks[1] + L"," + tracks.back(), L",1,30");
+
+  // The link shows the home page under a hand; a click opens it under the hourglass.
+  EXPECT_EQ(Control(kLink).caption, L"http://3dorvane.example.com/");
+  EXPECT_EQ(Control(kLink).style.pointer, platform::Pointer::kHand);
+  fake.calls.clear();
+  dialog.OnControlClick(kLink);
+  EXPECT_EQ(fake.calls, (Calls{L"SetScreenPointer(hourglass)",
+                               L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
+                               L"SetScreenPointer(default)"}));
 }
 
-TEST_F(DialogTest, OpeningShowsTheSettingsOfEachKind) {
+TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
+  fake.forms.pictures.clear();
+
+  Open({1, 12, L""});
+
+  EXPECT_TRUE(CallsBeginningWith({L"control 124: CopyFrom"}).empty());
+  EXPECT_EQ(Control(kTrackBox).text, L"12");
+  EXPECT_EQ(fake.calls.back(), L"ShowModal");
+}
+
+TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) {
   const struct {
-    std::int16_t kind;
-    std::int16_t repeat;
+    std::int16_t storedKind, storedTrack;
     const wchar_t* file;
-    std::vector<std::wstring> marks;
-    bool trackBoxEnabled;
-    bool fileButtonEnabled;
+    int pressed;  // 0: nothing
+    int kind;  // selected afterwards
+    const wchar_t* marks;
+    bool trackBoxEnabled, fileButtonEnabled;
     const wchar_t* trackText;
-  } cases[] = {
-      {0, 0, L"", {kSelected, kUnselected, kUnselected}, false, false, L""},
-      {1, 12, L"", {kUnselected, kSelected, kUnselected}, true, false, L"12"},
-      {2, 0, L"D:\\曲\\song.mp3", {kUnselected, kUnselected, kSelected}, false, true, L""},
+  } rows[] = {
+      {0, 0, L"", 0, 0, L"x--", false, false, L""},
+      {1, 12, L"", 0, 1, L"-x-", true, false, L"12"},
+      {2, 0, L"D:\\曲\\song.mp3", 0, 2, L"--x", false, true, L""},
       // A kind from a hand-edited file: no source is marked and both controls stay off.
-      {7, 3, L"D:\\a.wav", {kUnselected, kUnselected, kUnselected}, false, false, L"3"},
+      {7, 3, L"D:\\a.wav", 0, 7, L"---", false, false, L"3"},
+      // Another source keeps the track and the file, and the file stays on show.
+      {2, 4, L"D:\\old.mp3", kSourceName + 0, 0, L"x--", false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 0, 0, L"x--", false, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceName + 1, 1, L"-x-", true, false, L"4"},
+      {2, 4, L"D:\\old.mp3", kSourceMark + 1, 1, L"-x-", true, false, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceName + 2, 2, L"--x", false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kSourceMark + 2, 2, L"--x", false, true, L"4"},
+      {1, 4, L"D:\\old.mp3", kTrackCaption, 1, L"-x-", true, false, L"4"},
   };
-  for (const auto& c : cases) {
+  for (const auto& row : rows) {
     DialogRig rig;
-    rig.Open({c.kind, c.repeat, c.file});
-    EXPECT_EQ(rig.Marks(), c.marks) << c.kind;
-    EXPECT_EQ(rig.TrackBox().enabled, c.trackBoxEnabled) << c.kind;
-    EXPECT_EQ(rig.Button(kFileButton).enabled, c.fileButtonEnabled) << c.kind;
-    EXPECT_EQ(rig.TrackBox().text, c.trackText) << c.kind;
-    EXPECT_EQ(rig.Label(kFileName).caption, c.file) << c.kind;
+    rig.Open({row.storedKind, row.storedTrack, row.file});
+    if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
+
+    const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
+    EXPECT_EQ(rig.settings.bgmKind, row.kind) << where;
+    EXPECT_EQ(rig.Marks(), row.marks) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
+    EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;
+    EXPECT_EQ(rig.Control(kTrackBox).text, row.trackText) << where;
+    EXPECT_EQ(rig.Control(kFileName).caption, row.file) << where;
+    EXPECT_EQ(rig.settings.bgmFile, row.file) << where;
   }
 }
 
-TEST_F(DialogTest, TheTrackListHoldsAnEmptyEntryThenOneToThirty) {
-  Open({1, 0, L""});
-
-  const std::vector<std::wstring>& items = TrackBox().items;
-  ASSERT_EQ(items.size(), 31u);
-  EXPECT_EQ(items[0], L"");
-  EXPECT_EQ(items[1], L"1");
-  EXPECT_EQ(items[30], L"30");
-}
-
-TEST_F(DialogTest, SavingWritesTheThreeKeysInOrderThenZoomsShut) {
-  OpenQuietly({2, 12, L"D:\\Music\\曲.mp3"});
-
-  Click(kSaveButton);
-
-  EXPECT_EQ(fake.calls, (Calls{
-                            L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ,  12, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " +
-                                kIniFile + L")",
-                            L"Unload",
-                            L"GetWindowRect(23130)",
-                            L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
-                        }));
-  EXPECT_FALSE(form->IsLoaded());
-}
-
-TEST_F(DialogTest, ASaveThatFailsIsReportedNamingTheFileAndTheDialogStaysOpen) {
-  OpenQuietly({1, 4, L""});
+TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedWithTheDialogLeftOpen) {
+  Open({2, 12, L"D:\\Music\\曲.mp3"});
   fake.iniWritesFail = true;
 
   Click(kSaveButton);
-
-  EXPECT_EQ(fake.calls, (Calls{
-                            L"WritePrivateProfileValue(Section, BGM区分,  1, " + kIniFile + L")",
-                            L"ShowOkMessage(" + kIniFile +
-                                L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)",
-                        }));
+  EXPECT_EQ(fake.calls, (Calls{L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+                               L"ShowOkMessage(" + kIniFile +
+                                   L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)"}));
   EXPECT_TRUE(form->IsLoaded());
 
-  // Cancelling is still open to the user, and so is saving again once the file can be written.
   fake.iniWritesFail = false;
   Click(kSaveButton);
-  EXPECT_FALSE(form->IsLoaded());
-  EXPECT_EQ((fake.iniValues[{L"Section", L"BGM区分"}]), L" 1");
-}
-
-TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAndAnythingElseSavesZero) {
-  const struct {
-    std::wstring typed;
-    std::wstring saved;
-  } cases[] = {{L"", L" 0"},     {L"7.5", L" 8"},   {L"6.5", L" 6"},  {L"abc", L" 0"},
-               {L"12x", L" 0"},  {L" 30 ", L" 30"}, {L"-3", L"-3"},   {L"32767", L" 32767"},
-               {L"32768", L" 0"}, {L"1e9", L" 0"}};
-  for (const auto& c : cases) {
-    DialogRig rig;
-    rig.Open({1, 5, L""});
-    rig.TrackBox().text = c.typed;
-
-    rig.Click(kSaveButton);
-
-    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), c.saved) << c.typed;
-  }
-}
-
-TEST_F(DialogTest, AKindOutsideTheThreeIsWrittenBackUnchanged) {
-  Open({-1, 0, L""});
-
-  Click(kSaveButton);
-
-  EXPECT_EQ((fake.iniValues[{L"Section", L"BGM区分"}]), L"-1");
-}
-
-TEST_F(DialogTest, CancellingAfterChangesWritesNothingAndZoomsShut) {
-  fake.forms.chosenFile = L"D:\\new.wav";
-  Open({0, 0, L""});
-  dialog.OnControlMouseDown(kSourceName + 2);
-  Click(kFileButton);
-  TrackBox().text = L"9";
-  fake.calls.clear();
-
-  Click(kCancelButton);
-
   EXPECT_EQ(fake.calls, (Calls{
+                            L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+                            L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ,  12, " + kIniFile + L")",
+                            L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " + kIniFile + L")",
                             L"Unload",
                             L"GetWindowRect(23130)",
                             L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
                         }));
-  EXPECT_TRUE(fake.iniValues.empty());
+  EXPECT_FALSE(form->IsLoaded());
 }
 
-TEST_F(DialogTest, WithoutTheMousePositionTheDialogZoomsFromAndToTheTopLeftCorner) {
+TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKindIsKept) {
+  const struct {
+    std::int16_t kind;
+    std::wstring typed, savedKind, savedTrack;
+  } rows[] = {{1, L"", L" 1", L" 0"},     {1, L"7.5", L" 1", L" 8"},       {1, L"6.5", L" 1", L" 6"},
+              {1, L"abc", L" 1", L" 0"},  {1, L"12x", L" 1", L" 0"},       {1, L" 30 ", L" 1", L" 30"},
+              {1, L"-3", L" 1", L"-3"},   {1, L"32767", L" 1", L" 32767"}, {1, L"32768", L" 1", L" 0"},
+              {1, L"1e9", L" 1", L" 0"},  {-1, L"2", L"-1", L" 2"}};
+  for (const auto& row : rows) {
+    DialogRig rig;
+    rig.Open({row.kind, 5, L""});
+    rig.Control(kTrackBox).text = row.typed;
+
+    rig.Click(kSaveButton);
+
+    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGM区分"}]), row.savedKind) << row.typed;
+    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), row.savedTrack) << row.typed;
+  }
+}
+
+// Without the mouse's position the dialog zooms from and to the top-left corner.
+TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChangesWritesNothing) {
   fake.cursorPosition.reset();
-  Open({0, 0, L""});
+  Open({2, 0, L"D:\\old.mp3"});
+  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}), Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)"});
 
-  form->Unload();
+  Click(kFileButton);  // the chooser is cancelled
+  EXPECT_EQ(Control(kFileName).caption, L"D:\\old.mp3");
+  fake.forms.chosenFile = L"E:\\曲\\loop.WAV";
+  Click(kFileButton);
+  // Owned by the dialog, with 255-byte buffers and no flags: the file need not exist.
+  EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(23130, BGMﾌｧｲﾙ (MP3 WAV), *.MP3;*.WAV, 255, 255, ﾌｧｲﾙを開く, 0)"});
+  EXPECT_EQ(Control(kFileName).caption, L"E:\\曲\\loop.WAV");
+  EXPECT_EQ(settings.bgmFile, L"E:\\曲\\loop.WAV");
+  Control(kTrackBox).text = L"9";
 
-  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}),
-            (Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)",
-                   L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
+  Click(kCancelButton);
+  EXPECT_EQ(fake.calls, (Calls{L"Unload", L"GetWindowRect(23130)",
+                               L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
+  EXPECT_TRUE(fake.iniValues.empty());
 }
 
 }  // namespace

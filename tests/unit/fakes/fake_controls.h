@@ -2,178 +2,174 @@
 
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
-#include "fakes/fake_forms.h"
 #include "platform/form_controls.h"
 
 namespace orvane::testing {
 
-// Controls that keep what they are given and record every change into a shared call list,
-// as "<kind> <id>: ...".
-class FakeLabel : public platform::Label {
+using Calls = std::vector<std::wstring>;
+
+// Arguments as the call list shows them: numbers and texts as they are, points as "x, y",
+// boxes as "left, top, width, height", images by name, all joined by ", ".
+template <typename... Arguments>
+std::wstring Join(const Arguments&... arguments);
+// A call as the call list shows it: "Name(arguments)".
+template <typename... Arguments>
+std::wstring Call(const std::wstring& name, const Arguments&... arguments) {
+  return name + L"(" + Join(arguments...) + L")";
+}
+
+// An image that records what is drawn on it into a shared call list, as "<name>: <call>".
+class FakePixelImage : public platform::PixelImage {
  public:
-  FakeLabel(int id, const platform::Rect& box, std::wstring caption, platform::LabelStyle style,
-            std::vector<std::wstring>& calls)
-      : id(id), box(box), caption(std::move(caption)), style(std::move(style)), calls_(calls) {}
+  FakePixelImage(std::wstring name, std::int32_t width, std::int32_t height, Calls& calls)
+      : name(std::move(name)), width_(width), height_(height), calls_(calls) {}
 
-  const int id;
-  const platform::Rect box;
-  std::wstring caption;
-  const platform::LabelStyle style;
+  const std::wstring name;
 
-  std::wstring Caption() override { return caption; }
-  void SetCaption(const std::wstring& text) override;
+  std::int32_t Width() override { return width_; }
+  std::int32_t Height() override { return height_; }
+  void Resize(std::int32_t width, std::int32_t height) override {
+    width_ = width;
+    height_ = height;
+    Record(Call(L"Resize", width, height));
+  }
+  void CopyFromScreen() override { Record(L"CopyFromScreen"); }
+  void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
+                std::int32_t height, std::int32_t x, std::int32_t y) override {
+    Record(Call(L"CopyFrom", source, sourceX, sourceY, width, height, x, y));
+  }
+  void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                     platform::Colour colour) override {
+    Record(Call(L"FillRectangle", x, y, width, height, colour));
+  }
+  void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour colour) override {
+    Record(Call(L"DrawLine", from, to, colour));
+  }
+  void StretchFrom(PixelImage& source, const platform::Rect& from, const platform::Rect& to) override {
+    Record(Call(L"StretchFrom", source, from, to));
+  }
+  // As "GradientFill(<x, y, red, green, blue of each vertex>, vertical)".
+  void GradientFill(const std::vector<platform::GradientVertex>& vertices,
+                    const std::vector<platform::GradientRectangle>&,
+                    platform::GradientDirection direction) override {
+    const bool vertical = direction == platform::GradientDirection::kVertical;
+    Record(Call(L"GradientFill", vertices, vertical ? L"vertical" : L"horizontal"));
+  }
+  void DrawCentredText(const std::wstring& text, const platform::Rect& box, const platform::FontDescription& font,
+                       platform::Colour colour, bool greyed) override {
+    Record(greyed ? Call(L"DrawCentredText", text, box, font.name, font.sizePoints, colour, L"greyed")
+                  : Call(L"DrawCentredText", text, box, font.name, font.sizePoints, colour));
+  }
 
  private:
-  std::vector<std::wstring>& calls_;
+  void Record(const std::wstring& call) { calls_.push_back(name + L": " + call); }
+
+  std::int32_t width_;
+  std::int32_t height_;
+  Calls& calls_;
 };
 
-class FakeImageControl : public platform::ImageControl {
+// How each kind of argument is shown in a recorded call.
+namespace argument {
+
+inline std::wstring Text(const std::wstring& text) { return text; }
+inline std::wstring Text(const wchar_t* text) { return text; }
+inline std::wstring Text(const platform::PixelImage& image) { return static_cast<const FakePixelImage&>(image).name; }
+template <typename Number, typename = std::enable_if_t<std::is_arithmetic_v<Number>>>
+std::wstring Text(Number number) {
+  std::wostringstream text;
+  text << +number;
+  return text.str();
+}
+inline std::wstring Text(const platform::Point& point) { return Join(point.x, point.y); }
+inline std::wstring Text(const platform::Rect& box) {
+  return Join(box.left, box.top, box.right - box.left, box.bottom - box.top);
+}
+inline std::wstring Text(const std::vector<platform::GradientVertex>& vertices) {
+  std::wstring text;
+  for (const auto& v : vertices) text += (text.empty() ? L"" : L", ") + Join(v.x, v.y, v.red, v.green, v.blue);
+  return text;
+}
+
+}  // namespace argument
+
+template <typename... Arguments>
+std::wstring Join(const Arguments&... arguments) {
+  std::wstring text;
+  bool first = true;
+  ((text += (first ? L"" : L", ") + argument::Text(arguments), first = false), ...);
+  return text;
+}
+
+// Any control of a container, containers included (a form's client area, a picture box): it
+// keeps what it is given, and its image records into the shared call list as "control <id>:
+// ...", its Present too. A test hands a drawn control's events to its `handlers`.
+class FakeControl : public platform::Label,
+                    public platform::ImageControl,
+                    public platform::ComboBox,
+                    public platform::DrawnControl,
+                    public platform::PictureBox {
  public:
-  FakeImageControl(int id, const platform::Rect& box, bool stretch, std::vector<std::wstring>& calls)
-      : id(id), box(box), stretch(stretch), calls_(calls) {}
+  FakeControl(int id, const platform::Rect& box, platform::WindowHandle handle, Calls& calls)
+      : id(id), box(box), image(L"control " + std::to_wstring(id), box.right - box.left, box.bottom - box.top, calls),
+        handle_(handle), calls_(calls) {}
 
   const int id;
   platform::Rect box;
-  const bool stretch;
-  std::wstring picture;  // empty until one is set
-
-  void SetPicture(const std::wstring& pictureName) override;
-  void Move(const platform::Rect& newBox) override;
-
- private:
-  std::vector<std::wstring>& calls_;
-};
-
-class FakeComboBox : public platform::ComboBox {
- public:
-  FakeComboBox(int id, const platform::Rect& box, std::vector<std::wstring>& calls)
-      : id(id), box(box), calls_(calls) {}
-
-  const int id;
-  const platform::Rect box;
-  bool enabled = true;
-  std::wstring text;  // also what a test types into the field
+  FakePixelImage image;
+  std::wstring caption;  // a label's
+  platform::LabelStyle style;
+  bool stretch = false;  // an image's
+  std::wstring picture;
+  bool enabled = true;  // a combo box's or a drawn control's
+  std::wstring text;    // also what a test types into a combo box's field
   std::vector<std::wstring> items;
-
-  void SetEnabled(bool enable) override;
-  std::wstring Text() override { return text; }
-  void SetText(const std::wstring& newText) override;
-  void AddItem(const std::wstring& item) override { items.push_back(item); }
-
- private:
-  std::vector<std::wstring>& calls_;
-};
-
-// A control that draws itself into an image named "control <id>"; a test hands its events to
-// `handlers` as the window would.
-class FakeDrawnControl : public platform::DrawnControl {
- public:
-  FakeDrawnControl(int id, const platform::Rect& box, std::wstring className,
-                   platform::DrawnControlHandlers& handlers, std::vector<std::wstring>& calls);
-
-  const int id;
-  const platform::Rect box;
-  const std::wstring className;
-  platform::DrawnControlHandlers& handlers;
-  FakePixelImage image;
-  bool enabled = true;
+  std::wstring className;  // a drawn control's
+  platform::DrawnControlHandlers* handlers = nullptr;
   std::map<int, std::uint32_t> timers;
+  std::vector<std::unique_ptr<FakeControl>> controls;  // a container's, in the order added
 
-  platform::WindowHandle Handle() override { return 0x6000 + id; }
-  platform::PixelImage& Image() override { return image; }
-  void Present() override;
-  void SetEnabled(bool enable) override;
-  void EnableTimer(int timerId, std::uint32_t intervalMs) override;
+  // The control `controlId` on this one or on a container on it; null when there is none.
+  FakeControl* Find(int controlId);
+  // Runs the handler of an enabled timer, as the control's timer message would.
+  void Tick(int timerId) {
+    if (timers.count(timerId)) handlers->OnTimer(timerId);
+  }
 
- private:
-  std::vector<std::wstring>& calls_;
-};
-
-class FakePictureBox;
-
-// The controls placed on a form or a picture box; the Find functions look into the picture
-// boxes as well.
-class FakeControlContainer : public platform::ControlContainer {
- public:
-  FakeControlContainer(std::wstring name, platform::WindowHandle handle,
-                       std::vector<std::wstring>& calls)
-      : name_(std::move(name)), handle_(handle), calls_(calls) {}
-  ~FakeControlContainer() override;
-
+  std::wstring Caption() override { return caption; }
+  void SetCaption(const std::wstring& newCaption) override { caption = newCaption; }
+  void SetPicture(const std::wstring& pictureName) override { picture = pictureName; }
+  void Move(const platform::Rect& newBox) override { box = newBox; }
+  void SetEnabled(bool enable) override { enabled = enable; }
+  std::wstring Text() override { return text; }
+  void SetText(const std::wstring& newText) override { text = newText; }
+  void AddItem(const std::wstring& item) override { items.push_back(item); }
   platform::WindowHandle Handle() override { return handle_; }
-  platform::Label& AddLabel(int controlId, const platform::Rect& box, const std::wstring& caption,
-                            const platform::LabelStyle& style) override;
-  platform::ImageControl& AddImage(int controlId, const platform::Rect& box, bool stretch) override;
-  platform::ComboBox& AddComboBox(int controlId, const platform::Rect& box,
-                                  const platform::FontDescription& font) override;
-  platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& box) override;
-  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& box,
-                                          const std::wstring& className,
-                                          platform::DrawnControlHandlers& handlers) override;
-  void AddFrame(const platform::Rect& box, platform::Colour colour) override;
-
-  // Null when there is no such control here or in a picture box on it.
-  FakeLabel* FindLabel(int id);
-  FakeImageControl* FindImage(int id);
-  FakeComboBox* FindComboBox(int id);
-  FakePictureBox* FindPictureBox(int id);
-  FakeDrawnControl* FindDrawnControl(int id);
-
-  std::vector<std::pair<platform::Rect, platform::Colour>> frames;
+  platform::PixelImage& Image() override { return image; }
+  void Present() override { calls_.push_back(image.name + L": Present"); }
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override { timers[timerId] = intervalMs; }
+  platform::Label& AddLabel(int controlId, const platform::Rect& at, const std::wstring& labelCaption,
+                            const platform::LabelStyle& labelStyle) override;
+  platform::ImageControl& AddImage(int controlId, const platform::Rect& at, bool stretched) override;
+  platform::ComboBox& AddComboBox(int controlId, const platform::Rect& at, const platform::FontDescription&) override {
+    return Add(controlId, at);
+  }
+  platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& at) override { return Add(controlId, at); }
+  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& at, const std::wstring& windowClass,
+                                          platform::DrawnControlHandlers& controlHandlers) override;
+  void AddFrame(const platform::Rect&, platform::Colour) override {}
 
  private:
-  template <typename Control>
-  Control* Find(std::map<int, std::unique_ptr<Control>> FakeControlContainer::*controls, int id);
+  FakeControl& Add(int controlId, const platform::Rect& at);
 
-  std::wstring name_;
   platform::WindowHandle handle_;
-  std::vector<std::wstring>& calls_;
-  std::map<int, std::unique_ptr<FakeLabel>> labels_;
-  std::map<int, std::unique_ptr<FakeImageControl>> images_;
-  std::map<int, std::unique_ptr<FakeComboBox>> comboBoxes_;
-  std::map<int, std::unique_ptr<FakePictureBox>> pictureBoxes_;
-  std::map<int, std::unique_ptr<FakeDrawnControl>> drawnControls_;
-};
-
-// A picture box whose image records what is drawn on it as "picture <id>: ...".
-class FakePictureBox : public platform::PictureBox {
- public:
-  FakePictureBox(int id, const platform::Rect& box, std::vector<std::wstring>& calls);
-
-  const int id;
-  const platform::Rect box;
-  FakeControlContainer controls;
-  FakePixelImage image;
-
-  platform::WindowHandle Handle() override { return controls.Handle(); }
-  platform::Label& AddLabel(int controlId, const platform::Rect& labelBox,
-                            const std::wstring& caption, const platform::LabelStyle& style) override {
-    return controls.AddLabel(controlId, labelBox, caption, style);
-  }
-  platform::ImageControl& AddImage(int controlId, const platform::Rect& imageBox,
-                                   bool stretch) override {
-    return controls.AddImage(controlId, imageBox, stretch);
-  }
-  platform::ComboBox& AddComboBox(int controlId, const platform::Rect& comboBox,
-                                  const platform::FontDescription& font) override {
-    return controls.AddComboBox(controlId, comboBox, font);
-  }
-  platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& pictureBox) override {
-    return controls.AddPictureBox(controlId, pictureBox);
-  }
-  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& controlBox,
-                                          const std::wstring& className,
-                                          platform::DrawnControlHandlers& handlers) override {
-    return controls.AddDrawnControl(controlId, controlBox, className, handlers);
-  }
-  void AddFrame(const platform::Rect& frame, platform::Colour colour) override {
-    controls.AddFrame(frame, colour);
-  }
-  platform::PixelImage& Image() override { return image; }
+  Calls& calls_;
 };
 
 }  // namespace orvane::testing

@@ -4,77 +4,54 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
-#include <vector>
+#include <utility>
 
+#include "fakes/fake_controls.h"
 #include "platform/form_services.h"
 
 namespace orvane::testing {
 
-// An image that records what is drawn on it into a shared call list, as "<name>: ...".
-class FakePixelImage : public platform::PixelImage {
- public:
-  FakePixelImage(std::wstring name, std::int32_t width, std::int32_t height,
-                 std::vector<std::wstring>& calls)
-      : name_(std::move(name)), width_(width), height_(height), calls_(calls) {}
-
-  const std::wstring& Name() const { return name_; }
-  std::int32_t Width() override { return width_; }
-  std::int32_t Height() override { return height_; }
-  void Resize(std::int32_t width, std::int32_t height) override;
-  void CopyFromScreen() override;
-  void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
-                std::int32_t height, std::int32_t destinationX, std::int32_t destinationY) override;
-  void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                     platform::Colour colour) override;
-  void DrawLine(const platform::Point& from, const platform::Point& to,
-                platform::Colour colour) override;
-  void StretchFrom(PixelImage& source, const platform::Rect& from,
-                   const platform::Rect& to) override;
-  void GradientFill(const std::vector<platform::GradientVertex>& vertices,
-                    const std::vector<platform::GradientRectangle>& mesh,
-                    platform::GradientDirection direction) override;
-  void DrawCentredText(const std::wstring& text, const platform::Rect& box,
-                       const platform::FontDescription& font, platform::Colour colour,
-                       bool greyed) override;
-
- private:
-  std::wstring name_;
-  std::int32_t width_;
-  std::int32_t height_;
-  std::vector<std::wstring>& calls_;
-};
-
-class FakeControlContainer;
-
-// A window that records what is done to it; a test makes its timers tick with Tick().
+// A window that records what is done to it, its image as "window: ..."; a test makes its
+// timers tick with Tick().
 class FakeFormWindow : public platform::FormWindow {
  public:
   // `frame`: how much larger than the client area the outer rectangle is.
-  FakeFormWindow(std::wstring title, platform::FormHandlers& handlers,
-                 std::vector<std::wstring>& calls, const platform::FormStyle& style = {},
-                 platform::Point frame = {});
-  ~FakeFormWindow() override;
+  FakeFormWindow(platform::FormHandlers& handlers, Calls& calls, const platform::FormStyle& style,
+                 platform::Point frame)
+      : handlers_(handlers), calls_(calls), frame_(frame),
+        image_(L"window", style.clientWidth, style.clientHeight, calls),
+        controls_(0, {0, 0, style.clientWidth, style.clientHeight}, Handle(), calls) {}
 
   // Runs the handler of an enabled timer; false when the timer is not enabled.
-  bool Tick(int timerId);
-  std::uint32_t TimerInterval(int timerId) const;
-  bool Visible() const { return visible_; }
-  const std::wstring& Title() const { return title_; }
-  const platform::FormStyle& Style() const { return style_; }
-  FakeControlContainer& controls() { return *controls_; }
+  bool Tick(int timerId) {
+    if (!TimerEnabled(timerId) || !loaded_) return false;
+    handlers_.OnTimer(timerId);
+    return true;
+  }
+  std::uint32_t TimerInterval(int timerId) const { return timers_.count(timerId) ? timers_.at(timerId) : 0; }
+  // The client area, as large as the window's client area.
+  FakeControl& controls() { return controls_; }
 
   platform::WindowHandle Handle() override { return 0x5A5A; }
-  void SetBounds(const platform::Rect& bounds) override;
-  std::int32_t ClientWidth() override { return clientWidth_; }
-  std::int32_t ClientHeight() override { return clientHeight_; }
-  void Show() override;
-  void Hide() override;
-  void ShowModal() override;
-  platform::ControlContainer& Controls() override;
-  void EnableTimer(int timerId, std::uint32_t intervalMs) override;
-  void DisableTimer(int timerId) override;
+  void SetBounds(const platform::Rect& bounds) override {
+    controls_.box = {0, 0, bounds.right - bounds.left - frame_.x, bounds.bottom - bounds.top - frame_.y};
+    calls_.push_back(Call(L"SetBounds", bounds.left, bounds.top, bounds.right, bounds.bottom));
+  }
+  std::int32_t ClientWidth() override { return controls_.box.right; }
+  std::int32_t ClientHeight() override { return controls_.box.bottom; }
+  void Show() override { calls_.push_back(L"Show"); }
+  void Hide() override { calls_.push_back(L"Hide"); }
+  void ShowModal() override { calls_.push_back(L"ShowModal"); }
+  platform::ControlContainer& Controls() override { return controls_; }
+  void EnableTimer(int timerId, std::uint32_t intervalMs) override {
+    timers_[timerId] = intervalMs;
+    calls_.push_back(Call(L"EnableTimer", timerId, intervalMs));
+  }
+  void DisableTimer(int timerId) override {
+    timers_.erase(timerId);
+    calls_.push_back(Call(L"DisableTimer", timerId));
+  }
   bool TimerEnabled(int timerId) override { return timers_.count(timerId) > 0; }
   platform::PixelImage& Image() override { return image_; }
   void Present() override { calls_.push_back(L"Present"); }
@@ -82,23 +59,18 @@ class FakeFormWindow : public platform::FormWindow {
   bool IsLoaded() override { return loaded_; }
 
  private:
-  std::wstring title_;
   platform::FormHandlers& handlers_;
-  std::vector<std::wstring>& calls_;
-  platform::FormStyle style_;
+  Calls& calls_;
   platform::Point frame_;
   FakePixelImage image_;
-  std::unique_ptr<FakeControlContainer> controls_;
+  FakeControl controls_;
   std::map<int, std::uint32_t> timers_;
-  std::int32_t clientWidth_ = 0;
-  std::int32_t clientHeight_ = 0;
-  bool visible_ = false;
   bool loaded_ = true;
 };
 
 class FakeFormServices : public platform::FormServices {
  public:
-  explicit FakeFormServices(std::vector<std::wstring>& calls) : calls_(calls) {}
+  explicit FakeFormServices(Calls& calls) : calls_(calls) {}
 
   std::int32_t screenWidth = 8;
   std::int32_t screenHeight = 4;
@@ -108,25 +80,39 @@ class FakeFormServices : public platform::FormServices {
   FakeFormWindow* form = nullptr;
   // The program's stored pictures, with their sizes.
   std::map<std::wstring, std::pair<std::int32_t, std::int32_t>> pictures;
-  // How much larger than its client area a dialog's outer rectangle is.
-  platform::Point dialogFrame{6, 26};
   // What the user chooses in the file-open dialog; empty when cancelling it.
   std::optional<std::wstring> chosenFile;
 
   using platform::FormServices::CreateForm;
-  std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title,
-                                                   platform::FormHandlers& handlers,
+  std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title, platform::FormHandlers& handlers,
                                                    const platform::FormStyle& style) override;
-  std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override;
-  std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override;
+  std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override {
+    const std::wstring name = L"image" + std::to_wstring(++images_);
+    calls_.push_back(Call(L"CreateImage", name, width, height));
+    return std::make_unique<FakePixelImage>(name, width, height, calls_);
+  }
+  std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override {
+    const auto found = pictures.find(pictureName);
+    if (found == pictures.end()) return nullptr;
+    return std::make_unique<FakePixelImage>(pictureName, found->second.first, found->second.second, calls_);
+  }
   std::int32_t PrimaryScreenWidth() override { return screenWidth; }
   std::int32_t PrimaryScreenHeight() override { return screenHeight; }
-  void ProcessPendingMessages() override;
-  void SetScreenPointer(platform::ScreenPointer pointer) override;
-  std::optional<std::wstring> ChooseFileToOpen(const platform::OpenFileRequest& request) override;
+  void ProcessPendingMessages() override {
+    calls_.push_back(L"ProcessPendingMessages");
+    if (onPendingMessages) onPendingMessages();
+  }
+  void SetScreenPointer(platform::ScreenPointer pointer) override {
+    calls_.push_back(Call(L"SetScreenPointer", pointer == platform::ScreenPointer::kHourglass ? L"hourglass" : L"default"));
+  }
+  std::optional<std::wstring> ChooseFileToOpen(const platform::OpenFileRequest& request) override {
+    calls_.push_back(Call(L"ChooseFileToOpen", request.owner, request.filterDescription, request.filterPattern,
+                          request.fileBufferSize, request.fileTitleBufferSize, request.title, request.flags));
+    return chosenFile;
+  }
 
  private:
-  std::vector<std::wstring>& calls_;
+  Calls& calls_;
   int images_ = 0;
 };
 
