@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -48,23 +47,20 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return bytes.str();
 }
 
-inline std::string Describe(const Rgb& c) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", c.red, c.green, c.blue);
-  return text;
+// The settings file as the system's profile writer under Wine lays it out: the keys in the
+// order written, the blank the program puts before a number dropped.
+inline std::string IniText(const std::string& kind, const std::string& repeat,
+                           const std::string& file) {
+  return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat + "\r\n" +
+         kFileKey + "=" + file + "\r\n";
 }
 
-// How a test's message shows a colour.
-inline void PrintTo(const Rgb& colour, std::ostream* out) { *out << Describe(colour); }
-
-inline bool SamePicture(const ScreenImage& a, const ScreenImage& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.At(x, y) != b.At(x, y)) return false;
-    }
-  }
-  return true;
+// A music file out of reach whose name is Japanese and, at 132 bytes, longer than half of the
+// 255 bytes a value may hold: C:\音楽\ then 曲 sixty times, then .mp3.
+inline std::string FarMusicFile(bool codePage932) {
+  std::string path = codePage932 ? "C:\\\x89\xb9\x8a\x79\\" : "C:\\音楽\\";
+  for (int i = 0; i < 60; ++i) path += codePage932 ? "\x8b\xc8" : "曲";
+  return path + ".mp3";
 }
 
 // The settings dialog of a program folder of its own, opened with /c and driven with the real
@@ -80,23 +76,11 @@ class DialogTest : public E2eTest {
 
   std::filesystem::path IniFile() const { return program_ / "3dOrvane.ini"; }
   std::string IniBytes() const { return ReadBytes(IniFile()); }
-  void WriteIni(const std::string& kind, const std::string& repeat, const std::string& file) {
-    std::ofstream(IniFile(), std::ios::binary)
-        << "[Section]\r\n" << kKindKey << "=" << kind << "\r\n" << kRepeatKey << "=" << repeat
-        << "\r\n" << kFileKey << "=" << file << "\r\n";
-  }
-  // What the program writes, as the system's profile writer under Wine lays it out: a new
-  // file with the keys in the order written, the blank before each number dropped.
-  static std::string SavedIni(const std::string& kind, const std::string& repeat,
-                              const std::string& file) {
-    return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat + "\r\n" +
-           kFileKey + "=" + file + "\r\n";
-  }
+  void WriteIni(const std::string& bytes) { std::ofstream(IniFile(), std::ios::binary) << bytes; }
 
-  // Starts the program with `arguments` and waits until its dialog shows.
-  ChildProcess OpenDialog(const std::filesystem::path& program,
-                          const std::vector<std::string>& arguments = {"/c"}) {
-    ChildProcess saver = StartScreenSaver(program, arguments);
+  // Starts the program with /c and waits until its dialog shows.
+  ChildProcess OpenDialog(const std::filesystem::path& program) {
+    ChildProcess saver = StartScreenSaver(program, {"/c"});
     if (!WaitForWindow(kDialogTitle, true) || !Refresh()) ADD_FAILURE() << "the dialog did not show";
     // Its first painting.
     std::this_thread::sleep_for(500ms);
@@ -116,34 +100,18 @@ class DialogTest : public E2eTest {
     if (!control) throw std::runtime_error("no control " + std::to_string(id));
     return *control;
   }
-  // A point of a control on the screen, from its top-left pixel; its middle by default.
-  std::pair<int, int> ScreenPoint(int id, int x = -1, int y = -1) {
-    const ChildWindowInfo& control = Control(id);
-    return {dialog_.clientLeft + control.left + (x < 0 ? (control.right - control.left) / 2 : x),
-            dialog_.clientTop + control.top + (y < 0 ? (control.bottom - control.top) / 2 : y)};
-  }
 
   void MovePointer(int x, int y) { Xdotool({"mousemove", std::to_string(x), std::to_string(y)}); }
   void MoveOnto(int id) {
-    const auto [x, y] = ScreenPoint(id);
-    MovePointer(x, y);
+    const ChildWindowInfo& control = Control(id);
+    MovePointer(dialog_.clientLeft + (control.left + control.right) / 2,
+                dialog_.clientTop + (control.top + control.bottom) / 2);
   }
   void Click(int id, const std::string& button = "1") {
     MoveOnto(id);
     Xdotool({"click", button});
     // The button's hover poll and the dialog's handlers have run by then.
     std::this_thread::sleep_for(300ms);
-    Refresh();
-  }
-  // Replaces the track box's text by typing.
-  void TypeTrack(const std::string& text) {
-    const ChildWindowInfo& box = Control(kTrackBox);
-    MovePointer(dialog_.clientLeft + box.left + 8, dialog_.clientTop + box.top + 10);
-    Xdotool({"click", "1"});
-    Xdotool({"key", "End", "shift+Home", "BackSpace"});
-    // "--" so that a text starting with a minus sign is typed, not read as an option.
-    if (!text.empty()) Xdotool({"type", "--delay", "50", "--", text});
-    std::this_thread::sleep_for(200ms);
     Refresh();
   }
   // Chooses a file by typing its path into the system's file-open dialog.
@@ -176,13 +144,11 @@ class DialogTest : public E2eTest {
   Rgb ClientPixel(const ScreenImage& screen, int x, int y) const {
     return screen.At(dialog_.clientLeft + x, dialog_.clientTop + y);
   }
-
-  // One of the dialog's pictures as the build drew it, read from a copy in the test's folder.
+  // One of the pictures the build drew for the dialog, read from a copy in the test's folder
+  // (reading leaves work files beside the picture).
   ScreenImage DialogPicture(const std::string& name) {
     const std::filesystem::path copy = OutputFolder() / name;
-    if (!std::filesystem::exists(copy)) {
-      std::filesystem::copy_file(kArtworkFolder / name, copy);
-    }
+    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kArtworkFolder / name, copy);
     return ScreenImage::Load(copy);
   }
 
