@@ -1,24 +1,18 @@
 // A small window with a push button and a disabled twin of it 36 pixels below, for the
 // end-to-end tests to drive with the real pointer. Prints "ready LEFT,TOP,RIGHT,BOTTOM" with
 // the button's screen rectangle once it shows, then "click" for every Click of either button.
-// A native button beside them has the focus at the start. The buttons are made from saved
-// properties like the settings dialog's, with its "設定" caption and font, on a form of the
-// platform as the dialog's are.
+// The buttons are made from saved properties like the settings dialog's, with its "設定"
+// caption and font, on a form of the platform as the dialog's are.
 #include <windows.h>
 
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "button/command.h"
 #include "platform/win32/win32_platform.h"
 #include "utf8_output.h"
 
 namespace {
-
-using orvane::platform::BoxAt;
-
-constexpr orvane::platform::Colour kDialogColour = 0xD8E9EC;  // #ECE9D8
 
 class HostHandlers final : public orvane::platform::FormHandlers {
  public:
@@ -30,15 +24,15 @@ class HostHandlers final : public orvane::platform::FormHandlers {
 }  // namespace
 
 int wmain() {
+  using orvane::platform::BoxAt;
   orvane::platform::win32::Win32Platform platform;
   orvane::platform::Services& services = platform.services();
   HostHandlers handlers;
   // Before the form, so the buttons outlive the form's window and the messages of its end.
   std::optional<orvane::button::Command> button, disabledTwin;
   const std::unique_ptr<orvane::platform::FormWindow> form = services.forms.CreateForm(
-      L"Button Host", handlers, {orvane::platform::FormBorder::kNone, 300, 100, kDialogColour});
+      L"Button Host", handlers, {orvane::platform::FormBorder::kNone, 300, 100, 0xD8E9EC});
   form->SetBounds(BoxAt(40, 40, 300, 100));
-  const HWND host = reinterpret_cast<HWND>(form->Handle());
   for (int row = 0; row < 2; ++row) {
     std::optional<orvane::button::Command>& command = row == 0 ? button : disabledTwin;
     command.emplace(form->Controls(), row + 1, BoxAt(20, 20 + 36 * row, 117, 28), services,
@@ -48,11 +42,9 @@ int wmain() {
     command->Initialize();
   }
   disabledTwin->SetEnabled(false);
-  const HWND other = CreateWindowW(L"BUTTON", L"Other", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                   180, 20, 80, 28, host, nullptr, nullptr, nullptr);
   form->Show();
-  SetFocus(other);
-  UpdateWindow(host);
+  // The form, not the button, has the focus at the start.
+  SetFocus(reinterpret_cast<HWND>(form->Handle()));
 
   RECT rect{};
   GetWindowRect(reinterpret_cast<HWND>(button->Handle()), &rect);
@@ -62,7 +54,6 @@ int wmain() {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form->IsLoaded() && IsDialogMessageW(host, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -17,27 +17,13 @@
 namespace orvane::e2e {
 
 const std::string kDialogTitle = "<3dOrvaneの設定>";
-const std::string kFileChooserTitle = "ﾌｧｲﾙを開く";
-
-// The three keys of the settings file in code page 932.
-const std::string kKindKey = "BGM\x8b\xe6\x95\xaa";
-const std::string kRepeatKey = "BGM\xd8\xcb\xdf\xb0\xc4";
-const std::string kFileKey = "BGM\xcc\xa7\xb2\xd9";
 
 // The dialog's controls, by the identifiers their windows carry.
 enum DialogControl : int {
   kSourceName = 100,  // 100 none, 101 audio CD, 102 music file
   kSourceMark = 110,  // the marks in front of them, in the same order
-  kTrackBox = 120,
-  kFileButton = 121,
-  kSaveButton = 122,
-  kCancelButton = 123,
-  kPanel = 124,
-  kFileName = 125,
-  kLink = 126,
-  kHeading = 127,
-  kTrackCaption = 128,
-  kCredit = 129,
+  kTrackBox = 120, kFileButton, kSaveButton, kCancelButton, kPanel, kFileName, kLink, kHeading,
+  kTrackCaption, kCredit,
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
@@ -47,16 +33,21 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   return bytes.str();
 }
 
-// The settings file as the system's profile writer under Wine lays it out: the keys in the
-// order written, the blank the program puts before a number dropped.
-inline std::string IniText(const std::string& kind, const std::string& repeat,
-                           const std::string& file) {
-  return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat + "\r\n" +
-         kFileKey + "=" + file + "\r\n";
+// Whether the rectangle of `a` lies wholly inside that of `b`.
+inline bool Inside(const ChildWindowInfo& a, const ChildWindowInfo& b) {
+  return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
 }
 
-// A music file out of reach whose name is Japanese and, at 132 bytes, longer than half of the
-// 255 bytes a value may hold: C:\音楽\ then 曲 sixty times, then .mp3.
+// The settings file as the system's profile writer under Wine lays it out: the three keys in
+// code page 932 in the order written, the blank the program puts before a number dropped.
+inline std::string IniText(const std::string& kind, const std::string& repeat,
+                           const std::string& file) {
+  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + kind + "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + repeat +
+         "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
+}
+
+// A music file out of reach whose name is Japanese and, at 132 bytes in code page 932, longer
+// than half of the 255 bytes a value may hold: C:\音楽\ then 曲 sixty times, then .mp3.
 inline std::string FarMusicFile(bool codePage932) {
   std::string path = codePage932 ? "C:\\\x89\xb9\x8a\x79\\" : "C:\\音楽\\";
   for (int i = 0; i < 60; ++i) path += codePage932 ? "\x8b\xc8" : "曲";
@@ -78,16 +69,13 @@ class DialogTest : public E2eTest {
   std::string IniBytes() const { return ReadBytes(IniFile()); }
   void WriteIni(const std::string& bytes) { std::ofstream(IniFile(), std::ios::binary) << bytes; }
 
-  // Starts the program with /c and waits until its dialog shows.
-  ChildProcess OpenDialog(const std::filesystem::path& program) {
-    ChildProcess saver = StartScreenSaver(program, {"/c"});
+  // Starts the program with /c and waits until its dialog shows and has painted.
+  ChildProcess OpenDialog() {
+    ChildProcess saver = StartScreenSaver(program_, {"/c"});
     if (!WaitForWindow(kDialogTitle, true) || !Refresh()) ADD_FAILURE() << "the dialog did not show";
-    // Its first painting.
     std::this_thread::sleep_for(500ms);
     return saver;
   }
-  ChildProcess OpenDialog() { return OpenDialog(program_); }
-
   // Reads the dialog's windows again; false while it has none.
   bool Refresh() {
     std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
@@ -117,11 +105,11 @@ class DialogTest : public E2eTest {
   // Chooses a file by typing its path into the system's file-open dialog.
   void ChooseFile(const std::string& windowsPath) {
     Click(kFileButton);
-    ASSERT_TRUE(WaitForWindow(kFileChooserTitle, true)) << "no file chooser";
+    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", true)) << "no file chooser";
     std::this_thread::sleep_for(500ms);
     Xdotool({"type", "--delay", "30", windowsPath});
     Xdotool({"key", "Return"});
-    ASSERT_TRUE(WaitForWindow(kFileChooserTitle, false)) << "the file chooser stayed";
+    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", false)) << "the file chooser stayed";
     Refresh();
   }
   // Waits until a top-level window with this title shows, or until there is none at all.
@@ -138,45 +126,6 @@ class DialogTest : public E2eTest {
       if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(200ms);
     }
-  }
-
-  ScreenImage Capture() { return XScreen(WineSession::Current().Variable("DISPLAY")).Capture(); }
-  Rgb ClientPixel(const ScreenImage& screen, int x, int y) const {
-    return screen.At(dialog_.clientLeft + x, dialog_.clientTop + y);
-  }
-  // One of the pictures the build drew for the dialog, read from a copy in the test's folder
-  // (reading leaves work files beside the picture).
-  ScreenImage DialogPicture(const std::string& name) {
-    const std::filesystem::path copy = OutputFolder() / name;
-    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kArtworkFolder / name, copy);
-    return ScreenImage::Load(copy);
-  }
-
-  // Which source the marks show as selected: 0 to 2, or -1 for none. Every mark must show
-  // one of the two mark pictures.
-  int MarkedSource() {
-    const ScreenImage selected = DialogPicture("dialog_mark_selected.bmp");
-    const ScreenImage unselected = DialogPicture("dialog_mark_unselected.bmp");
-    const ScreenImage screen = Capture();
-    int marked = -1;
-    for (int kind = 0; kind < 3; ++kind) {
-      const ChildWindowInfo& mark = Control(kSourceMark + kind);
-      const auto shows = [&](const ScreenImage& picture) {
-        for (int y = 0; y < picture.height(); ++y) {
-          for (int x = 0; x < picture.width(); ++x) {
-            if (ClientPixel(screen, mark.left + x, mark.top + y) != picture.At(x, y)) return false;
-          }
-        }
-        return true;
-      };
-      if (shows(selected)) {
-        EXPECT_EQ(marked, -1) << "two sources marked";
-        marked = kind;
-      } else {
-        EXPECT_TRUE(shows(unselected)) << "mark " << kind << " shows neither picture";
-      }
-    }
-    return marked;
   }
 
   std::filesystem::path program_;

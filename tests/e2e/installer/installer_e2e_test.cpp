@@ -3,8 +3,6 @@
 // saver run the system starts from the registry, and an uninstall that takes back what the
 // installs did and leaves the user's settings file; and the zip for installing by hand.
 #include <chrono>
-#include <cstdint>
-#include <cstring>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -16,8 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kProductName = "3dOrvane (Screen Saver)";
-const std::string kDesktopKey = "HKCU\\Control Panel\\Desktop";
 const char* const kShippedFiles[] = {"3dOrvane.scr", "3dOrvane.dll", "3dOrvane.x"};
 
 std::string Trimmed(const std::string& text) {
@@ -27,23 +23,6 @@ std::string Trimmed(const std::string& text) {
 }
 
 std::string Arch(Build build) { return build == Build::k32Bit ? "win32" : "win64"; }
-
-fs::path Package(Build build) { return kBuildFolder / "dist" / ("3dOrvane-" + Arch(build) + ".msi"); }
-fs::path EarlierPackage(Build build) {
-  return ORVANE_EARLIER_PACKAGE_PREFIX + Arch(build) + ORVANE_EARLIER_PACKAGE_SUFFIX;
-}
-
-// The file version in a program's version resource, "major.minor.patch.build".
-std::string FileVersion(const fs::path& program) {
-  const std::string bytes = ReadBytes(program);
-  const size_t info = bytes.find(std::string("\xbd\x04\xef\xfe", 4));
-  if (info == std::string::npos || info + 16 > bytes.size()) return "";
-  std::uint32_t high = 0, low = 0;
-  std::memcpy(&high, bytes.data() + info + 8, sizeof high);
-  std::memcpy(&low, bytes.data() + info + 12, sizeof low);
-  return std::to_string(high >> 16) + "." + std::to_string(high & 0xffff) + "." +
-         std::to_string(low >> 16) + "." + std::to_string(low & 0xffff);
-}
 
 void ExpectFilesOf(Build build, const fs::path& folder) {
   for (const char* file : kShippedFiles) {
@@ -56,8 +35,6 @@ class InstallerTest : public E2eTest {
   void SetUp() override {
     E2eTest::SetUp();
     localAppData_ = Trimmed(Wine("cmd", {"/c", "echo %LOCALAPPDATA%"}));
-    userPrograms_ = LinuxPath(localAppData_ + "\\Programs\\3dOrvane");
-    folderWithBlank_ = localAppData_ + "\\3dOrvane Screen Saver";
     UninstallEverything();
   }
   void TearDown() override {
@@ -73,40 +50,24 @@ class InstallerTest : public E2eTest {
     if (exitCode) *exitCode = code;
     return process.Output();
   }
-  // Runs msiexec without any user interface and returns its exit code.
-  int Msiexec(std::vector<std::string> arguments) {
-    arguments.push_back("/qn");
+  // Runs msiexec without any user interface on a package, for `folder` when one is given.
+  int Msiexec(const std::string& action, const fs::path& package, const std::string& folder = "") {
+    std::vector<std::string> arguments{action, WindowsPath(package), "/qn"};
+    if (!folder.empty()) arguments.push_back("INSTALLFOLDER=" + folder);
     int exitCode = 0;
     Wine("msiexec", arguments, &exitCode);
     return exitCode;
   }
-  int Install(const fs::path& package, const std::string& folder = "") {
-    if (folder.empty()) return Msiexec({"/i", WindowsPath(package)});
-    return Msiexec({"/i", WindowsPath(package), "INSTALLFOLDER=" + folder});
-  }
-
   fs::path LinuxPath(const std::string& windowsPath) {
     return Trimmed(Wine("winepath", {"-u", windowsPath}));
   }
-  std::optional<std::string> RegistryValue(const std::string& key, const std::string& name,
-                                           std::vector<std::string> options = {}) {
-    options.insert(options.begin(), {"query", key, "/v", name});
+  std::optional<std::string> DesktopValue(const std::string& name) {
     int exitCode = 0;
-    const std::string output = Wine("reg", options, &exitCode);
+    const std::string output =
+        Wine("reg", {"query", R"(HKCU\Control Panel\Desktop)", "/v", name}, &exitCode);
     const size_t at = output.find("REG_SZ");
     if (exitCode != 0 || at == std::string::npos) return std::nullopt;
-    const std::string rest = output.substr(at + 6);
-    return Trimmed(rest.substr(0, rest.find('\n')));
-  }
-  std::optional<std::string> DesktopValue(const std::string& name) {
-    return RegistryValue(kDesktopKey, name);
-  }
-  // Wine keeps the entries of installed apps in the machine's registry, in the view of the
-  // package's bitness.
-  std::optional<std::string> DisplayVersion(const std::string& productCode, Build build) {
-    return RegistryValue(
-        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + productCode,
-        "DisplayVersion", {build == Build::k64Bit ? "/reg:64" : "/reg:32"});
+    return Trimmed(output.substr(at + 6, output.find('\n', at) - at - 6));
   }
   // The product codes of the entries named after the product under installed apps, as
   // Wine's uninstaller lists them ("{code}|||name").
@@ -115,7 +76,7 @@ class InstallerTest : public E2eTest {
     std::istringstream lines(Wine("uninstaller", {"--list"}));
     for (std::string line; std::getline(lines, line);) {
       const size_t separator = line.find("|||");
-      if (separator != std::string::npos && Trimmed(line.substr(separator + 3)) == kProductName) {
+      if (separator != std::string::npos && Trimmed(line.substr(separator + 3)) == kApplicationTitle) {
         products.push_back(line.substr(0, separator));
       }
     }
@@ -123,37 +84,27 @@ class InstallerTest : public E2eTest {
   }
   // Leaves the prefix as the other tests expect it: nothing of ours installed.
   void UninstallEverything() {
-    for (const std::string& product : InstalledProducts()) Msiexec({"/x", product});
-    fs::remove_all(userPrograms_);
-    fs::remove_all(LinuxPath(folderWithBlank_));
+    for (const std::string& product : InstalledProducts()) Wine("msiexec", {"/x", product, "/qn"});
+    fs::remove_all(LinuxPath(UserPrograms()));
+    fs::remove_all(LinuxPath(FolderWithBlank()));
   }
 
-  // Runs the screen saver as the system starts the chosen one, until the renderer shows, and
-  // ends the run with a mouse move.
-  void RunTheSaver(const std::string& commandPath) {
-    ChildProcess saver = WineSession::Current().Start(commandPath, {"/s"}, OutputFolder() / "saver.log");
-    XScreen screen(WineSession::Current().Variable("DISPLAY"));
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (!screen.WindowShown("3dOrvane_VC") && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(100ms);
-    }
-    ASSERT_TRUE(screen.WindowShown("3dOrvane_VC")) << "the renderer never showed";
-    // Past the renderer's grace period for mouse moves.
-    std::this_thread::sleep_for(2s);
-    Xdotool({"mousemove_relative", "--", "40", "25"});
-    EXPECT_EQ(saver.WaitForExit(20s), 0) << "the saver run did not end";
-  }
+  // Where a package installs unless told otherwise.
+  std::string UserPrograms() const { return localAppData_ + R"(\Programs\3dOrvane)"; }
+  std::string FolderWithBlank() const { return localAppData_ + R"(\3dOrvane Screen Saver)"; }
 
   std::string localAppData_;
-  fs::path userPrograms_;  // where a package installs unless told otherwise
-  std::string folderWithBlank_;
   int wineRuns_ = 0;
 };
 
 TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderRunsTheSaverAndUninstalls) {
   const Build primary = PrimaryBuild();
   const Build other = primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit;
-  const fs::path& userPrograms = userPrograms_;
+  const auto package = [](Build build) {
+    return kBuildFolder / "dist" / ("3dOrvane-" + Arch(build) + ".msi");
+  };
+  const fs::path earlierPackage =
+      ORVANE_EARLIER_PACKAGE_PREFIX + Arch(primary) + ORVANE_EARLIER_PACKAGE_SUFFIX;
 
   // Extracted into a folder of the user's, the zip gives the same program folder.
   const fs::path byHand = OutputFolder() / "by-hand";
@@ -162,31 +113,30 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderRunsTheSaverAndUni
               (kBuildFolder / "dist" / ("3dOrvane-" + Arch(primary) + ".zip")).string()});
   ExpectFilesOf(primary, byHand);
 
-  // An earlier release, into the user's own programs folder; the user's settings beside it.
-  ASSERT_EQ(Install(EarlierPackage(primary)), 0);
+  // An earlier release, then this release of the other build, in the user's own programs
+  // folder: it replaces the earlier one in place, beside the user's settings.
+  ASSERT_EQ(Msiexec("/i", earlierPackage), 0);
   const std::vector<std::string> earlier = InstalledProducts();
   ASSERT_EQ(earlier.size(), 1u);
-  EXPECT_EQ(DisplayVersion(earlier[0], primary), "0.0.1");
+  const fs::path userPrograms = LinuxPath(UserPrograms());
   std::ofstream(userPrograms / "3dOrvane.ini") << "[Section]\r\n";
-
-  // This release of the other build replaces it in place.
-  ASSERT_EQ(Install(Package(other)), 0);
+  ASSERT_EQ(Msiexec("/i", package(other)), 0);
   ASSERT_EQ(InstalledProducts().size(), 1u);
   EXPECT_NE(InstalledProducts(), earlier);
   ExpectFilesOf(other, userPrograms);
 
   // This build of the same version replaces that one, in a folder with a blank this time,
   // and leaves the settings file where it was.
-  const std::string& folder = folderWithBlank_;
-  ASSERT_EQ(Install(Package(primary), folder), 0);
+  ASSERT_EQ(Msiexec("/i", package(primary), FolderWithBlank()), 0);
   const std::vector<std::string> installed = InstalledProducts();
   ASSERT_EQ(installed.size(), 1u);
-  EXPECT_EQ(DisplayVersion(installed[0], primary), ORVANE_PRODUCT_VERSION);
-  const fs::path installFolder = LinuxPath(folder);
+  const fs::path installFolder = LinuxPath(FolderWithBlank());
   ExpectFilesOf(primary, installFolder);
-  EXPECT_EQ(FileVersion(installFolder / "3dOrvane.scr"), ORVANE_PRODUCT_VERSION ".0");
   EXPECT_FALSE(fs::exists(userPrograms / "3dOrvane.scr"));
   EXPECT_EQ(ReadBytes(userPrograms / "3dOrvane.ini"), "[Section]\r\n");
+
+  EXPECT_NE(Msiexec("/i", earlierPackage, FolderWithBlank()), 0) << "an older package replaced a newer one";
+  EXPECT_EQ(InstalledProducts(), installed);
 
   // The screen saver is switched on and named, as the display settings name it, by its short
   // path, which has no blanks to quote in the command the system makes of it.
@@ -196,12 +146,20 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderRunsTheSaverAndUni
   EXPECT_EQ(screenSaver->find(' '), std::string::npos) << *screenSaver;
   EXPECT_EQ(LinuxPath(*screenSaver), installFolder / "3dOrvane.scr");
 
-  EXPECT_NE(Install(EarlierPackage(primary)), 0) << "an older package replaced a newer one";
-  EXPECT_EQ(InstalledProducts(), installed);
+  // Started from there as the system starts it, it runs until the renderer shows, past its
+  // grace period for mouse moves, and a move ends the run.
+  ChildProcess saver = WineSession::Current().Start(*screenSaver, {"/s"}, OutputFolder() / "saver.log");
+  XScreen screen(WineSession::Current().Variable("DISPLAY"));
+  const auto deadline = std::chrono::steady_clock::now() + 60s;
+  while (!screen.WindowShown("3dOrvane_VC") && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(100ms);
+  }
+  ASSERT_TRUE(screen.WindowShown("3dOrvane_VC")) << "the renderer never showed";
+  std::this_thread::sleep_for(2s);
+  Xdotool({"mousemove_relative", "--", "40", "25"});
+  EXPECT_EQ(saver.WaitForExit(20s), 0) << "the saver run did not end";
 
-  RunTheSaver(*screenSaver);
-
-  ASSERT_EQ(Msiexec({"/x", WindowsPath(Package(primary)), "INSTALLFOLDER=" + folder}), 0);
+  ASSERT_EQ(Msiexec("/x", package(primary), FolderWithBlank()), 0);
   for (const char* file : kShippedFiles) EXPECT_FALSE(fs::exists(installFolder / file)) << file;
   EXPECT_EQ(DesktopValue("SCRNSAVE.EXE"), std::nullopt);
   EXPECT_EQ(DesktopValue("ScreenSaveActive"), std::nullopt);
