@@ -1,6 +1,6 @@
 // The push button in a small host window under Wine, driven with the real pointer: the faces
-// it shows on the screen at rest, under the pointer, pressed, focused and disabled, and the one
-// click a press and release over it gives.
+// it shows on the screen at rest, under the pointer, pressed and focused, and the one click a
+// press and release over it gives.
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -14,44 +14,40 @@
 namespace orvane::e2e {
 namespace {
 
-constexpr int kButtonWidth = 117;  // 1755 x 420 twips at 96 dpi
+constexpr int kButtonWidth = 117;  // as the host makes it
 constexpr int kButtonHeight = 28;
-constexpr int kTwinBelow = 36;  // the host's disabled twin of the button
 
 int Brightness(const Rgb& c) { return c.red + c.green + c.blue; }
 bool IsBorder(const Rgb& c) { return c.blue > 90 && c.red < 40 && c.green < 90; }  // dark blue
 
 // The face a button at (left, top) shows, told as a user tells it down a column clear of the
-// caption: "disabled" has no dark blue border; "pressed" is sunken, its rim lighter below than
-// above; the others are raised, lit from above, their gradient white at the top for "normal"
-// and "focused" (a blue rim) and at the bottom for "hot" (an orange rim).
+// caption, inside the dark blue border: "pressed" is sunken, its rim lighter below than above;
+// the others are raised, lit from above, their gradient white at the top for "normal" and
+// "focused" (a blue rim) and at the bottom for "hot" (an orange rim).
 std::string FaceShown(const ScreenImage& screen, int left, int top) {
   std::vector<Rgb> column;
   for (int y = 0; y < kButtonHeight; ++y) column.push_back(screen.At(left + 20, top + y));
-  const auto border = std::find_if(column.begin(), column.end(), IsBorder);
-  if (border == column.end()) return "disabled";
-  const int upper = int(border - column.begin());
+  const int upper = int(std::find_if(column.begin(), column.end(), IsBorder) - column.begin());
   const int lower = int(column.rend() - std::find_if(column.rbegin(), column.rend(), IsBorder)) - 1;
-  if (lower - upper < 8) return "unknown";
+  if (lower - upper < 8) return "unframed";
   const bool raised = Brightness(column[upper + 1]) > Brightness(column[lower - 1]);
   const bool whiteAtTop = Brightness(column[upper + 3]) > Brightness(column[lower - 3]);
   const int warmth = column[lower - 1].red - column[lower - 1].blue;
+  const std::string raisedFace = warmth > 100 ? "hot" : warmth < -100 ? "focused" : "normal";
   if (!raised) return whiteAtTop ? "unknown" : "pressed";
-  if (warmth > 100) return whiteAtTop ? "unknown" : "hot";
-  if (warmth < -100) return whiteAtTop ? "focused" : "unknown";
-  return whiteAtTop ? "normal" : "unknown";
+  return whiteAtTop == (raisedFace != "hot") ? raisedFace : "unknown";
 }
 
-// The box round the pixels inside a button's frame that are at most `brightness` bright: its
-// caption's ink; empty (right below left) when there are none.
+// The box round the dark pixels inside a button's frame: its caption's ink; empty (right
+// below left) when there are none.
 struct Box {
   int left = kButtonWidth, top = kButtonHeight, right = -1, bottom = -1;
 };
-Box Ink(const ScreenImage& screen, int left, int top, int brightness) {
+Box Ink(const ScreenImage& screen, int left, int top) {
   Box box;
   for (int y = 4; y < kButtonHeight - 4; ++y) {
     for (int x = 4; x < kButtonWidth - 4; ++x) {
-      if (Brightness(screen.At(left + x, top + y)) > brightness) continue;
+      if (Brightness(screen.At(left + x, top + y)) > 200) continue;
       box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
              std::max(box.bottom, y)};
     }
@@ -68,20 +64,13 @@ class ButtonTest : public E2eTest {
                                                OutputFolder() / "host.log"));
     ASSERT_TRUE(host_->WaitForOutput("ready", 30s)) << host_->Output();
     const std::string output = host_->Output();
-    int right = 0, bottom = 0;
-    std::sscanf(output.c_str() + output.find("ready"), "ready %d,%d,%d,%d", &left_, &top_,
-                &right, &bottom);
-    ASSERT_EQ(right - left_, kButtonWidth);
-    ASSERT_EQ(bottom - top_, kButtonHeight);
+    ASSERT_EQ(std::sscanf(output.c_str() + output.find("ready"), "ready %d,%d", &left_, &top_), 2);
   }
 
+  // The host prints a line "click" for each click after its line "ready".
   int Clicks() const {
     const std::string output = host_->Output();
-    int clicks = 0;
-    for (auto at = output.find("click"); at != std::string::npos; at = output.find("click", at + 1)) {
-      ++clicks;
-    }
-    return clicks;
+    return int(std::count(output.begin(), output.end(), '\n')) - 1;
   }
   void MovePointer(int x, int y) { Xdotool({"mousemove", std::to_string(x), std::to_string(y)}); }
 
@@ -108,19 +97,11 @@ class ButtonTest : public E2eTest {
 
 TEST_F(ButtonTest, EachStateShowsItsFaceAndAPressAndReleaseOverTheButtonClicksOnce) {
   const ScreenImage rest = CaptureFace("normal");
-  // The caption is centred across and sits just above the middle: its box is rows 7 to 19,
-  // and the button's middle lies between rows 13 and 14.
-  const Box caption = Ink(rest, left_, top_, 200);
+  // The caption is centred across and sits just above the middle.
+  const Box caption = Ink(rest, left_, top_);
   ASSERT_GE(caption.right, 0) << "no caption";
   EXPECT_NEAR(caption.left, kButtonWidth - 1 - caption.right, 2);
-  EXPECT_GE(caption.top, 7);
-  EXPECT_LE(caption.bottom, 19);
-  EXPECT_LT(caption.top + caption.bottom, 27) << caption.top << ".." << caption.bottom;
-  // The disabled twin's caption is grey.
-  const int twinTop = top_ + kTwinBelow;
-  EXPECT_EQ(FaceShown(rest, left_, twinTop), "disabled");
-  EXPECT_LT(Ink(rest, left_, twinTop, 240).right, 0) << "the caption is not greyed";
-  EXPECT_GE(Ink(rest, left_, twinTop, 540).right, 0) << "no caption";
+  EXPECT_LT(caption.top + caption.bottom, kButtonHeight - 1) << caption.top << ".." << caption.bottom;
 
   MovePointer(left_ + 58, top_ + 14);
   CaptureFace("hot");
@@ -133,11 +114,7 @@ TEST_F(ButtonTest, EachStateShowsItsFaceAndAPressAndReleaseOverTheButtonClicksOn
   // The click took the focus, which shows once the pointer has left.
   MovePointer(left_ + 160, top_ + 80);
   CaptureFace("focused");
-
-  MovePointer(left_ + 58, twinTop + 14);
-  Xdotool({"click", "1"});
-  std::this_thread::sleep_for(400ms);
-  EXPECT_EQ(Clicks(), 1) << "the disabled twin clicked";
+  EXPECT_EQ(Clicks(), 1);
 }
 
 }  // namespace

@@ -1,17 +1,17 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "build_paths.h"
 #include "e2e_test.h"
-#include "screen_image.h"
 #include "x_screen.h"
 
 namespace orvane::e2e {
@@ -28,9 +28,7 @@ enum DialogControl : int {
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Whether the rectangle of `a` lies wholly inside that of `b`.
@@ -46,14 +44,6 @@ inline std::string IniText(const std::string& kind, const std::string& repeat,
          "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
 }
 
-// A music file out of reach whose name is Japanese and, at 132 bytes in code page 932, longer
-// than half of the 255 bytes a value may hold: C:\音楽\ then 曲 sixty times, then .mp3.
-inline std::string FarMusicFile(bool codePage932) {
-  std::string path = codePage932 ? "C:\\\x89\xb9\x8a\x79\\" : "C:\\音楽\\";
-  for (int i = 0; i < 60; ++i) path += codePage932 ? "\x8b\xc8" : "曲";
-  return path + ".mp3";
-}
-
 // The settings dialog of a program folder of its own, opened with /c and driven with the real
 // pointer and keyboard.
 class DialogTest : public E2eTest {
@@ -62,7 +52,7 @@ class DialogTest : public E2eTest {
     E2eTest::SetUp();
     program_ = MakeProgramFolder();
     // Away from where the dialog opens, so no control starts under the pointer.
-    MovePointer(1000, 700);
+    Xdotool({"mousemove", "1000", "700"});
   }
 
   std::filesystem::path IniFile() const { return program_ / "3dOrvane.ini"; }
@@ -89,14 +79,11 @@ class DialogTest : public E2eTest {
     return *control;
   }
 
-  void MovePointer(int x, int y) { Xdotool({"mousemove", std::to_string(x), std::to_string(y)}); }
-  void MoveOnto(int id) {
-    const ChildWindowInfo& control = Control(id);
-    MovePointer(dialog_.clientLeft + (control.left + control.right) / 2,
-                dialog_.clientTop + (control.top + control.bottom) / 2);
-  }
+  // Clicks the middle of a control with a mouse button.
   void Click(int id, const std::string& button = "1") {
-    MoveOnto(id);
+    const ChildWindowInfo& c = Control(id);
+    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2),
+             std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
     Xdotool({"click", button});
     // The button's hover poll and the dialog's handlers have run by then.
     std::this_thread::sleep_for(300ms);
@@ -115,14 +102,10 @@ class DialogTest : public E2eTest {
   // Waits until a top-level window with this title shows, or until there is none at all.
   bool WaitForWindow(const std::string& title, bool shown) {
     const auto deadline = std::chrono::steady_clock::now() + 15s;
+    const auto found = [&](const WindowInfo& w) { return w.title == title && (w.visible || !shown); };
     for (;;) {
-      bool exists = false, visible = false;
-      for (const WindowInfo& window : probe().Windows()) {
-        if (window.title != title) continue;
-        exists = true;
-        visible |= window.visible;
-      }
-      if (shown ? visible : !exists) return true;
+      const std::vector<WindowInfo> windows = probe().Windows();
+      if (std::any_of(windows.begin(), windows.end(), found) == shown) return true;
       if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(200ms);
     }
