@@ -94,7 +94,9 @@ class InstallerTest : public E2eTest {
 TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegistryAndUninstalls) {
   const Build primary = PrimaryBuild();
   const Build other = primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit;
-  const auto package = [](Build b) { return kBuildFolder / "dist" / ("3dOrvane-" + Arch(b) + ".msi"); };
+  const auto package = [](Build build) {
+    return kBuildFolder / "dist" / ("3dOrvane-" + Arch(build) + ".msi");
+  };
   const fs::path earlierPackage =
       ORVANE_EARLIER_PACKAGE_PREFIX + Arch(primary) + ORVANE_EARLIER_PACKAGE_SUFFIX;
 
@@ -127,7 +129,8 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegis
   EXPECT_FALSE(fs::exists(userPrograms / "3dOrvane.scr"));
   EXPECT_EQ(ReadBytes(userPrograms / "3dOrvane.ini"), "[Section]\r\n");
 
-  EXPECT_NE(Msiexec("/i", earlierPackage, folderWithBlank_), 0) << "an older package replaced a newer one";
+  EXPECT_NE(Msiexec("/i", earlierPackage, folderWithBlank_), 0)
+      << "an older package replaced a newer one";
   EXPECT_EQ(InstalledProducts(), installed);
 
   // The screen saver is switched on and named, as the display settings name it, by its short
