@@ -1,70 +1,47 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "build_paths.h"
 #include "e2e_test.h"
-#include "screen_image.h"
 #include "x_screen.h"
 
 namespace orvane::e2e {
 
 const std::string kDialogTitle = "<3dOrvaneの設定>";
-const std::string kFileChooserTitle = "ﾌｧｲﾙを開く";
-
-// The three keys of the settings file in code page 932.
-const std::string kKindKey = "BGM\x8b\xe6\x95\xaa";
-const std::string kRepeatKey = "BGM\xd8\xcb\xdf\xb0\xc4";
-const std::string kFileKey = "BGM\xcc\xa7\xb2\xd9";
 
 // The dialog's controls, by the identifiers their windows carry.
 enum DialogControl : int {
   kSourceName = 100,  // 100 none, 101 audio CD, 102 music file
   kSourceMark = 110,  // the marks in front of them, in the same order
-  kTrackBox = 120,
-  kFileButton = 121,
-  kSaveButton = 122,
-  kCancelButton = 123,
-  kPanel = 124,
-  kFileName = 125,
-  kLink = 126,
-  kHeading = 127,
-  kTrackCaption = 128,
-  kCredit = 129,
+  kTrackBox = 120, kFileButton, kSaveButton, kCancelButton, kPanel, kFileName, kLink, kHeading,
+  kTrackCaption, kCredit,
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline std::string Describe(const Rgb& c) {
-  char text[16];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", c.red, c.green, c.blue);
-  return text;
+// Whether the rectangle of `a` lies wholly inside that of `b`.
+inline bool Inside(const ChildWindowInfo& a, const ChildWindowInfo& b) {
+  return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
 }
 
-// How a test's message shows a colour.
-inline void PrintTo(const Rgb& colour, std::ostream* out) { *out << Describe(colour); }
-
-inline bool SamePicture(const ScreenImage& a, const ScreenImage& b) {
-  if (a.width() != b.width() || a.height() != b.height()) return false;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      if (a.At(x, y) != b.At(x, y)) return false;
-    }
-  }
-  return true;
+// The settings file as the system's profile writer under Wine lays it out: the three keys in
+// code page 932 in the order written, the blank the program puts before a number dropped.
+inline std::string IniText(const std::string& kind, const std::string& repeat,
+                           const std::string& file) {
+  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + kind + "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + repeat +
+         "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
 }
 
 // The settings dialog of a program folder of its own, opened with /c and driven with the real
@@ -75,35 +52,20 @@ class DialogTest : public E2eTest {
     E2eTest::SetUp();
     program_ = MakeProgramFolder();
     // Away from where the dialog opens, so no control starts under the pointer.
-    MovePointer(1000, 700);
+    Xdotool({"mousemove", "1000", "700"});
   }
 
   std::filesystem::path IniFile() const { return program_ / "3dOrvane.ini"; }
   std::string IniBytes() const { return ReadBytes(IniFile()); }
-  void WriteIni(const std::string& kind, const std::string& repeat, const std::string& file) {
-    std::ofstream(IniFile(), std::ios::binary)
-        << "[Section]\r\n" << kKindKey << "=" << kind << "\r\n" << kRepeatKey << "=" << repeat
-        << "\r\n" << kFileKey << "=" << file << "\r\n";
-  }
-  // What the program writes, as the system's profile writer under Wine lays it out: a new
-  // file with the keys in the order written, the blank before each number dropped.
-  static std::string SavedIni(const std::string& kind, const std::string& repeat,
-                              const std::string& file) {
-    return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat + "\r\n" +
-           kFileKey + "=" + file + "\r\n";
-  }
+  void WriteIni(const std::string& bytes) { std::ofstream(IniFile(), std::ios::binary) << bytes; }
 
-  // Starts the program with `arguments` and waits until its dialog shows.
-  ChildProcess OpenDialog(const std::filesystem::path& program,
-                          const std::vector<std::string>& arguments = {"/c"}) {
-    ChildProcess saver = StartScreenSaver(program, arguments);
+  // Starts the program with /c and waits until its dialog shows and has painted.
+  ChildProcess OpenDialog() {
+    ChildProcess saver = StartScreenSaver(program_, {"/c"});
     if (!WaitForWindow(kDialogTitle, true) || !Refresh()) ADD_FAILURE() << "the dialog did not show";
-    // Its first painting.
     std::this_thread::sleep_for(500ms);
     return saver;
   }
-  ChildProcess OpenDialog() { return OpenDialog(program_); }
-
   // Reads the dialog's windows again; false while it has none.
   bool Refresh() {
     std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
@@ -116,101 +78,37 @@ class DialogTest : public E2eTest {
     if (!control) throw std::runtime_error("no control " + std::to_string(id));
     return *control;
   }
-  // A point of a control on the screen, from its top-left pixel; its middle by default.
-  std::pair<int, int> ScreenPoint(int id, int x = -1, int y = -1) {
-    const ChildWindowInfo& control = Control(id);
-    return {dialog_.clientLeft + control.left + (x < 0 ? (control.right - control.left) / 2 : x),
-            dialog_.clientTop + control.top + (y < 0 ? (control.bottom - control.top) / 2 : y)};
-  }
 
-  void MovePointer(int x, int y) { Xdotool({"mousemove", std::to_string(x), std::to_string(y)}); }
-  void MoveOnto(int id) {
-    const auto [x, y] = ScreenPoint(id);
-    MovePointer(x, y);
-  }
+  // Clicks the middle of a control with a mouse button.
   void Click(int id, const std::string& button = "1") {
-    MoveOnto(id);
+    const ChildWindowInfo& c = Control(id);
+    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2),
+             std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
     Xdotool({"click", button});
     // The button's hover poll and the dialog's handlers have run by then.
     std::this_thread::sleep_for(300ms);
     Refresh();
   }
-  // Replaces the track box's text by typing.
-  void TypeTrack(const std::string& text) {
-    const ChildWindowInfo& box = Control(kTrackBox);
-    MovePointer(dialog_.clientLeft + box.left + 8, dialog_.clientTop + box.top + 10);
-    Xdotool({"click", "1"});
-    Xdotool({"key", "End", "shift+Home", "BackSpace"});
-    // "--" so that a text starting with a minus sign is typed, not read as an option.
-    if (!text.empty()) Xdotool({"type", "--delay", "50", "--", text});
-    std::this_thread::sleep_for(200ms);
-    Refresh();
-  }
   // Chooses a file by typing its path into the system's file-open dialog.
   void ChooseFile(const std::string& windowsPath) {
     Click(kFileButton);
-    ASSERT_TRUE(WaitForWindow(kFileChooserTitle, true)) << "no file chooser";
+    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", true)) << "no file chooser";
     std::this_thread::sleep_for(500ms);
     Xdotool({"type", "--delay", "30", windowsPath});
     Xdotool({"key", "Return"});
-    ASSERT_TRUE(WaitForWindow(kFileChooserTitle, false)) << "the file chooser stayed";
+    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", false)) << "the file chooser stayed";
     Refresh();
   }
   // Waits until a top-level window with this title shows, or until there is none at all.
   bool WaitForWindow(const std::string& title, bool shown) {
     const auto deadline = std::chrono::steady_clock::now() + 15s;
+    const auto found = [&](const WindowInfo& w) { return w.title == title && (w.visible || !shown); };
     for (;;) {
-      bool exists = false, visible = false;
-      for (const WindowInfo& window : probe().Windows()) {
-        if (window.title != title) continue;
-        exists = true;
-        visible |= window.visible;
-      }
-      if (shown ? visible : !exists) return true;
+      const std::vector<WindowInfo> windows = probe().Windows();
+      if (std::any_of(windows.begin(), windows.end(), found) == shown) return true;
       if (std::chrono::steady_clock::now() > deadline) return false;
       std::this_thread::sleep_for(200ms);
     }
-  }
-
-  ScreenImage Capture() { return XScreen(WineSession::Current().Variable("DISPLAY")).Capture(); }
-  Rgb ClientPixel(const ScreenImage& screen, int x, int y) const {
-    return screen.At(dialog_.clientLeft + x, dialog_.clientTop + y);
-  }
-
-  // One of the dialog's pictures as the build drew it, read from a copy in the test's folder.
-  ScreenImage DialogPicture(const std::string& name) {
-    const std::filesystem::path copy = OutputFolder() / name;
-    if (!std::filesystem::exists(copy)) {
-      std::filesystem::copy_file(kArtworkFolder / name, copy);
-    }
-    return ScreenImage::Load(copy);
-  }
-
-  // Which source the marks show as selected: 0 to 2, or -1 for none. Every mark must show
-  // one of the two mark pictures.
-  int MarkedSource() {
-    const ScreenImage selected = DialogPicture("dialog_mark_selected.bmp");
-    const ScreenImage unselected = DialogPicture("dialog_mark_unselected.bmp");
-    const ScreenImage screen = Capture();
-    int marked = -1;
-    for (int kind = 0; kind < 3; ++kind) {
-      const ChildWindowInfo& mark = Control(kSourceMark + kind);
-      const auto shows = [&](const ScreenImage& picture) {
-        for (int y = 0; y < picture.height(); ++y) {
-          for (int x = 0; x < picture.width(); ++x) {
-            if (ClientPixel(screen, mark.left + x, mark.top + y) != picture.At(x, y)) return false;
-          }
-        }
-        return true;
-      };
-      if (shows(selected)) {
-        EXPECT_EQ(marked, -1) << "two sources marked";
-        marked = kind;
-      } else {
-        EXPECT_TRUE(shows(unselected)) << "mark " << kind << " shows neither picture";
-      }
-    }
-    return marked;
   }
 
   std::filesystem::path program_;
