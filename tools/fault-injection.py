@@ -13,6 +13,10 @@ A list holds blocks separated by blank lines, each a fault:
     original: <the exact text, found once in the file>
     faulty: <what replaces it>
     notice: <what a user would notice>
+    e2e: <optional: the end-to-end suites to run, a regex of gtest suite names>
+
+An `e2e:` field, when present, replaces the suites of the fault's subsystem (E2E_SUITES) with
+the ones that exercise the faulty code, so a fault of the platform layer need not run them all.
 
 `\\n` in a value stands for a line break; lines starting with # are comments. The copy and its
 build live in build/fault-injection and are kept between runs, so later runs build only what a
@@ -109,7 +113,7 @@ def try_fault(fault, log):
             return "did not build"
         if tests_fail(["-L", "unit"], log):
             return "unit"
-        suites = E2E_SUITES[fault["subsystem"]]
+        suites = fault.get("e2e", E2E_SUITES[fault["subsystem"]])
         selection = ["-L", "e2e"] + (["-R", rf"^e2e\.({suites})\.|^e2e\.session"] if suites else [])
         return "e2e" if tests_fail(selection, log) else "survived"
     finally:
