@@ -1,6 +1,8 @@
 // Whole saver runs under Wine with the test renderer standing in for the renderer, watched the
 // way a user meets them: the desktop picture, the crack and the slide on the X display, the
-// renderer taking over, the music heard, the staged files, and the process ending.
+// renderer taking over, the staged files, the process ending, and the music as it is heard:
+// recorded from the session's sound server. Wine's audio starts up to a few seconds late, so
+// the checks on sound leave room for that.
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +128,18 @@ class SaverRunTest : public E2eTest {
     }
     return false;
   }
+  // A tone of this many seconds, made by sox.
+  void MakeTone(const fs::path& file, int seconds) {
+    RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", file.string(), "synth",
+                std::to_string(seconds), "sine", "440", "vol", "0.5"});
+  }
+  // Settings that choose music source `kind` (1 the audio CD, 2 a music file) with this track
+  // and file, keys in code page 932.
+  void WriteMusicSettings(const fs::path& program, int kind, int track, const std::string& file) {
+    std::ofstream(program / "3dOrvane.ini", std::ios::binary)
+        << "[Section]\r\nBGM\x8b\xe6\x95\xaa=" << kind << "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" << track
+        << "\r\nBGM\xcc\xa7\xb2\xd9=" << file << "\r\n";
+  }
   void ExpectCleanEnd(ChildProcess& saver, std::chrono::milliseconds within) {
     EXPECT_EQ(saver.WaitForExit(within), 0) << "the saver did not end";
     EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") ||
@@ -141,12 +155,8 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // In a folder with a blank: an unquoted command line would run "my.exe" from the folder above.
   const fs::path program = MakeRunFolder("keep 4000\n", "my saver");
   fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", OutputFolder() / "my.exe");
-  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / "loop.wav").string(), "synth", "1",
-              "sine", "440", "vol", "0.5"});
-  // Music source 2 (a music file) in the settings file, keys in code page 932.
-  std::ofstream(program / "3dOrvane.ini", std::ios::binary)
-      << "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=0\r\nBGM\xcc\xa7\xb2\xd9="
-      << WindowsPath(program / "loop.wav") << "\r\n";
+  MakeTone(program / "loop.wav", 1);
+  WriteMusicSettings(program, 2, 0, WindowsPath(program / "loop.wav"));
   SoundRecording recording(OutputFolder() / "recording.raw");
 
   // Looked at the way a person sees it: a picture every 50 ms or so. Each frame of the slide
@@ -258,6 +268,51 @@ TEST_F(SaverRunTest, ARunWhoseRendererFailsEndsCleanly) {
       EXPECT_FALSE(WaitForWindow(kRendererTitle, true, 10s))
           << "the renderer was left running and opened its window over an ended run";
     }
+  }
+}
+
+class MusicTest : public SaverRunTest {};
+
+TEST_F(MusicTest, AnMp3PlaysThroughAndStartsAgainFromTheBeginningUntilTheRunEnds) {
+  const fs::path program = MakeRunFolder("keep 7000\n", "program");
+  MakeTone(program / "tune.mp3", 2);
+  WriteMusicSettings(program, 2, 0, WindowsPath(program / "tune.mp3"));
+  SoundRecording recording(OutputFolder() / "recording.raw");
+
+  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ExpectCleanEnd(saver, 40s);
+  std::this_thread::sleep_for(1500ms);
+  recording.Stop();
+
+  // Heard whole, then whole again after a pause of at most the watch's second and Wine's lag.
+  const auto spans = recording.Spans();
+  ASSERT_GE(spans.size(), 2u) << "the MP3 was not heard twice: " << recording.Describe();
+  for (int i : {0, 1}) EXPECT_GE(spans[i].Length(), 1.8) << recording.Describe();
+  EXPECT_LE(spans[1].start - spans[0].end, 2.5) << "the restart came too late";
+  EXPECT_LE(spans.back().end, recording.Seconds() - 1.0) << "the music went on after the run";
+}
+
+TEST_F(MusicTest, WithoutAWaveDeviceOrACdDriveTheRunIsSilentAndEndsAsUsual) {
+  const struct {
+    const char* what;
+    int kind;
+    std::vector<std::string> overrides;
+  } cases[] = {
+      {"a WAV without a wave device", 2, {"PULSE_SERVER=unix:/nonexistent"}},
+      {"the audio CD without a drive", 1, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path program = MakeRunFolder("keep 1000\n", std::to_string(c.kind));
+    MakeTone(program / "loop.wav", 1);
+    WriteMusicSettings(program, c.kind, 3, WindowsPath(program / "loop.wav"));
+    SoundRecording recording(OutputFolder() / (std::to_string(c.kind) + ".raw"));
+
+    ChildProcess saver = WineSession::Current().Start(program / "3dOrvane.scr", {"/s"},
+                                                      OutputFolder() / "saver.log", c.overrides);
+    ExpectCleanEnd(saver, 30s);
+    recording.Stop();
+    EXPECT_TRUE(recording.Spans().empty()) << recording.Describe();
   }
 }
 
