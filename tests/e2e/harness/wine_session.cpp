@@ -129,7 +129,8 @@ std::vector<WindowInfo> Probe::Windows() {
   std::vector<WindowInfo> windows;
   for (const auto& fields : Run({"windows"})) {
     if (fields.size() < 4) continue;
-    WindowInfo window{fields[0], fields[1] == "1", fields[2], 0, 0, 0, 0, fields.size() > 4 ? fields[4] : ""};
+    WindowInfo window{fields[0], fields[1] == "1", fields[2], 0, 0, 0, 0,
+                      fields.size() > 4 ? fields[4] : ""};
     std::sscanf(fields[3].c_str(), "%d,%d,%d,%d", &window.left, &window.top, &window.right,
                 &window.bottom);
     windows.push_back(window);
@@ -188,7 +189,8 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
                   &contents.clientWidth, &contents.clientHeight);
     } else if (fields.size() >= 6) {
       ChildWindowInfo child{fields[0], fields[1] == "1", fields[2] == "1", fields[3],
-                            std::atoi(fields[4].c_str()), 0, 0, 0, 0, fields.size() > 6 ? fields[6] : ""};
+                            std::atoi(fields[4].c_str()), 0, 0, 0, 0,
+                            fields.size() > 6 ? fields[6] : ""};
       std::sscanf(fields[5].c_str(), "%d,%d,%d,%d", &child.left, &child.top, &child.right,
                   &child.bottom);
       contents.children.push_back(child);

@@ -24,7 +24,8 @@ TEST_F(StartupTest, AMissingFileIsReportedInItsJapaneseWordsAfterTheStagingFolde
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     fs::remove_all(StagingFolder());
-    ChildProcess saver = StartScreenSaver(MakeProgramFolder(c.shipped, PrimaryBuild(), c.mode + 1), {c.mode});
+    const fs::path program = MakeProgramFolder(c.shipped, PrimaryBuild(), c.mode + 1);
+    ChildProcess saver = StartScreenSaver(program, {c.mode});
 
     const auto box = probe().WaitForMessageBox(kApplicationTitle, 15s);
     ASSERT_TRUE(box) << "no message box captioned " << kApplicationTitle;
