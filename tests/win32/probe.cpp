@@ -304,9 +304,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"close" && argc == 3) return CloseWindow(argv[2]);
   if (command == L"launch" && argc == 3) return Launch(argv[2]);
-  PrintUtf8(L"usage: probe windows | message CAPTION [MS] | press CAPTION BUTTON | "
-            L"hold TITLE MS [WxH] [hand] | closes-on-press TITLE LEFT,TOP WxH | children TITLE | "
-            L"extents TITLE FACE POINTS TEXT... | "
-            L"close TITLE | launch PATH\n");
+  PrintUtf8(L"usage: see the top of probe.cpp\n");
   return 2;
 }

@@ -3,13 +3,12 @@
 //   delay MS      wait this long before showing the window (default 0)
 //   keep MS       keep the window, or without one live, this long (default 3000)
 //   window no     never show a window
-// and records in "renderer-record.txt" beside it (UTF-8) its command line and the staged
-// files it found. Its window is titled "3dOrvane_VC" and fills the screen in one colour.
+// and records its command line in "renderer-record.txt" beside it (UTF-8). Its window is
+// titled "3dOrvane_VC" and fills the screen in one colour.
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "utf8_output.h"
@@ -23,14 +22,6 @@ std::wstring OwnFolder() {
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder = path;
   return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
-std::string DescribeFile(const wchar_t* path) {
-  std::ifstream file(std::filesystem::path(path), std::ios::binary);
-  if (!file) return "missing";
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return std::to_string(bytes.str().size()) + " bytes";
 }
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,9 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
   }
   std::ofstream(std::filesystem::path(folder + L"\\renderer-record.txt"), std::ios::binary)
-      << "command line\t" << Utf8(GetCommandLineW()) << "\n"
-      << "model\t" << DescribeFile(L"C:\\v_orim\\3dOrvane.x") << "\n"
-      << "texture\t" << DescribeFile(L"C:\\v_orim\\3dOrvane.bmp") << "\n";
+      << "command line\t" << Utf8(GetCommandLineW()) << "\n";
 
   Sleep(delayMs);
   if (!showWindow) {

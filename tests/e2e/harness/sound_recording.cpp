@@ -64,14 +64,4 @@ std::string SoundRecording::Describe() const {
          std::to_string(Seconds()) + " s recorded";
 }
 
-double SoundRecording::Frequency(double start, double end) const {
-  const auto first = static_cast<std::size_t>(start * kRate);
-  const auto last = std::min(samples_.size(), static_cast<std::size_t>(end * kRate));
-  int crossings = 0;
-  for (std::size_t i = first + 1; i < last; ++i) {
-    if ((samples_[i - 1] < 0) != (samples_[i] < 0)) ++crossings;
-  }
-  return last > first ? crossings / 2.0 / (double(last - first) / kRate) : 0;
-}
-
 }  // namespace orvane::e2e

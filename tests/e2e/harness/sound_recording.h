@@ -32,8 +32,6 @@ class SoundRecording {
   // Where sound is heard: 20 ms windows louder than a quiet threshold, with gaps shorter
   // than 100 ms bridged.
   std::vector<SoundSpan> Spans() const;
-  // The tone's frequency over [start, end) from its zero crossings.
-  double Frequency(double start, double end) const;
   double Seconds() const { return static_cast<double>(samples_.size()) / kRate; }
   // The spans as text ("0.93-7.91 s, ..."), for the test's log.
   std::string Describe() const;

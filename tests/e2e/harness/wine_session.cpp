@@ -36,7 +36,6 @@ WineSession& WineSession::Current() {
   return session;
 }
 
-
 bool WineSession::Runs(Build build) const {
   return Variable("ORVANE_BUILDS").find(build == Build::k32Bit ? "win32" : "win64") != std::string::npos;
 }
@@ -105,29 +104,35 @@ std::filesystem::path Probe::NextOutputFile() {
   return workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt");
 }
 
-std::string Probe::Run(const std::vector<std::string>& arguments, int* exitCode) {
+std::vector<std::vector<std::string>> Probe::Run(const std::vector<std::string>& arguments,
+                                                 int* exitCode) {
   const std::filesystem::path output = NextOutputFile();
   ChildProcess probe = WineSession::Current().Start(ProbeProgram(), arguments, output);
   const auto code = probe.WaitForExit(std::chrono::seconds(30));
   if (exitCode) *exitCode = code.value_or(-1);
-  std::string text = probe.Output();
+  std::vector<std::vector<std::string>> lines;
+  for (const std::string& line : SplitLines(probe.Output())) lines.push_back(SplitFields(line));
   std::filesystem::remove(output);
   std::filesystem::remove(output.string() + ".stderr");
-  return text;
+  return lines;
+}
+
+ChildProcess Probe::StartHolder(const std::vector<std::string>& arguments) {
+  ChildProcess holder = WineSession::Current().Start(ProbeProgram(), arguments, NextOutputFile());
+  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
+    throw std::runtime_error("the probe could not hold a window titled " + arguments[1]);
+  }
+  return holder;
 }
 
 std::vector<WindowInfo> Probe::Windows() {
   std::vector<WindowInfo> windows;
-  for (const std::string& line : SplitLines(Run({"windows"}))) {
-    const auto fields = SplitFields(line);
+  for (const auto& fields : Run({"windows"})) {
     if (fields.size() < 4) continue;
-    WindowInfo window;
-    window.handle = fields[0];
-    window.visible = fields[1] == "1";
-    window.className = fields[2];
+    WindowInfo window{fields[0], fields[1] == "1", fields[2], 0, 0, 0, 0,
+                      fields.size() > 4 ? fields[4] : ""};
     std::sscanf(fields[3].c_str(), "%d,%d,%d,%d", &window.left, &window.top, &window.right,
                 &window.bottom);
-    window.title = fields.size() > 4 ? fields[4] : "";
     windows.push_back(window);
   }
   return windows;
@@ -136,14 +141,12 @@ std::vector<WindowInfo> Probe::Windows() {
 std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
                                                        std::chrono::milliseconds timeout) {
   int exitCode = 0;
-  const std::string output = Run({"message", caption, std::to_string(timeout.count())}, &exitCode);
+  const auto lines = Run({"message", caption, std::to_string(timeout.count())}, &exitCode);
   if (exitCode != 0) return std::nullopt;
   MessageBoxInfo box;
-  for (const std::string& line : SplitLines(output)) {
-    const auto fields = SplitFields(line);
-    if (fields.size() != 2) continue;
-    if (fields[0] == "text") box.text = fields[1];
-    if (fields[0] == "button") box.buttons.push_back(fields[1]);
+  for (const auto& fields : lines) {
+    if (fields.size() == 2 && fields[0] == "text") box.text = fields[1];
+    if (fields.size() == 2 && fields[0] == "button") box.buttons.push_back(fields[1]);
   }
   return box;
 }
@@ -159,24 +162,13 @@ ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds dur
   std::vector<std::string> arguments{"hold", title, std::to_string(duration.count()),
                                      std::to_string(width) + "x" + std::to_string(height)};
   if (hand) arguments.push_back("hand");
-  ChildProcess holder = WineSession::Current().Start(ProbeProgram(), arguments, NextOutputFile());
-  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
-    throw std::runtime_error("the probe could not hold a window titled " + title);
-  }
-  return holder;
+  return StartHolder(arguments);
 }
 
 ChildProcess Probe::HoldUntilPressed(const std::string& title, int left, int top, int width,
                                      int height) {
-  ChildProcess holder = WineSession::Current().Start(
-      ProbeProgram(),
-      {"closes-on-press", title, std::to_string(left) + "," + std::to_string(top),
-       std::to_string(width) + "x" + std::to_string(height)},
-      NextOutputFile());
-  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) {
-    throw std::runtime_error("the probe could not hold a window titled " + title);
-  }
-  return holder;
+  return StartHolder({"closes-on-press", title, std::to_string(left) + "," + std::to_string(top),
+                      std::to_string(width) + "x" + std::to_string(height)});
 }
 
 const ChildWindowInfo* WindowContents::Control(int controlId) const {
@@ -188,24 +180,19 @@ const ChildWindowInfo* WindowContents::Control(int controlId) const {
 
 std::optional<WindowContents> Probe::Contents(const std::string& title) {
   int exitCode = 0;
-  const std::string output = Run({"children", title}, &exitCode);
+  const auto lines = Run({"children", title}, &exitCode);
   if (exitCode != 0) return std::nullopt;
   WindowContents contents;
-  for (const std::string& line : SplitLines(output)) {
-    const auto fields = SplitFields(line);
+  for (const auto& fields : lines) {
     if (fields.size() == 2 && fields[0] == "client") {
       std::sscanf(fields[1].c_str(), "%d,%d,%d,%d", &contents.clientLeft, &contents.clientTop,
                   &contents.clientWidth, &contents.clientHeight);
     } else if (fields.size() >= 6) {
-      ChildWindowInfo child;
-      child.handle = fields[0];
-      child.visible = fields[1] == "1";
-      child.enabled = fields[2] == "1";
-      child.className = fields[3];
-      child.controlId = std::atoi(fields[4].c_str());
+      ChildWindowInfo child{fields[0], fields[1] == "1", fields[2] == "1", fields[3],
+                            std::atoi(fields[4].c_str()), 0, 0, 0, 0,
+                            fields.size() > 6 ? fields[6] : ""};
       std::sscanf(fields[5].c_str(), "%d,%d,%d,%d", &child.left, &child.top, &child.right,
                   &child.bottom);
-      child.text = fields.size() > 6 ? fields[6] : "";
       contents.children.push_back(child);
     }
   }
@@ -218,12 +205,12 @@ std::vector<std::pair<int, int>> Probe::TextExtents(const std::string& title,
   std::vector<std::string> arguments{"extents", title, face, std::to_string(points)};
   arguments.insert(arguments.end(), texts.begin(), texts.end());
   int exitCode = 0;
-  const std::string output = Run(arguments, &exitCode);
+  const auto lines = Run(arguments, &exitCode);
   std::vector<std::pair<int, int>> extents;
-  if (exitCode != 0) return extents;
-  for (const std::string& line : SplitLines(output)) {
-    int width = 0, height = 0;
-    if (std::sscanf(line.c_str(), "%d\t%d", &width, &height) == 2) extents.emplace_back(width, height);
+  for (const auto& fields : lines) {
+    if (exitCode == 0 && fields.size() == 2) {
+      extents.emplace_back(std::atoi(fields[0].c_str()), std::atoi(fields[1].c_str()));
+    }
   }
   return extents;
 }

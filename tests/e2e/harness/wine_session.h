@@ -109,7 +109,11 @@ class Probe {
   bool Close(const std::string& title);
 
  private:
-  std::string Run(const std::vector<std::string>& arguments, int* exitCode = nullptr);
+  // Runs the probe to its end: the tab-separated fields of each line it printed.
+  std::vector<std::vector<std::string>> Run(const std::vector<std::string>& arguments,
+                                            int* exitCode = nullptr);
+  // Starts a probe that holds a window, once the window is there.
+  ChildProcess StartHolder(const std::vector<std::string>& arguments);
   std::filesystem::path NextOutputFile();
 
   std::filesystem::path workFolder_;

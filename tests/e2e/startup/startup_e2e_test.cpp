@@ -1,5 +1,6 @@
-// The screen saver's start under Wine in the Japanese locale: the single-instance test, the
-// mode letter, the staging folder and the missing-file messages, as a user would meet them.
+// The screen saver's start under Wine in the Japanese locale, as a user meets it: a missing
+// file reported in Japanese, and a copy that finds another one open ending at once. (Which file
+// is reported for which command line is the start-up's unit tests' business.)
 #include <filesystem>
 
 #include "e2e_test.h"
@@ -9,106 +10,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kRendererMissing = "3dOrvane.dll が同じフォルダに見つかりません！";
-const std::string kModelMissing = "3dOrvane.x が同じフォルダに見つかりません！";
+class StartupTest : public E2eTest {};
 
-constexpr Shipped kWithoutRenderer{false, true};
-constexpr Shipped kWithoutModel{true, false};
-constexpr Shipped kWithoutEither{false, false};
+TEST_F(StartupTest, AMissingFileIsReportedInItsJapaneseWordsAfterTheStagingFolderIsMade) {
+  const struct {
+    Shipped shipped;
+    const char* mode;
+    std::string text;
+  } cases[] = {
+      {{false, true}, "/s", "3dOrvane.dll が同じフォルダに見つかりません！"},
+      {{true, false}, "/c", "3dOrvane.x が同じフォルダに見つかりません！"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    fs::remove_all(StagingFolder());
+    const fs::path program = MakeProgramFolder(c.shipped, PrimaryBuild(), c.mode + 1);
+    ChildProcess saver = StartScreenSaver(program, {c.mode});
 
-class StartupTest : public E2eTest {
- protected:
-  // Expects the message box with `text` and an OK button only, presses OK and expects the
-  // program to end.
-  void ExpectMessageThenEnd(ChildProcess& saver, const std::string& text) {
     const auto box = probe().WaitForMessageBox(kApplicationTitle, 15s);
     ASSERT_TRUE(box) << "no message box captioned " << kApplicationTitle;
-    EXPECT_EQ(box->text, text);
+    EXPECT_EQ(box->text, c.text);
     EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
-    Screenshot("message");
+    EXPECT_TRUE(fs::is_directory(StagingFolder()));
     ASSERT_TRUE(probe().Press(kApplicationTitle, "OK"));
     EXPECT_EQ(saver.WaitForExit(10s), 0) << "the program went on after OK";
   }
-  void ExpectSilentEnd(ChildProcess& saver) {
-    EXPECT_TRUE(saver.WaitForExit(15s)) << "the program did not end";
-    EXPECT_FALSE(probe().WaitForMessageBox(kApplicationTitle, 0ms));
-  }
-};
-
-TEST_F(StartupTest, MissingRendererIsReportedAfterTheStagingFolderIsMade) {
-  const fs::path program = MakeProgramFolder(kWithoutRenderer);
-
-  ChildProcess saver = StartScreenSaver(program, {"/s"});
-
-  ExpectMessageThenEnd(saver, kRendererMissing);
-  EXPECT_TRUE(fs::is_directory(StagingFolder()));
 }
 
-TEST_F(StartupTest, MissingModelIsReportedInSettingsMode) {
-  const fs::path program = MakeProgramFolder(kWithoutModel);
+TEST_F(StartupTest, AnOpenSettingsDialogEndsASaverRunAtOnceAndQuietly) {
+  // The dialog's title is code page 932 text; an open saver window is met in the saver run's test.
+  ChildProcess dialog = probe().Hold("<3dOrvaneの設定>", 60s);
 
-  ChildProcess saver = StartScreenSaver(program, {"/c:1234"});
+  ChildProcess saver = StartScreenSaver(MakeProgramFolder(Shipped{false, false}), {"/s"});
 
-  ExpectMessageThenEnd(saver, kModelMissing);
-}
-
-TEST_F(StartupTest, WithBothFilesMissingOnlyTheRendererIsReported) {
-  const fs::path program = MakeProgramFolder(kWithoutEither);
-
-  ChildProcess saver = StartScreenSaver(program, {"x"});
-
-  ExpectMessageThenEnd(saver, kRendererMissing);
-}
-
-TEST_F(StartupTest, EmptyCommandLineAndOtherLettersStillTestTheFiles) {
-  const fs::path program = MakeProgramFolder(kWithoutRenderer);
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{}, std::vector<std::string>{"/a"}}) {
-    ChildProcess saver = StartScreenSaver(program, arguments);
-    ExpectMessageThenEnd(saver, kRendererMissing);
-  }
-}
-
-TEST_F(StartupTest, UnknownModeEndsSilentlyAfterMakingTheStagingFolder) {
-  const fs::path program = MakeProgramFolder();
-
-  ChildProcess saver = StartScreenSaver(program, {"/a"});
-
-  ExpectSilentEnd(saver);
-  EXPECT_TRUE(fs::is_directory(StagingFolder()));
-}
-
-TEST_F(StartupTest, AnOpenSaverWindowOrSettingsDialogEndsEveryModeAtOnce) {
-  const fs::path program = MakeProgramFolder(kWithoutEither);
-  for (const std::string title : {"3dOrvane_Main", "<3dOrvaneの設定>"}) {
-    ChildProcess other = probe().Hold(title, 60s);
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"/s"}, std::vector<std::string>{"/c"},
-          std::vector<std::string>{"/p", "0"}}) {
-      ChildProcess saver = StartScreenSaver(program, arguments);
-      ExpectSilentEnd(saver);
-      EXPECT_FALSE(fs::exists(StagingFolder())) << title << " " << arguments[0];
-    }
-  }
-}
-
-TEST_F(StartupTest, APreviewWindowDoesNotCountAsAnotherCopy) {
-  const fs::path program = MakeProgramFolder(kWithoutRenderer);
-  ChildProcess preview = probe().Hold("Preview Window", 60s);
-
-  ChildProcess saver = StartScreenSaver(program, {"/s"});
-
-  ExpectMessageThenEnd(saver, kRendererMissing);
-}
-
-TEST_F(StartupTest, The64BitBuildStartsAndReportsInTheSameWords) {
-  SKIP_WHERE_64_BIT_IS_PRIMARY();
-  const fs::path program = MakeProgramFolder(kWithoutRenderer, Build::k64Bit);
-
-  ChildProcess saver = StartScreenSaver(program, {"/S"});
-
-  ExpectMessageThenEnd(saver, kRendererMissing);
-  EXPECT_TRUE(fs::is_directory(StagingFolder()));
+  EXPECT_TRUE(saver.WaitForExit(15s)) << "the program did not end";
+  EXPECT_FALSE(probe().WaitForMessageBox(kApplicationTitle, 0ms)) << "it tested its files first";
+  EXPECT_FALSE(fs::exists(StagingFolder()));
 }
 
 }  // namespace
