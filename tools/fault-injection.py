@@ -35,8 +35,8 @@ BUILD = TREE / "build"
 # The end-to-end suites that see each subsystem at work; a fault of the platform layer may show
 # anywhere.
 E2E_SUITES = {
-    "startup": "StartupTest|SettingsFileTest|PreviewTest",
-    "settings": "SettingsFileTest|DialogTest|StartupTest",
+    "startup": "StartupTest|DialogTest|PreviewTest",
+    "settings": "DialogTest|StartupTest",
     "preview": "PreviewTest",
     "saver": "SaverRunTest|SaverWithRendererTest|BuiltScreenSaver",
     "music": "MusicTest|SaverRunTest",
