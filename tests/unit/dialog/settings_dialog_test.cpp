@@ -82,7 +82,7 @@ TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsTheBandAndSh
                 L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
                 // Centred across the 1024-pixel screen, a third of the free height down.
                 L"SetBounds(261, 165, 762, 437)",
-                L"DrawAnimatedRects(23130, 3, 300 200 300 200, 10 20 511 292)",
+                L"DrawAnimatedRects(23130, 3, 300, 200, 0, 0, 10, 20, 501, 272)",
                 L"SetScreenPointer(default)",
                 L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
                 L"window: DrawLine(0, 123, 495, 123, 16440540)",  // light (220, 220, 250) in the middle,
@@ -178,7 +178,7 @@ TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedW
                             L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " + kIniFile + L")",
                             L"Unload",
                             L"GetWindowRect(23130)",
-                            L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
+                            L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 300, 200, 0, 0)",
                         }));
   EXPECT_FALSE(form->IsLoaded());
 }
@@ -207,7 +207,7 @@ TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKi
 TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChangesWritesNothing) {
   fake.cursorPosition.reset();
   Open({2, 0, L"D:\\old.mp3"});
-  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}), Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)"});
+  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}), Calls{L"DrawAnimatedRects(23130, 3, 0, 0, 0, 0, 10, 20, 501, 272)"});
 
   Click(kFileButton);  // the chooser is cancelled
   EXPECT_EQ(Control(kFileName).caption, L"D:\\old.mp3");
@@ -221,7 +221,7 @@ TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChang
 
   Click(kCancelButton);
   EXPECT_EQ(fake.calls, (Calls{L"Unload", L"GetWindowRect(23130)",
-                               L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
+                               L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 0, 0, 0, 0)"}));
   EXPECT_TRUE(fake.iniValues.empty());
 }
 

@@ -15,10 +15,8 @@
 
 namespace orvane::testing {
 
-std::wstring CallText(const platform::Rect& rect);  // "left top right bottom"
-
 // Stands in for the operating system: answers from what a test puts in its fields and
-// records every call, in order, as one line of text, "Name(argument, argument)".
+// records every call, in order, as the call list shows it (see Call).
 class FakePlatform : public platform::WindowServices,
                      public platform::FileServices,
                      public platform::ProfileServices,
@@ -84,7 +82,7 @@ class FakePlatform : public platform::WindowServices,
   }
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
                          const platform::Rect& to) override {
-    Record(L"DrawAnimatedRects", window, animation, CallText(from), CallText(to));
+    Record(L"DrawAnimatedRects", window, animation, from, to);
   }
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override {
     Record(L"SetSystemParameter", action, uiParam);
@@ -141,15 +139,9 @@ class FakePlatform : public platform::WindowServices,
   void SetDpiAware(bool aware) override { Record(L"SetDpiAware", aware); }
 
  private:
-  static std::wstring Text(const std::wstring& text) { return text; }
-  template <typename Number>
-  static std::wstring Text(Number number) { return std::to_wstring(number); }
   template <typename... Arguments>
   void Record(const wchar_t* name, const Arguments&... arguments) {
-    std::wstring line = std::wstring(name) + L"(";
-    [[maybe_unused]] const wchar_t* separator = L"";
-    ((line += separator + Text(arguments), separator = L", "), ...);
-    calls.push_back(line + L")");
+    calls.push_back(Call(name, arguments...));
   }
 };
 
