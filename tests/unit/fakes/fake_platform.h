@@ -52,10 +52,7 @@ class FakePlatform : public platform::WindowServices,
     Record(L"FindTopLevelWindow", title);
     return windowTitles.count(title) ? 0x1234 : 0;
   }
-  bool IsWindow(platform::WindowHandle window) override {
-    Record(L"IsWindow", window);
-    return windows.count(window);
-  }
+  bool IsWindow(platform::WindowHandle window) override { Record(L"IsWindow", window); return windows.count(window); }
   platform::Rect GetWindowRect(platform::WindowHandle window) override {
     Record(L"GetWindowRect", window);
     return windowRects[window];
@@ -71,10 +68,7 @@ class FakePlatform : public platform::WindowServices,
   void SetWindowTitle(platform::WindowHandle window, const std::wstring& text) override {
     Record(L"SetWindowTitle", window, text);
   }
-  std::int32_t ShowCursor(std::int32_t show) override {
-    Record(L"ShowCursor", show);
-    return cursorCountAfterCall;
-  }
+  std::int32_t ShowCursor(std::int32_t show) override { Record(L"ShowCursor", show); return cursorCountAfterCall; }
   std::optional<platform::Point> GetCursorPos() override { Record(L"GetCursorPos"); return cursorPosition; }
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override {
     Record(L"WindowFromPoint", point.x, point.y);
@@ -103,10 +97,7 @@ class FakePlatform : public platform::WindowServices,
     readableFiles.insert(path);
     return true;
   }
-  bool RemoveFile(const std::wstring& path) override {
-    Record(L"RemoveFile", path);
-    return readableFiles.erase(path);
-  }
+  bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return readableFiles.erase(path); }
 
   // Gives back at most bufferSize - 1 characters, as the system does.
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
@@ -140,9 +131,7 @@ class FakePlatform : public platform::WindowServices,
 
  private:
   template <typename... Arguments>
-  void Record(const wchar_t* name, const Arguments&... arguments) {
-    calls.push_back(Call(name, arguments...));
-  }
+  void Record(const wchar_t* name, const Arguments&... arguments) { calls.push_back(Call(name, arguments...)); }
 };
 
 }  // namespace orvane::testing
