@@ -82,7 +82,7 @@ TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsTheBandAndSh
                 L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
                 // Centred across the 1024-pixel screen, a third of the free height down.
                 L"SetBounds(261, 165, 762, 437)",
-                L"DrawAnimatedRects(23130, 3, 300 200 300 200, 10 20 511 292)",
+                L"DrawAnimatedRects(23130, 3, 300, 200, 0, 0, 10, 20, 501, 272)",
                 L"SetScreenPointer(default)",
                 L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
                 L"window: DrawLine(0, 123, 495, 123, 16440540)",  // light (220, 220, 250) in the middle,
@@ -108,16 +108,6 @@ TEST_F(DialogTest, OpeningCentresTilesAndZoomsFromTheMouseThenPaintsTheBandAndSh
   EXPECT_EQ(fake.calls, (Calls{L"SetScreenPointer(hourglass)",
                                L"OpenWithShell(23130, open, http://3dorvane.example.com/, , , 1)",
                                L"SetScreenPointer(default)"}));
-}
-
-TEST_F(DialogTest, WithoutItsTileThePanelStaysUntiledAndTheDialogStillOpens) {
-  fake.forms.pictures.clear();
-
-  Open({1, 12, L""});
-
-  EXPECT_TRUE(CallsBeginningWith({L"control 124: CopyFrom"}).empty());
-  EXPECT_EQ(Control(kTrackBox).text, L"12");
-  EXPECT_EQ(fake.calls.back(), L"ShowModal");
 }
 
 TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) {
@@ -178,7 +168,7 @@ TEST_F(DialogTest, SavingWritesTheThreeKeysAndZoomsShutAndAFailedSaveIsReportedW
                             L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, D:\\Music\\曲.mp3, " + kIniFile + L")",
                             L"Unload",
                             L"GetWindowRect(23130)",
-                            L"DrawAnimatedRects(23130, 3, 10 20 511 292, 300 200 300 200)",
+                            L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 300, 200, 0, 0)",
                         }));
   EXPECT_FALSE(form->IsLoaded());
 }
@@ -203,11 +193,14 @@ TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKi
   }
 }
 
-// Without the mouse's position the dialog zooms from and to the top-left corner.
+// Without the mouse's position the dialog zooms from and to the top-left corner; without its
+// tile the panel stays untiled.
 TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChangesWritesNothing) {
   fake.cursorPosition.reset();
+  fake.forms.pictures.clear();
   Open({2, 0, L"D:\\old.mp3"});
-  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects"}), Calls{L"DrawAnimatedRects(23130, 3, 0 0 0 0, 10 20 511 292)"});
+  EXPECT_EQ(CallsBeginningWith({L"DrawAnimatedRects", L"control 124: CopyFrom", L"ShowModal"}),
+            (Calls{L"DrawAnimatedRects(23130, 3, 0, 0, 0, 0, 10, 20, 501, 272)", L"ShowModal"}));
 
   Click(kFileButton);  // the chooser is cancelled
   EXPECT_EQ(Control(kFileName).caption, L"D:\\old.mp3");
@@ -221,7 +214,7 @@ TEST_F(DialogTest, TheFileChooserAsksForMp3OrWavAndCancellingTheDialogAfterChang
 
   Click(kCancelButton);
   EXPECT_EQ(fake.calls, (Calls{L"Unload", L"GetWindowRect(23130)",
-                               L"DrawAnimatedRects(23130, 3, 10 20 511 292, 0 0 0 0)"}));
+                               L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 0, 0, 0, 0)"}));
   EXPECT_TRUE(fake.iniValues.empty());
 }
 

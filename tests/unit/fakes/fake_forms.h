@@ -48,10 +48,7 @@ class FakeFormWindow : public platform::FormWindow {
     timers_[timerId] = intervalMs;
     calls_.push_back(Call(L"EnableTimer", timerId, intervalMs));
   }
-  void DisableTimer(int timerId) override {
-    timers_.erase(timerId);
-    calls_.push_back(Call(L"DisableTimer", timerId));
-  }
+  void DisableTimer(int timerId) override { timers_.erase(timerId); calls_.push_back(Call(L"DisableTimer", timerId)); }
   bool TimerEnabled(int timerId) override { return timers_.count(timerId) > 0; }
   platform::PixelImage& Image() override { return image_; }
   void Present() override { calls_.push_back(L"Present"); }

@@ -39,10 +39,7 @@ class FakeMultimedia : public platform::MultimediaServices {
   void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override {
     calls.push_back(L"PlaySound(" + name.value_or(L"NULL") + L", " + std::to_wstring(flags) + L")");
   }
-  std::uint32_t WaveOutDeviceCount() override {
-    calls.push_back(L"waveOutGetNumDevs");
-    return waveDevices;
-  }
+  std::uint32_t WaveOutDeviceCount() override { calls.push_back(L"waveOutGetNumDevs"); return waveDevices; }
 
  private:
   std::map<std::wstring, Answer> script_;

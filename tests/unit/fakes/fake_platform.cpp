@@ -22,11 +22,6 @@ class FakeStartedProgram : public platform::StartedProgram {
 
 }  // namespace
 
-std::wstring CallText(const platform::Rect& rect) {
-  return std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
-         std::to_wstring(rect.right) + L" " + std::to_wstring(rect.bottom);
-}
-
 void FakePlatform::SetWindowStyle(platform::WindowHandle window, std::int32_t style) {
   wchar_t hex[16];
   std::swprintf(hex, 16, L"%08X", static_cast<std::uint32_t>(style));

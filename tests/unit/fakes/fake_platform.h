@@ -15,10 +15,8 @@
 
 namespace orvane::testing {
 
-std::wstring CallText(const platform::Rect& rect);  // "left top right bottom"
-
 // Stands in for the operating system: answers from what a test puts in its fields and
-// records every call, in order, as one line of text, "Name(argument, argument)".
+// records every call, in order, as the call list shows it (see Call).
 class FakePlatform : public platform::WindowServices,
                      public platform::FileServices,
                      public platform::ProfileServices,
@@ -54,10 +52,7 @@ class FakePlatform : public platform::WindowServices,
     Record(L"FindTopLevelWindow", title);
     return windowTitles.count(title) ? 0x1234 : 0;
   }
-  bool IsWindow(platform::WindowHandle window) override {
-    Record(L"IsWindow", window);
-    return windows.count(window);
-  }
+  bool IsWindow(platform::WindowHandle window) override { Record(L"IsWindow", window); return windows.count(window); }
   platform::Rect GetWindowRect(platform::WindowHandle window) override {
     Record(L"GetWindowRect", window);
     return windowRects[window];
@@ -73,10 +68,7 @@ class FakePlatform : public platform::WindowServices,
   void SetWindowTitle(platform::WindowHandle window, const std::wstring& text) override {
     Record(L"SetWindowTitle", window, text);
   }
-  std::int32_t ShowCursor(std::int32_t show) override {
-    Record(L"ShowCursor", show);
-    return cursorCountAfterCall;
-  }
+  std::int32_t ShowCursor(std::int32_t show) override { Record(L"ShowCursor", show); return cursorCountAfterCall; }
   std::optional<platform::Point> GetCursorPos() override { Record(L"GetCursorPos"); return cursorPosition; }
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override {
     Record(L"WindowFromPoint", point.x, point.y);
@@ -84,7 +76,7 @@ class FakePlatform : public platform::WindowServices,
   }
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
                          const platform::Rect& to) override {
-    Record(L"DrawAnimatedRects", window, animation, CallText(from), CallText(to));
+    Record(L"DrawAnimatedRects", window, animation, from, to);
   }
   void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) override {
     Record(L"SetSystemParameter", action, uiParam);
@@ -105,10 +97,7 @@ class FakePlatform : public platform::WindowServices,
     readableFiles.insert(path);
     return true;
   }
-  bool RemoveFile(const std::wstring& path) override {
-    Record(L"RemoveFile", path);
-    return readableFiles.erase(path);
-  }
+  bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return readableFiles.erase(path); }
 
   // Gives back at most bufferSize - 1 characters, as the system does.
   std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
@@ -141,16 +130,8 @@ class FakePlatform : public platform::WindowServices,
   void SetDpiAware(bool aware) override { Record(L"SetDpiAware", aware); }
 
  private:
-  static std::wstring Text(const std::wstring& text) { return text; }
-  template <typename Number>
-  static std::wstring Text(Number number) { return std::to_wstring(number); }
   template <typename... Arguments>
-  void Record(const wchar_t* name, const Arguments&... arguments) {
-    std::wstring line = std::wstring(name) + L"(";
-    [[maybe_unused]] const wchar_t* separator = L"";
-    ((line += separator + Text(arguments), separator = L", "), ...);
-    calls.push_back(line + L")");
-  }
+  void Record(const wchar_t* name, const Arguments&... arguments) { calls.push_back(Call(name, arguments...)); }
 };
 
 }  // namespace orvane::testing

@@ -74,31 +74,6 @@ TEST(GlyphRain, GlyphsCoverTheWholeScreenAndMoveOnlyAFewPixelsAFrame) {
   }
 }
 
-TEST(GlyphRain, AColumnRisesFromItsHeadThroughItsStripFading) {
-  const GlyphRain rain(64, 4.0f / 3);
-  RainColumn column;
-  column.head = {1, 2, -10};
-  column.length = 10;
-  column.strip = 3;
-  column.stripOffset = 30;
-  column.colour = {0.3f, 0.55f, 1.0f, 1};
-  std::vector<GlyphSprite> glyphs;
-  rain.AppendColumnGlyphs(column, glyphs);
-
-  // The tenth glyph would be under 6 % bright and is left out.
-  ASSERT_EQ(glyphs.size(), 9u);
-  for (std::size_t i = 1; i < glyphs.size(); ++i) {
-    EXPECT_FLOAT_EQ(glyphs[i].centre.y, 2 + 0.25f * i);
-    EXPECT_LT(glyphs[i].colour.b, glyphs[i - 1].colour.b);
-  }
-  // Past the strip's last cell the column carries on from its first, as the texture repeats.
-  EXPECT_EQ(glyphs[2].glyph, rain.GlyphInStrip(3, 0));
-  EXPECT_EQ(glyphs[8].glyph, rain.GlyphInStrip(3, 6));
-  // The head is the whitest.
-  EXPECT_GT(glyphs[0].colour.r, 0.6f);
-  EXPECT_LT(glyphs[1].colour.r / glyphs[1].colour.b, 0.31f);
-}
-
 TEST(Scene, AnyModelIsFittedIntoTheMiddleOfTheScreenItsDepthMirrored) {
   const Scene scene(1024, 768, 64);
   Model model;

@@ -7,7 +7,6 @@
 
 #include "assets/generator/orvane_model.h"
 #include "renderer/model/model_file.h"
-#include "renderer/model/x_reader.h"
 
 namespace orvane::renderer {
 namespace {
@@ -17,15 +16,12 @@ const std::filesystem::path kShippedModel = ORVANE_SHIPPED_MODEL;
 Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-TEST(ShippedModel, IsWhatItsGeneratorWritesAndOnlyAWholeCopyReads) {
+TEST(ShippedModel, IsWhatItsGeneratorWrites) {
   std::ifstream file(kShippedModel, std::ios::binary);
   std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   // If this fails after a change to the generator: build/assets/model_generator assets/3dOrvane.x
   EXPECT_TRUE(text == assets::OrvaneModelText());
   EXPECT_LT(text.size(), 1u << 20);
-  EXPECT_EQ(ReadXModel(text.substr(0, text.size() / 2)).status, XReadStatus::kSyntaxError);
-  text[text.find("MeshNormals") + 20] = '}';
-  EXPECT_NE(ReadXModel(text).status, XReadStatus::kOk);
 }
 
 TEST(ShippedModel, ReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {

@@ -79,21 +79,5 @@ TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSou
   }
 }
 
-TEST_F(SettingsFileTest, SavingWritesTheThreeKeysInOrderWithABlankBeforeNonNegativeNumbers) {
-  settings = {2, -1, kSong};
-
-  EXPECT_TRUE(SaveSettings(fake.services, settings));
-  settings = {0, 30, L""};
-  fake.iniWritesFail = true;
-  EXPECT_FALSE(SaveSettings(fake.services, settings));
-
-  EXPECT_EQ(fake.calls,
-            (Calls{L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
-                   L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, -1, " + kIniFile + L")",
-                   L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, " + kSong + L", " + kIniFile + L")",
-                   // A failed write ends the save.
-                   L"WritePrivateProfileValue(Section, BGM区分,  0, " + kIniFile + L")"}));
-}
-
 }  // namespace
 }  // namespace orvane::settings

@@ -18,8 +18,7 @@ class RecordingModeWindows : public ModeWindows {
  public:
   explicit RecordingModeWindows(Calls& calls) : calls_(calls) {}
   void ShowPreview(platform::WindowHandle pane, std::int16_t width, std::int16_t height) override {
-    calls_.push_back(L"ShowPreview(" + std::to_wstring(pane) + L", " + std::to_wstring(width) +
-                     L", " + std::to_wstring(height) + L")");
+    calls_.push_back(testing::Call(L"ShowPreview", pane, width, height));
   }
   void ShowSettingsDialog() override { calls_.push_back(L"ShowSettingsDialog()"); }
   void LoadSaverWindow() override { calls_.push_back(L"LoadSaverWindow()"); }
