@@ -1,18 +1,16 @@
 #pragma once
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "build_paths.h"
 #include "e2e_test.h"
-#include "x_screen.h"
 
 namespace orvane::e2e {
 
@@ -29,11 +27,6 @@ enum DialogControl : int {
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Whether the rectangle of `a` lies wholly inside that of `b`.
-inline bool Inside(const ChildWindowInfo& a, const ChildWindowInfo& b) {
-  return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
 }
 
 // The settings file as the system's profile writer under Wine lays it out: the three keys in
@@ -69,49 +62,45 @@ class DialogTest : public E2eTest {
   // Reads the dialog's windows again; false while it has none.
   bool Refresh() {
     std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
-    if (!contents || contents->children.empty()) return false;
-    dialog_ = *contents;
-    return true;
+    if (contents && !contents->children.empty()) dialog_ = *contents;
+    return contents && !contents->children.empty();
   }
   const ChildWindowInfo& Control(int id) {
-    const ChildWindowInfo* control = dialog_.Control(id);
-    if (!control) throw std::runtime_error("no control " + std::to_string(id));
-    return *control;
+    if (const ChildWindowInfo* control = dialog_.Control(id)) return *control;
+    throw std::runtime_error("no control " + std::to_string(id));
   }
 
-  // Clicks the middle of a control with a mouse button.
-  void Click(int id, const std::string& button = "1") {
+  // Moves the pointer to the middle of a control, or `dx` pixels right of it.
+  void PointAt(int id, int dx = 0) {
     const ChildWindowInfo& c = Control(id);
-    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2),
+    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2 + dx),
              std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
+  }
+  void Click(int id, const std::string& button = "1") {
+    PointAt(id);
     Xdotool({"click", button});
     // The button's hover poll and the dialog's handlers have run by then.
     std::this_thread::sleep_for(300ms);
     Refresh();
   }
-  // Chooses a file by typing its path into the system's file-open dialog.
-  void ChooseFile(const std::string& windowsPath) {
-    Click(kFileButton);
-    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", true)) << "no file chooser";
-    std::this_thread::sleep_for(500ms);
-    Xdotool({"type", "--delay", "30", windowsPath});
-    Xdotool({"key", "Return"});
-    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", false)) << "the file chooser stayed";
-    Refresh();
-  }
-  // Waits until a top-level window with this title shows, or until there is none at all.
+  // Waits until a top-level window with this title shows, kept in `window_`, or until there
+  // is none at all.
   bool WaitForWindow(const std::string& title, bool shown) {
-    const auto deadline = std::chrono::steady_clock::now() + 15s;
-    const auto found = [&](const WindowInfo& w) { return w.title == title && (w.visible || !shown); };
-    for (;;) {
+    for (const auto deadline = std::chrono::steady_clock::now() + 15s;
+         std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(200ms)) {
       const std::vector<WindowInfo> windows = probe().Windows();
-      if (std::any_of(windows.begin(), windows.end(), found) == shown) return true;
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(200ms);
+      const auto found = std::find_if(windows.begin(), windows.end(), [&](const WindowInfo& w) {
+        return w.title == title && (w.visible || !shown);
+      });
+      if ((found != windows.end()) != shown) continue;
+      if (shown) window_ = *found;
+      return true;
     }
+    return false;
   }
 
   std::filesystem::path program_;
+  WindowInfo window_;
   WindowContents dialog_;
 };
 
