@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <stdexcept>
@@ -21,7 +22,7 @@ enum DialogControl : int {
   kSourceName = 100,  // 100 none, 101 audio CD, 102 music file
   kSourceMark = 110,  // the marks in front of them, in the same order
   kTrackBox = 120, kFileButton, kSaveButton, kCancelButton, kPanel, kFileName, kLink, kHeading,
-  kTrackCaption, kCredit,
+  kTrackCaption,
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
@@ -49,19 +50,18 @@ class DialogTest : public E2eTest {
   }
 
   std::filesystem::path IniFile() const { return program_ / "3dOrvane.ini"; }
-  std::string IniBytes() const { return ReadBytes(IniFile()); }
   void WriteIni(const std::string& bytes) { std::ofstream(IniFile(), std::ios::binary) << bytes; }
 
   // Starts the program with /c and waits until its dialog shows and has painted.
   ChildProcess OpenDialog() {
     ChildProcess saver = StartScreenSaver(program_, {"/c"});
-    if (!WaitForWindow(kDialogTitle, true) || !Refresh()) ADD_FAILURE() << "the dialog did not show";
+    if (!Eventually([&] { return Shown(kDialogTitle); }) || !Refresh()) ADD_FAILURE() << "no dialog";
     std::this_thread::sleep_for(500ms);
     return saver;
   }
-  // Reads the dialog's windows again; false while it has none.
+  // Reads the dialog's windows again; false once it has gone.
   bool Refresh() {
-    std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
+    const std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
     if (contents && !contents->children.empty()) dialog_ = *contents;
     return contents && !contents->children.empty();
   }
@@ -69,7 +69,6 @@ class DialogTest : public E2eTest {
     if (const ChildWindowInfo* control = dialog_.Control(id)) return *control;
     throw std::runtime_error("no control " + std::to_string(id));
   }
-
   // Moves the pointer to the middle of a control, or `dx` pixels right of it.
   void PointAt(int id, int dx = 0) {
     const ChildWindowInfo& c = Control(id);
@@ -83,24 +82,20 @@ class DialogTest : public E2eTest {
     std::this_thread::sleep_for(300ms);
     Refresh();
   }
-  // Waits until a top-level window with this title shows, kept in `window_`, or until there
-  // is none at all.
-  bool WaitForWindow(const std::string& title, bool shown) {
-    for (const auto deadline = std::chrono::steady_clock::now() + 15s;
-         std::chrono::steady_clock::now() < deadline; std::this_thread::sleep_for(200ms)) {
-      const std::vector<WindowInfo> windows = probe().Windows();
-      const auto found = std::find_if(windows.begin(), windows.end(), [&](const WindowInfo& w) {
-        return w.title == title && (w.visible || !shown);
-      });
-      if ((found != windows.end()) != shown) continue;
-      if (shown) window_ = *found;
-      return true;
+  bool Shown(const std::string& title) {
+    const std::vector<WindowInfo> windows = probe().Windows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](const WindowInfo& w) { return w.title == title && w.visible; });
+  }
+  static bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 15s) {
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; !condition();
+         std::this_thread::sleep_for(100ms)) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
     }
-    return false;
+    return true;
   }
 
   std::filesystem::path program_;
-  WindowInfo window_;
   WindowContents dialog_;
 };
 

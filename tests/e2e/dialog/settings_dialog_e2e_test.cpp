@@ -1,7 +1,8 @@
 // The settings dialog under Wine in the Japanese locale, driven with the real pointer and
-// keyboard: where it opens, its code page 932 texts, the Japanese settings file it shows and
-// saves, a file it cannot write reported, and "ｷｬﾝｾﾙ" leaving the file as it was.
+// keyboard: its code page 932 texts and settings file, the file chooser, a file it cannot
+// write, "ｷｬﾝｾﾙ"; and on the screen, its background's band, its tiled panel and its link.
 #include "dialog_fixture.h"
+#include "x_screen.h"
 
 namespace orvane::e2e {
 namespace {
@@ -12,24 +13,14 @@ namespace fs = std::filesystem;
 const std::string kJapaneseFile = R"(C:\音楽\夜の曲.mp3)";
 const std::string kJapaneseFileBytes = "C:\\\x89\xb9\x8a\x79\\\x96\xe9\x82\xcc\x8b\xc8.mp3";
 
-TEST_F(DialogTest, OpensCentredWithItsTextsAndSavesTheChoiceKeepingAJapaneseFile) {
+TEST_F(DialogTest, ShowsItsTextsAndSavesTheChoiceKeepingAJapaneseFile) {
   WriteIni(IniText("2", "0", kJapaneseFileBytes));
   ChildProcess saver = OpenDialog();
-
-  // Centred across the 1024 x 768 screen, a third of the free height down.
-  EXPECT_EQ(window_.left, (1024 - (window_.right - window_.left)) / 2);
-  EXPECT_EQ(window_.top, (768 - (window_.bottom - window_.top)) / 3);
-
-  // The texts, read from code page 932, and the stored music file out of reach as it is stored.
   const std::pair<int, std::string> texts[] = {
-      {kHeading, "BGM"}, {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"},
-      {kSourceName + 2, "MP3、WAV"}, {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"},
-      {kCredit, "3dOrvane Screen Saver"}, {kLink, "http://3dorvane.example.com/"},
-      {kFileButton, "..."}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
+      {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"}, {kSourceName + 2, "MP3、WAV"},
+      {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
       {kFileName, kJapaneseFile}};
   for (const auto& [id, text] : texts) EXPECT_EQ(Control(id).text, text);
-  EXPECT_TRUE(Control(kFileButton).enabled);
-  EXPECT_FALSE(Control(kTrackBox).enabled);
 
   // The CD, by its mark and with the right button, and the last track of its list.
   Click(kSourceMark + 1, "3");
@@ -38,28 +29,25 @@ TEST_F(DialogTest, OpensCentredWithItsTextsAndSavesTheChoiceKeepingAJapaneseFile
   Click(kTrackBox);
   Xdotool({"key", "--repeat", "40", "Down"});
   Click(kSaveButton);
-
   EXPECT_EQ(saver.WaitForExit(10s), 0);
-  EXPECT_EQ(IniBytes(), IniText("1", "30", kJapaneseFileBytes));
+  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
 }
 
-// The x86_64 build, the primary one where the session runs no other.
+// The x86_64 build, which is also the primary one where the session runs no other.
 TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWithoutWriting) {
   program_ = MakeProgramFolder({}, Build::k64Bit, "program64");
   WriteIni(IniText("1", "5", ""));
-  const std::string before = IniBytes();
   ChildProcess saver = OpenDialog();
 
   // A music file, by the source's name and with the middle button, through the file chooser.
   Click(kSourceName + 2, "2");
   EXPECT_FALSE(Control(kTrackBox).enabled);
   Click(kFileButton);
-  ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", true)) << "no file chooser";
+  ASSERT_TRUE(Eventually([&] { return Shown("ﾌｧｲﾙを開く"); })) << "no file chooser";
   std::this_thread::sleep_for(500ms);
   Xdotool({"type", "--delay", "30", R"(C:\new song.wav)"});
   Xdotool({"key", "Return"});
-  ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", false)) << "the file chooser stayed";
-  Refresh();
+  ASSERT_TRUE(Eventually([&] { return !Shown("ﾌｧｲﾙを開く"); }) && Refresh()) << "the chooser stayed";
   EXPECT_EQ(Control(kFileName).text, R"(C:\new song.wav)");
 
   // A folder where the settings file belongs makes every write fail, even for root, under
@@ -73,12 +61,56 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWitho
   ASSERT_TRUE(probe().Press(kApplicationTitle, "OK"));
   std::this_thread::sleep_for(500ms);
   ASSERT_TRUE(Refresh()) << "the dialog closed";
-
   fs::remove(IniFile());
-  WriteIni(before);
   Click(kCancelButton);
   EXPECT_EQ(saver.WaitForExit(10s), 0);
-  EXPECT_EQ(IniBytes(), before);
+  EXPECT_FALSE(fs::exists(IniFile()));
+}
+
+class DecorationTest : public DialogTest {};
+
+TEST_F(DecorationTest, ABandFadingToDarkBlueATiledPanelAndALinkToTheHomePage) {
+  ChildProcess saver = OpenDialog();
+  const ScreenImage screen = XScreen(WineSession::Current().Variable("DISPLAY")).Capture();
+  const auto pixel = [&](int x, int y) {
+    return screen.At(dialog_.clientLeft + x, dialog_.clientTop + y);
+  };
+
+  // Beside the panel, on both sides alike, each row is a bluish grey that brightens from the
+  // top to the middle and darkens again to the bottom, dark at both edges.
+  const auto brightness = [&](int y) { const Rgb c = pixel(4, y); return c.red + c.green + c.blue; };
+  const int middle = dialog_.clientHeight / 2, bottom = dialog_.clientHeight - 1;
+  for (int y = 0; y <= bottom; ++y) {
+    const Rgb left = pixel(4, y);
+    EXPECT_EQ(left, pixel(dialog_.clientWidth - 4, y)) << y;
+    EXPECT_TRUE(left.blue > left.red && left.red == left.green) << y;
+    const int change = y == 0 ? 0 : brightness(y) - brightness(y - 1);
+    EXPECT_TRUE(y <= middle ? change >= 0 : change <= 0) << y;
+  }
+  EXPECT_LT(4 * std::max(brightness(0), brightness(bottom)), brightness(middle));
+
+  // In the strip right of the file name, the panel shows its tile, repeated downwards.
+  const fs::path tileCopy = OutputFolder() / "tile.bmp";
+  fs::copy_file(kArtworkFolder / "dialog_tile.bmp", tileCopy);
+  const ScreenImage tile = ScreenImage::Load(tileCopy);
+  const ChildWindowInfo panel = Control(kPanel);
+  for (int y = panel.top; y < panel.bottom; ++y) {
+    for (int x = Control(kFileName).right; x < panel.right; ++x) {
+      ASSERT_EQ(pixel(x, y), tile.At(x - panel.left, (y - panel.top) % tile.height())) << x << "," << y;
+    }
+  }
+
+  // A click on the link opens the home page with the program registered for http addresses,
+  // here one that notes it; the dialog stays until its title bar's close ends the program.
+  const std::string httpOpen = R"(HKCR\http\shell\open\command)";
+  const fs::path opened = OutputFolder() / "opened.txt";
+  RunTool("reg", {"add", httpOpen, "/ve", "/d", "cmd /c echo %1>\"" + WindowsPath(opened) + "\"", "/f"});
+  Click(kLink);
+  Eventually([&] { return !ReadBytes(opened).empty(); });
+  RunTool("reg", {"add", httpOpen, "/ve", "/d", R"("C:\windows\system32\winebrowser.exe" "%1")", "/f"});
+  EXPECT_EQ(ReadBytes(opened), "http://3dorvane.example.com/\r\n");
+  ASSERT_TRUE(probe().Close(kDialogTitle)) << "the dialog closed";
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
 }
 
 }  // namespace
