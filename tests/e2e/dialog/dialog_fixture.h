@@ -87,8 +87,8 @@ class DialogTest : public E2eTest {
     return std::any_of(windows.begin(), windows.end(),
                        [&](const WindowInfo& w) { return w.title == title && w.visible; });
   }
-  static bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 15s) {
-    for (const auto deadline = std::chrono::steady_clock::now() + timeout; !condition();
+  static bool Eventually(const std::function<bool()>& condition) {
+    for (const auto deadline = std::chrono::steady_clock::now() + 15s; !condition();
          std::this_thread::sleep_for(100ms)) {
       if (std::chrono::steady_clock::now() > deadline) return false;
     }

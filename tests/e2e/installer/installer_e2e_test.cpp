@@ -1,7 +1,7 @@
 // The installer packages under Wine's msiexec: a per-user install that makes the program the
 // screen saver, upgrades across versions and builds, the refusal of an older package, and an
 // uninstall that takes back all but the user's settings file; and the zip.
-#include <sstream>
+#include <regex>
 
 #include "dialog_fixture.h"
 
@@ -13,22 +13,17 @@ namespace fs = std::filesystem;
 // A folder of the user's %LOCALAPPDATA% other than the one a package installs into unless told.
 const std::string kFolderWithBlank = "3dOrvane Screen Saver";
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
 
-std::string Arch(Build build) { return DistFolder(build).filename().string(); }
-
-// The package (".msi") or the zip (".zip") of a build.
-fs::path Dist(Build build, const std::string& extension) {
-  return kBuildFolder / "dist" / ("3dOrvane-" + Arch(build) + extension);
+// A build's file in `folder` named "3dOrvane-win32" or "-win64" and `suffix`: its package, its
+// zip, or an earlier release's package.
+std::string FileOf(Build build, const fs::path& folder, const std::string& suffix) {
+  return (folder / ("3dOrvane-" + DistFolder(build).filename().string() + suffix)).string();
 }
 
 void ExpectFilesOf(Build build, const fs::path& folder) {
   for (const char* file : {"3dOrvane.scr", "3dOrvane.dll", "3dOrvane.x"}) {
-    EXPECT_EQ(ReadBytes(folder / file), ReadBytes(DistFolder(build) / file)) << folder / file;
+    EXPECT_TRUE(ReadBytes(folder / file) == ReadBytes(DistFolder(build) / file)) << folder / file;
   }
 }
 
@@ -36,7 +31,7 @@ class InstallerTest : public E2eTest {
  protected:
   void SetUp() override {
     E2eTest::SetUp();
-    localAppData_ = Trimmed(RunTool("cmd", {"/c", "echo %LOCALAPPDATA%"})) + "\\";
+    localAppData_ = FirstLine(RunTool("cmd", {"/c", "echo %LOCALAPPDATA%"})) + "\\";
     onLinux_ = LinuxPath(localAppData_);
     UninstallEverything();
   }
@@ -54,26 +49,23 @@ class InstallerTest : public E2eTest {
     return msiexec.WaitForExit(120s).value_or(-1);
   }
   fs::path LinuxPath(const std::string& windowsPath) {
-    return Trimmed(RunTool("winepath", {"-u", windowsPath}));
+    return FirstLine(RunTool("winepath", {"-u", windowsPath}));
   }
   // A text value of the user's desktop settings, from its line "    name    REG_SZ    value".
   std::optional<std::string> DesktopValue(const std::string& name) {
     const std::string values = RunTool("reg", {"query", R"(HKCU\Control Panel\Desktop)"});
-    const std::string label = "    " + name + "    REG_SZ    ";
-    const size_t at = values.find(label);
-    if (at == std::string::npos) return std::nullopt;
-    return Trimmed(values.substr(at + label.size(), values.find('\n', at) - at - label.size()));
+    std::smatch value;
+    if (!std::regex_search(values, value, std::regex(" " + name + " +REG_SZ +([^\r\n]*)"))) return {};
+    return value[1].str();
   }
-  // The product codes of the entries named after the product under installed apps, as
-  // Wine's uninstaller lists them ("{code}|||name").
+  // The product codes of the entries of the product under installed apps, as Wine's
+  // uninstaller lists them: "{code}|||3dOrvane (Screen Saver)".
   std::vector<std::string> InstalledProducts() {
+    const std::string list = RunTool("uninstaller", {"--list"});
+    const std::regex entry(R"((\{[^}]*\})\|\|\|3dOrvane \(Screen Saver\)(\r?\n|$))");
     std::vector<std::string> products;
-    std::istringstream lines(RunTool("uninstaller", {"--list"}));
-    for (std::string line; std::getline(lines, line);) {
-      const size_t at = line.find("|||");
-      if (at != std::string::npos && Trimmed(line.substr(at + 3)) == kApplicationTitle) {
-        products.push_back(line.substr(0, at));
-      }
+    for (std::sregex_iterator at(list.begin(), list.end(), entry), end; at != end; ++at) {
+      products.push_back((*at)[1]);
     }
     return products;
   }
@@ -91,10 +83,11 @@ class InstallerTest : public E2eTest {
 
 TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegistryAndUninstalls) {
   const Build primary = PrimaryBuild();
-  const std::string package = WindowsPath(Dist(primary, ".msi"));
-  const std::string other = WindowsPath(Dist(primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit, ".msi"));
+  const Build other = primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit;
+  const fs::path dist = kBuildFolder / "dist";
+  const std::string package = WindowsPath(FileOf(primary, dist, ".msi"));
   const std::string earlier =
-      WindowsPath(ORVANE_EARLIER_PACKAGE_PREFIX + Arch(primary) + ORVANE_EARLIER_PACKAGE_SUFFIX);
+      WindowsPath(FileOf(primary, ORVANE_EARLIER_PACKAGES, ORVANE_EARLIER_SUFFIX));
   const fs::path userPrograms = onLinux_ / "Programs" / "3dOrvane";
   const fs::path installFolder = onLinux_ / kFolderWithBlank;
 
@@ -102,7 +95,7 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegis
   const fs::path byHand = OutputFolder() / "by-hand";
   fs::create_directories(byHand);
   RunOnLinux({"cmake", "-E", "chdir", byHand.string(), "cmake", "-E", "tar", "xf",
-              Dist(primary, ".zip").string()});
+              FileOf(primary, dist, ".zip")});
   ExpectFilesOf(primary, byHand);
 
   // An earlier release, then this release of the other build, in the user's own programs
@@ -110,7 +103,7 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegis
   // the same version then replaces that one in a folder with a blank, leaving the settings.
   ASSERT_EQ(Msiexec("/i", earlier), 0);
   std::ofstream(userPrograms / "3dOrvane.ini") << "[Section]\r\n";
-  ASSERT_EQ(Msiexec("/i", other), 0);
+  ASSERT_EQ(Msiexec("/i", WindowsPath(FileOf(other, dist, ".msi"))), 0);
   ASSERT_EQ(InstalledProducts().size(), 1u);
   ASSERT_EQ(Msiexec("/i", package, kFolderWithBlank), 0);
   ASSERT_EQ(InstalledProducts().size(), 1u);
