@@ -1,18 +1,17 @@
 #pragma once
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "build_paths.h"
 #include "e2e_test.h"
-#include "x_screen.h"
 
 namespace orvane::e2e {
 
@@ -23,17 +22,12 @@ enum DialogControl : int {
   kSourceName = 100,  // 100 none, 101 audio CD, 102 music file
   kSourceMark = 110,  // the marks in front of them, in the same order
   kTrackBox = 120, kFileButton, kSaveButton, kCancelButton, kPanel, kFileName, kLink, kHeading,
-  kTrackCaption, kCredit,
+  kTrackCaption,
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Whether the rectangle of `a` lies wholly inside that of `b`.
-inline bool Inside(const ChildWindowInfo& a, const ChildWindowInfo& b) {
-  return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;
 }
 
 // The settings file as the system's profile writer under Wine lays it out: the three keys in
@@ -56,59 +50,49 @@ class DialogTest : public E2eTest {
   }
 
   std::filesystem::path IniFile() const { return program_ / "3dOrvane.ini"; }
-  std::string IniBytes() const { return ReadBytes(IniFile()); }
   void WriteIni(const std::string& bytes) { std::ofstream(IniFile(), std::ios::binary) << bytes; }
 
   // Starts the program with /c and waits until its dialog shows and has painted.
   ChildProcess OpenDialog() {
     ChildProcess saver = StartScreenSaver(program_, {"/c"});
-    if (!WaitForWindow(kDialogTitle, true) || !Refresh()) ADD_FAILURE() << "the dialog did not show";
+    if (!Eventually([&] { return Shown(kDialogTitle); }) || !Refresh()) ADD_FAILURE() << "no dialog";
     std::this_thread::sleep_for(500ms);
     return saver;
   }
-  // Reads the dialog's windows again; false while it has none.
+  // Reads the dialog's windows again; false once it has gone.
   bool Refresh() {
-    std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
-    if (!contents || contents->children.empty()) return false;
-    dialog_ = *contents;
-    return true;
+    const std::optional<WindowContents> contents = probe().Contents(kDialogTitle);
+    if (contents && !contents->children.empty()) dialog_ = *contents;
+    return contents && !contents->children.empty();
   }
   const ChildWindowInfo& Control(int id) {
-    const ChildWindowInfo* control = dialog_.Control(id);
-    if (!control) throw std::runtime_error("no control " + std::to_string(id));
-    return *control;
+    if (const ChildWindowInfo* control = dialog_.Control(id)) return *control;
+    throw std::runtime_error("no control " + std::to_string(id));
   }
-
-  // Clicks the middle of a control with a mouse button.
-  void Click(int id, const std::string& button = "1") {
+  // Moves the pointer to the middle of a control, or `dx` pixels right of it.
+  void PointAt(int id, int dx = 0) {
     const ChildWindowInfo& c = Control(id);
-    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2),
+    Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2 + dx),
              std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
+  }
+  void Click(int id, const std::string& button = "1") {
+    PointAt(id);
     Xdotool({"click", button});
     // The button's hover poll and the dialog's handlers have run by then.
     std::this_thread::sleep_for(300ms);
     Refresh();
   }
-  // Chooses a file by typing its path into the system's file-open dialog.
-  void ChooseFile(const std::string& windowsPath) {
-    Click(kFileButton);
-    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", true)) << "no file chooser";
-    std::this_thread::sleep_for(500ms);
-    Xdotool({"type", "--delay", "30", windowsPath});
-    Xdotool({"key", "Return"});
-    ASSERT_TRUE(WaitForWindow("ﾌｧｲﾙを開く", false)) << "the file chooser stayed";
-    Refresh();
+  bool Shown(const std::string& title) {
+    const std::vector<WindowInfo> windows = probe().Windows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [&](const WindowInfo& w) { return w.title == title && w.visible; });
   }
-  // Waits until a top-level window with this title shows, or until there is none at all.
-  bool WaitForWindow(const std::string& title, bool shown) {
-    const auto deadline = std::chrono::steady_clock::now() + 15s;
-    const auto found = [&](const WindowInfo& w) { return w.title == title && (w.visible || !shown); };
-    for (;;) {
-      const std::vector<WindowInfo> windows = probe().Windows();
-      if (std::any_of(windows.begin(), windows.end(), found) == shown) return true;
+  static bool Eventually(const std::function<bool()>& condition) {
+    for (const auto deadline = std::chrono::steady_clock::now() + 15s; !condition();
+         std::this_thread::sleep_for(100ms)) {
       if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(200ms);
     }
+    return true;
   }
 
   std::filesystem::path program_;

@@ -1,9 +1,7 @@
 // The installer packages under Wine's msiexec: a per-user install that makes the program the
-// screen saver, upgrades across versions and builds, the refusal of an older package, the
-// program started from the registry as the system starts it, and an uninstall that takes back
-// what the installs did and leaves the user's settings file; and the zip for installing by hand.
-#include <optional>
-#include <sstream>
+// screen saver, upgrades across versions and builds, the refusal of an older package, and an
+// uninstall that takes back all but the user's settings file; and the zip.
+#include <regex>
 
 #include "dialog_fixture.h"
 
@@ -12,19 +10,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kShippedFiles[] = {"3dOrvane.scr", "3dOrvane.dll", "3dOrvane.x"};
+// A folder of the user's %LOCALAPPDATA% other than the one a package installs into unless told.
+const std::string kFolderWithBlank = "3dOrvane Screen Saver";
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find_first_of("\r\n")); }
+
+// A build's file in `folder` named "3dOrvane-win32" or "-win64" and `suffix`: its package, its
+// zip, or an earlier release's package.
+std::string FileOf(Build build, const fs::path& folder, const std::string& suffix) {
+  return (folder / ("3dOrvane-" + DistFolder(build).filename().string() + suffix)).string();
 }
 
-std::string Arch(Build build) { return build == Build::k32Bit ? "win32" : "win64"; }
-
 void ExpectFilesOf(Build build, const fs::path& folder) {
-  for (const char* file : kShippedFiles) {
-    EXPECT_EQ(ReadBytes(folder / file), ReadBytes(DistFolder(build) / file)) << folder / file;
+  for (const char* file : {"3dOrvane.scr", "3dOrvane.dll", "3dOrvane.x"}) {
+    EXPECT_TRUE(ReadBytes(folder / file) == ReadBytes(DistFolder(build) / file)) << folder / file;
   }
 }
 
@@ -32,9 +31,8 @@ class InstallerTest : public E2eTest {
  protected:
   void SetUp() override {
     E2eTest::SetUp();
-    const std::string localAppData = Trimmed(Wine("cmd", {"/c", "echo %LOCALAPPDATA%"}).output);
-    userPrograms_ = localAppData + R"(\Programs\3dOrvane)";
-    folderWithBlank_ = localAppData + R"(\3dOrvane Screen Saver)";
+    localAppData_ = FirstLine(RunTool("cmd", {"/c", "echo %LOCALAPPDATA%"})) + "\\";
+    onLinux_ = LinuxPath(localAppData_);
     UninstallEverything();
   }
   void TearDown() override {
@@ -42,113 +40,90 @@ class InstallerTest : public E2eTest {
     E2eTest::TearDown();
   }
 
-  struct Run {
-    int exitCode;
-    std::string output;
-  };
-  Run Wine(const std::string& program, const std::vector<std::string>& arguments) {
-    ChildProcess process = WineSession::Current().Start(
-        program, arguments, OutputFolder() / ("wine-" + std::to_string(++wineRuns_) + ".log"));
-    return {process.WaitForExit(120s).value_or(-1), process.Output()};
-  }
   // Runs msiexec without any user interface on a package, for `folder` when one is given.
-  int Msiexec(const std::string& action, const fs::path& package, const std::string& folder = "") {
-    std::vector<std::string> arguments{action, WindowsPath(package), "/qn"};
-    if (!folder.empty()) arguments.push_back("INSTALLFOLDER=" + folder);
-    return Wine("msiexec", arguments).exitCode;
+  int Msiexec(const std::string& action, const std::string& package, const std::string& folder = "") {
+    std::vector<std::string> arguments{action, package, "/qn"};
+    if (!folder.empty()) arguments.push_back("INSTALLFOLDER=" + localAppData_ + folder);
+    ChildProcess msiexec = WineSession::Current().Start(
+        "msiexec", arguments, OutputFolder() / ("msiexec-" + std::to_string(++runs_) + ".log"));
+    return msiexec.WaitForExit(120s).value_or(-1);
   }
   fs::path LinuxPath(const std::string& windowsPath) {
-    return Trimmed(Wine("winepath", {"-u", windowsPath}).output);
+    return FirstLine(RunTool("winepath", {"-u", windowsPath}));
   }
+  // A text value of the user's desktop settings, from its line "    name    REG_SZ    value".
   std::optional<std::string> DesktopValue(const std::string& name) {
-    const auto [exitCode, output] = Wine("reg", {"query", R"(HKCU\Control Panel\Desktop)", "/v", name});
-    const size_t at = output.find("REG_SZ");
-    if (exitCode != 0 || at == std::string::npos) return std::nullopt;
-    return Trimmed(output.substr(at + 6, output.find('\n', at) - at - 6));
+    const std::string values = RunTool("reg", {"query", R"(HKCU\Control Panel\Desktop)"});
+    std::smatch value;
+    if (!std::regex_search(values, value, std::regex(" " + name + " +REG_SZ +([^\r\n]*)"))) return {};
+    return value[1].str();
   }
-  // The product codes of the entries named after the product under installed apps, as
-  // Wine's uninstaller lists them ("{code}|||name").
+  // The product codes of the entries of the product under installed apps, as Wine's
+  // uninstaller lists them: "{code}|||3dOrvane (Screen Saver)".
   std::vector<std::string> InstalledProducts() {
+    const std::string list = RunTool("uninstaller", {"--list"});
+    const std::regex entry(R"((\{[^}]*\})\|\|\|3dOrvane \(Screen Saver\)(\r?\n|$))");
     std::vector<std::string> products;
-    std::istringstream lines(Wine("uninstaller", {"--list"}).output);
-    for (std::string line; std::getline(lines, line);) {
-      const size_t separator = line.find("|||");
-      if (separator != std::string::npos && Trimmed(line.substr(separator + 3)) == kApplicationTitle) {
-        products.push_back(line.substr(0, separator));
-      }
+    for (std::sregex_iterator at(list.begin(), list.end(), entry), end; at != end; ++at) {
+      products.push_back((*at)[1]);
     }
     return products;
   }
   // Leaves the prefix as the other tests expect it: nothing of ours installed.
   void UninstallEverything() {
-    for (const std::string& product : InstalledProducts()) Wine("msiexec", {"/x", product, "/qn"});
-    fs::remove_all(LinuxPath(userPrograms_));
-    fs::remove_all(LinuxPath(folderWithBlank_));
+    for (const std::string& product : InstalledProducts()) Msiexec("/x", product);
+    fs::remove_all(onLinux_ / "Programs");
+    fs::remove_all(onLinux_ / kFolderWithBlank);
   }
 
-  std::string userPrograms_;  // where a package installs unless told otherwise
-  std::string folderWithBlank_;
-  int wineRuns_ = 0;
+  std::string localAppData_;
+  fs::path onLinux_;
+  int runs_ = 0;
 };
 
 TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegistryAndUninstalls) {
   const Build primary = PrimaryBuild();
   const Build other = primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit;
-  const auto package = [](Build build) {
-    return kBuildFolder / "dist" / ("3dOrvane-" + Arch(build) + ".msi");
-  };
-  const fs::path earlierPackage =
-      ORVANE_EARLIER_PACKAGE_PREFIX + Arch(primary) + ORVANE_EARLIER_PACKAGE_SUFFIX;
+  const fs::path dist = kBuildFolder / "dist";
+  const std::string package = WindowsPath(FileOf(primary, dist, ".msi"));
+  const std::string earlier =
+      WindowsPath(FileOf(primary, ORVANE_EARLIER_PACKAGES, ORVANE_EARLIER_SUFFIX));
+  const fs::path userPrograms = onLinux_ / "Programs" / "3dOrvane";
+  const fs::path installFolder = onLinux_ / kFolderWithBlank;
 
   // Extracted into a folder of the user's, the zip gives the same program folder.
   const fs::path byHand = OutputFolder() / "by-hand";
   fs::create_directories(byHand);
   RunOnLinux({"cmake", "-E", "chdir", byHand.string(), "cmake", "-E", "tar", "xf",
-              (kBuildFolder / "dist" / ("3dOrvane-" + Arch(primary) + ".zip")).string()});
+              FileOf(primary, dist, ".zip")});
   ExpectFilesOf(primary, byHand);
 
   // An earlier release, then this release of the other build, in the user's own programs
-  // folder: it replaces the earlier one in place, beside the user's settings.
-  ASSERT_EQ(Msiexec("/i", earlierPackage), 0);
-  const std::vector<std::string> earlier = InstalledProducts();
-  ASSERT_EQ(earlier.size(), 1u);
-  const fs::path userPrograms = LinuxPath(userPrograms_);
+  // folder: it replaces the earlier one in place, beside the user's settings. This build of
+  // the same version then replaces that one in a folder with a blank, leaving the settings.
+  ASSERT_EQ(Msiexec("/i", earlier), 0);
   std::ofstream(userPrograms / "3dOrvane.ini") << "[Section]\r\n";
-  ASSERT_EQ(Msiexec("/i", package(other)), 0);
+  ASSERT_EQ(Msiexec("/i", WindowsPath(FileOf(other, dist, ".msi"))), 0);
   ASSERT_EQ(InstalledProducts().size(), 1u);
-  EXPECT_NE(InstalledProducts(), earlier);
-  ExpectFilesOf(other, userPrograms);
-
-  // This build of the same version replaces that one, in a folder with a blank this time,
-  // and leaves the settings file where it was.
-  ASSERT_EQ(Msiexec("/i", package(primary), folderWithBlank_), 0);
-  const std::vector<std::string> installed = InstalledProducts();
-  ASSERT_EQ(installed.size(), 1u);
-  const fs::path installFolder = LinuxPath(folderWithBlank_);
+  ASSERT_EQ(Msiexec("/i", package, kFolderWithBlank), 0);
+  ASSERT_EQ(InstalledProducts().size(), 1u);
   ExpectFilesOf(primary, installFolder);
   EXPECT_FALSE(fs::exists(userPrograms / "3dOrvane.scr"));
   EXPECT_EQ(ReadBytes(userPrograms / "3dOrvane.ini"), "[Section]\r\n");
-
-  EXPECT_NE(Msiexec("/i", earlierPackage, folderWithBlank_), 0)
-      << "an older package replaced a newer one";
-  EXPECT_EQ(InstalledProducts(), installed);
+  EXPECT_NE(Msiexec("/i", earlier, kFolderWithBlank), 0) << "an older package replaced a newer one";
 
   // The screen saver is switched on and named, as the display settings name it, by its short
-  // path, which has no blanks to quote in the command the system makes of it.
+  // path, which has no blanks to quote in the command "<path> /s" the system starts it with;
+  // started so with "/p 0", a preview for no pane, it ends at once.
   EXPECT_EQ(DesktopValue("ScreenSaveActive"), "1");
-  const std::optional<std::string> screenSaver = DesktopValue("SCRNSAVE.EXE");
-  ASSERT_TRUE(screenSaver) << "no screen saver chosen";
-  EXPECT_EQ(screenSaver->find(' '), std::string::npos) << *screenSaver;
-  EXPECT_EQ(LinuxPath(*screenSaver), installFolder / "3dOrvane.scr");
+  const std::string screenSaver = DesktopValue("SCRNSAVE.EXE").value_or("");
+  EXPECT_EQ(screenSaver.find(' '), std::string::npos) << screenSaver;
+  EXPECT_EQ(LinuxPath(screenSaver), installFolder / "3dOrvane.scr");
+  RunTool("cmd", {"/c", screenSaver + " /p 0"});
 
-  // The system starts it with the command "<that path> /s"; given "/p 0", a preview for no
-  // pane, it ends at once.
-  EXPECT_EQ(Wine("cmd", {"/c", *screenSaver + " /p 0"}).exitCode, 0);
-
-  ASSERT_EQ(Msiexec("/x", package(primary), folderWithBlank_), 0);
-  for (const char* file : kShippedFiles) EXPECT_FALSE(fs::exists(installFolder / file)) << file;
-  EXPECT_EQ(DesktopValue("SCRNSAVE.EXE"), std::nullopt);
-  EXPECT_EQ(DesktopValue("ScreenSaveActive"), std::nullopt);
+  ASSERT_EQ(Msiexec("/x", package, kFolderWithBlank), 0);
+  EXPECT_FALSE(fs::exists(installFolder / "3dOrvane.scr"));
+  EXPECT_FALSE(DesktopValue("SCRNSAVE.EXE") || DesktopValue("ScreenSaveActive"));
   EXPECT_TRUE(InstalledProducts().empty());
 }
 
