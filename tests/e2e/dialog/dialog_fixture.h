@@ -26,11 +26,6 @@ enum DialogControl : int {
   kTrackCaption, kCredit,
 };
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Whether the rectangle of `a` lies wholly inside that of `b`.
 inline bool Inside(const ChildWindowInfo& a, const ChildWindowInfo& b) {
   return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom;

@@ -6,33 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "wine_session.h"
 
 namespace orvane::e2e {
 
-// A stretch of a recording, in seconds from the start of the recording.
-struct SoundSpan {
-  double start = 0;
-  double end = 0;
-  double Length() const { return end - start; }
-};
-
-// Records what the Wine session's sound server plays (its null sink's monitor), as mono
-// 16-bit samples at 8000 Hz. The server's clock runs through silence, so a sample's index
-// is its time.
+// Records what the Wine session's sound server plays, as mono 16-bit samples at 8000 Hz from
+// its null sink's monitor. The server's clock runs through silence, so a sample's index is its
+// time.
 class SoundRecording {
  public:
-  static constexpr int kRate = 8000;
+  struct Span {
+    double start = 0, end = 0;  // seconds from the start of the recording
+  };
 
   explicit SoundRecording(const std::filesystem::path& rawFile);
-
   // Ends the recording and reads it.
   void Stop();
-
-  // Where sound is heard: 20 ms windows louder than a quiet threshold, with gaps shorter
-  // than 100 ms bridged.
-  std::vector<SoundSpan> Spans() const;
-  double Seconds() const { return static_cast<double>(samples_.size()) / kRate; }
+  // Where sound is heard: 20 ms windows louder than a quiet threshold, gaps under 100 ms bridged.
+  std::vector<Span> Spans() const;
+  double Seconds() const;
   // The spans as text ("0.93-7.91 s, ..."), for the test's log.
   std::string Describe() const;
 
