@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -58,9 +59,7 @@ ChildProcess::ChildProcess(ChildProcess&& other) noexcept
 }
 
 ChildProcess::~ChildProcess() {
-  if (pid_ <= 0 || HasEnded()) return;
-  kill(pid_, SIGKILL);
-  WaitForExit(std::chrono::seconds(5));
+  if (pid_ > 0 && !HasEnded() && kill(pid_, SIGKILL) == 0) WaitForExit(std::chrono::seconds(5));
 }
 
 std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
@@ -128,9 +127,7 @@ Build PrimaryBuild() {
 
 std::string WindowsPath(const std::filesystem::path& linuxPath) {
   std::string path = "Z:" + std::filesystem::absolute(linuxPath).lexically_normal().string();
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
+  std::replace(path.begin(), path.end(), '/', '\\');
   return path;
 }
 
