@@ -28,8 +28,9 @@ int wmain(int argc, wchar_t** argv) {
   windowClass.lpszClassName = L"OrvanePreviewHost";
   RegisterClassW(&windowClass);
   const int width = _wtoi(argv[1]), height = _wtoi(argv[2]);
-  const HWND host = CreateWindowW(L"OrvanePreviewHost", L"Preview Host", WS_POPUP | WS_VISIBLE, 0,
-                                  0, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  const HWND host =
+      CreateWindowW(L"OrvanePreviewHost", L"Preview Host", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                    height, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!host) return 1;
 
   orvane::platform::win32::Win32Platform platform;

@@ -72,8 +72,8 @@ int ListWindows() {
   for (HWND window : windows) {
     RECT r{};
     GetWindowRect(window, &r);
-    PrintLine(L"%d\t%ld,%ld,%ld,%ld\t%ls\n", IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right,
-              r.bottom, WindowText(window).c_str());
+    PrintLine(L"%d\t%ld,%ld,%ld,%ld\t%ls\n", IsWindowVisible(window) ? 1 : 0, r.left, r.top,
+              r.right, r.bottom, WindowText(window).c_str());
   }
   return 0;
 }
@@ -92,7 +92,9 @@ int DescribeMessageBox(const std::wstring& caption, DWORD timeoutMs) {
   if (!box) return 1;
   for (HWND child : ChildWindows(box)) {
     if (!IsWindowVisible(child)) continue;
-    if (IsClass(child, L"Static") && !WindowText(child).empty()) PrintUtf8(L"text\t" + WindowText(child) + L"\n");
+    if (IsClass(child, L"Static") && !WindowText(child).empty()) {
+      PrintUtf8(L"text\t" + WindowText(child) + L"\n");
+    }
     if (IsClass(child, L"Button")) PrintUtf8(L"button\t" + WindowText(child) + L"\n");
   }
   return 0;
@@ -134,8 +136,8 @@ int ListChildren(HWND top) {
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&r), 2);
-    PrintLine(L"%d\t%d\t%ld,%ld,%ld,%ld\t%ls\n", IsWindowEnabled(child) ? 1 : 0, GetDlgCtrlID(child),
-              r.left, r.top, r.right, r.bottom, ControlText(child).c_str());
+    PrintLine(L"%d\t%d\t%ld,%ld,%ld,%ld\t%ls\n", IsWindowEnabled(child) ? 1 : 0,
+              GetDlgCtrlID(child), r.left, r.top, r.right, r.bottom, ControlText(child).c_str());
   }
   return 0;
 }
@@ -183,7 +185,9 @@ int Launch(std::wstring commandLine) {
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"windows") return ListWindows();
-  if (command == L"message" && argc == 4) return DescribeMessageBox(argv[2], wcstoul(argv[3], nullptr, 10));
+  if (command == L"message" && argc == 4) {
+    return DescribeMessageBox(argv[2], wcstoul(argv[3], nullptr, 10));
+  }
   if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"hold" && (argc == 4 || argc == 5)) {
     int width = 64, height = 64;

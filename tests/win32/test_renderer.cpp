@@ -39,8 +39,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   windowClass.hbrBackground = CreateSolidBrush(RGB(0, 160, 80));
   windowClass.lpszClassName = L"OrvaneTestRenderer";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneTestRenderer", L"3dOrvane_VC", WS_POPUP, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneTestRenderer", L"3dOrvane_VC", WS_POPUP, 0,
+                                0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                 nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
   SetTimer(window, 1, keepMs, nullptr);

@@ -44,7 +44,8 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
 }
 
 void E2eTest::RunOnLinux(const std::vector<std::string>& command) {
-  EXPECT_EQ(ChildProcess(command, NextLog("command")).WaitForExit(60s), 0) << command[0] << " failed";
+  EXPECT_EQ(ChildProcess(command, NextLog("command")).WaitForExit(60s), 0)
+      << command[0] << " failed";
 }
 
 void E2eTest::Xdotool(const std::vector<std::string>& arguments) {
@@ -57,7 +58,8 @@ fs::path E2eTest::StagingFolder() const {
   return fs::path(WineSession::Current().Variable("WINEPREFIX")) / "drive_c" / "v_orim";
 }
 
-bool E2eTest::WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout) {
+bool E2eTest::WaitForWindow(const std::string& title, bool shown,
+                            std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (screen_.WindowShown(title) != shown) {
     if (std::chrono::steady_clock::now() >= deadline) return false;

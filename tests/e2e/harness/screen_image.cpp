@@ -24,7 +24,9 @@ bool Convert(const std::string& from, const std::string& to) {
 // blue bytes.
 ScreenImage ScreenImage::Load(const std::filesystem::path& picture) {
   const std::string pixelFile = picture.string() + ".ppm";
-  if (!Convert(picture.string(), "ppm:" + pixelFile)) throw std::runtime_error("cannot read " + picture.string());
+  if (!Convert(picture.string(), "ppm:" + pixelFile)) {
+    throw std::runtime_error("cannot read " + picture.string());
+  }
   std::ifstream file(pixelFile, std::ios::binary);
   std::string magic;
   int largest = 0;
@@ -48,7 +50,9 @@ void ScreenImage::SavePng(const std::filesystem::path& file) const {
     std::ofstream out(pixelFile, std::ios::binary);
     out << "P6\n" << width_ << " " << height_ << "\n255\n";
     for (const Rgb& pixel : pixels_) {
-      out.put(static_cast<char>(pixel.red)).put(static_cast<char>(pixel.green)).put(static_cast<char>(pixel.blue));
+      out.put(static_cast<char>(pixel.red))
+          .put(static_cast<char>(pixel.green))
+          .put(static_cast<char>(pixel.blue));
     }
   }
   Convert("ppm:" + pixelFile, "png:" + file.string());

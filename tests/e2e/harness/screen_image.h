@@ -29,7 +29,9 @@ class ScreenImage {
   int width() const { return width_; }
   int height() const { return height_; }
   Rgb At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
-  void Set(int x, int y, const Rgb& colour) { pixels_[static_cast<std::size_t>(y * width_ + x)] = colour; }
+  void Set(int x, int y, const Rgb& colour) {
+    pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+  }
   void SavePng(const std::filesystem::path& file) const;
 
  private:

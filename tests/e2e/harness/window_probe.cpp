@@ -21,9 +21,11 @@ void ReadRectangle(const std::string& field, int& left, int& top, int& right, in
 
 }  // namespace
 
-ChildProcess Probe::Start(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides) {
+ChildProcess Probe::Start(const std::vector<std::string>& arguments,
+                          const std::vector<std::string>& overrides) {
   return WineSession::Current().Start(TestTools(PrimaryBuild()) / "probe.exe", arguments,
-                                      workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt"), overrides);
+                                      workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt"),
+                                      overrides);
 }
 
 std::vector<std::vector<std::string>> Probe::Run(const std::vector<std::string>& arguments) {
@@ -36,7 +38,8 @@ std::vector<std::vector<std::string>> Probe::Run(const std::vector<std::string>&
   return lines;
 }
 
-ChildProcess Probe::StartReady(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides) {
+ChildProcess Probe::StartReady(const std::vector<std::string>& arguments,
+                               const std::vector<std::string>& overrides) {
   ChildProcess probe = Start(arguments, overrides);
   if (!probe.WaitForOutput("ready", std::chrono::seconds(30))) {
     throw std::runtime_error("the probe could not " + arguments[0] + " " + arguments[1]);
@@ -81,7 +84,8 @@ ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds dur
   return holder;
 }
 
-ChildProcess Probe::Launch(const std::filesystem::path& program, const std::vector<std::string>& overrides) {
+ChildProcess Probe::Launch(const std::filesystem::path& program,
+                           const std::vector<std::string>& overrides) {
   return StartReady({"launch", WindowsPath(program)}, overrides);
 }
 

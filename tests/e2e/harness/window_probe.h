@@ -44,7 +44,8 @@ class Probe {
   explicit Probe(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
   std::vector<WindowInfo> Windows();
-  std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption, std::chrono::milliseconds timeout);
+  std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption,
+                                                  std::chrono::milliseconds timeout);
   bool Press(const std::string& caption, const std::string& button);
   // A window at (0, 0), kept until `duration` has passed or the process is killed; `handle`
   // receives its handle in decimal.
@@ -52,16 +53,20 @@ class Probe {
                     int height = 64, std::string* handle = nullptr);
   // Starts `program` as the screen saver starts its renderer: its unquoted path alone as its
   // command line. The probe ends with the program, with its exit code.
-  ChildProcess Launch(const std::filesystem::path& program, const std::vector<std::string>& overrides);
+  ChildProcess Launch(const std::filesystem::path& program,
+                      const std::vector<std::string>& overrides);
   std::optional<WindowContents> Contents(const std::string& title);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
 
  private:
-  ChildProcess Start(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides = {});
-  // Runs the probe to its end: the tab-separated fields of each line it printed; none when it failed.
+  ChildProcess Start(const std::vector<std::string>& arguments,
+                     const std::vector<std::string>& overrides = {});
+  // Runs the probe to its end: the tab-separated fields of each line it printed; none when it
+  // failed.
   std::vector<std::vector<std::string>> Run(const std::vector<std::string>& arguments);
   // Starts the probe and waits for its line "ready".
-  ChildProcess StartReady(const std::vector<std::string>& arguments, const std::vector<std::string>& overrides = {});
+  ChildProcess StartReady(const std::vector<std::string>& arguments,
+                          const std::vector<std::string>& overrides = {});
 
   std::filesystem::path workFolder_;
   int runs_ = 0;

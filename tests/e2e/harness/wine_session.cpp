@@ -121,7 +121,8 @@ ChildProcess WineSession::Start(const std::filesystem::path& program,
 }
 
 Build PrimaryBuild() {
-  const bool runs32Bit = WineSession::Current().Variable("ORVANE_BUILDS").find("win32") != std::string::npos;
+  const bool runs32Bit =
+      WineSession::Current().Variable("ORVANE_BUILDS").find("win32") != std::string::npos;
   return runs32Bit ? Build::k32Bit : Build::k64Bit;
 }
 

@@ -45,7 +45,8 @@ class WineSession {
   const std::vector<std::string>& Environment() const { return environment_; }
   std::string Variable(const std::string& name) const;
   // Starts a Windows program under Wine.
-  ChildProcess Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+  ChildProcess Start(const std::filesystem::path& program,
+                     const std::vector<std::string>& arguments,
                      const std::filesystem::path& outputFile,
                      const std::vector<std::string>& overrides = {}) const;
 

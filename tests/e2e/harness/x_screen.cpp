@@ -28,18 +28,20 @@ int XScreen::Height() const { return DisplayHeight(display_, DefaultScreen(displ
 
 ScreenImage XScreen::Capture() {
   ScreenImage image(Width(), Height());
-  XImage* x = XGetImage(display_, DefaultRootWindow(display_), 0, 0, image.width(),
-                        image.height(), AllPlanes, ZPixmap);
+  XImage* x = XGetImage(display_, DefaultRootWindow(display_), 0, 0, image.width(), image.height(),
+                        AllPlanes, ZPixmap);
   if (!x) throw std::runtime_error("cannot read the screen");
   const bool plain32Bit = x->bits_per_pixel == 32 && x->red_mask == 0xFF0000 &&
                           x->green_mask == 0xFF00 && x->blue_mask == 0xFF;
   for (int y = 0; y < image.height(); ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(x->data + static_cast<std::size_t>(y) * x->bytes_per_line);
+    const auto* row = reinterpret_cast<const std::uint32_t*>(x->data + static_cast<std::size_t>(y) *
+                                                                           x->bytes_per_line);
     for (int px = 0; px < image.width(); ++px) {
       // The usual layout is read as it stands: much faster than a call per pixel.
       const unsigned long pixel = plain32Bit ? row[px] : XGetPixel(x, px, y);
-      image.Set(px, y, {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
-                        static_cast<int>(pixel & 0xFF)});
+      image.Set(px, y,
+                {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+                 static_cast<int>(pixel & 0xFF)});
     }
   }
   XDestroyImage(x);
@@ -51,13 +53,16 @@ void XScreen::SetDesktopPicture(const ScreenImage& picture) {
   const Window root = DefaultRootWindow(display_);
   const Pixmap pixmap = XCreatePixmap(display_, root, picture.width(), picture.height(),
                                       DefaultDepth(display_, screen));
-  XImage* image = XCreateImage(display_, DefaultVisual(display_, screen), DefaultDepth(display_, screen),
-                               ZPixmap, 0, nullptr, picture.width(), picture.height(), 32, 0);
-  image->data = static_cast<char*>(std::malloc(static_cast<std::size_t>(image->bytes_per_line) * picture.height()));
+  XImage* image =
+      XCreateImage(display_, DefaultVisual(display_, screen), DefaultDepth(display_, screen),
+                   ZPixmap, 0, nullptr, picture.width(), picture.height(), 32, 0);
+  image->data = static_cast<char*>(
+      std::malloc(static_cast<std::size_t>(image->bytes_per_line) * picture.height()));
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
       const Rgb colour = picture.At(x, y);
-      XPutPixel(image, x, y, static_cast<unsigned long>(colour.red << 16 | colour.green << 8 | colour.blue));
+      XPutPixel(image, x, y,
+                static_cast<unsigned long>(colour.red << 16 | colour.green << 8 | colour.blue));
     }
   }
   const GC gc = XCreateGC(display_, pixmap, 0, nullptr);
@@ -74,7 +79,8 @@ bool XScreen::WindowShown(const std::string& title) {
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
-  if (!XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) return false;
+  const Window desktop = DefaultRootWindow(display_);
+  if (!XQueryTree(display_, desktop, &root, &parent, &children, &count)) return false;
   bool shown = false;
   for (unsigned int i = 0; i < count && !shown; ++i) {
     char* name = nullptr;

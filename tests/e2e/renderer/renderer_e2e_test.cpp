@@ -79,15 +79,17 @@ TEST_F(RendererTest, ShowsTheRainWithOrWithoutOpenGLOverTheWholeScreenAndEndsOnI
   fs::copy_file(DistFolder(PrimaryBuild()) / "3dOrvane.x", StagingFolder() / "3dOrvane.x");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    ChildProcess renderer = probe().Launch(
-        folder / "3dOrvane.dll",
-        {"WINEDLLOVERRIDES=" + WineSession::Current().Variable("WINEDLLOVERRIDES") + ";" + c.dllOverrides});
+    ChildProcess renderer =
+        probe().Launch(folder / "3dOrvane.dll",
+                       {"WINEDLLOVERRIDES=" + WineSession::Current().Variable("WINEDLLOVERRIDES") +
+                        ";" + c.dllOverrides});
     EXPECT_TRUE(WaitForScene(OutputFolder() / (std::string(c.what) + ".png")).rain);
     std::vector<std::vector<int>> rectangles;
     for (const WindowInfo& w : probe().Windows()) {
       if (w.title == kRendererTitle) rectangles.push_back({w.left, w.top, w.right, w.bottom});
     }
-    EXPECT_EQ(rectangles, (std::vector<std::vector<int>>{{0, 0, screen().Width(), screen().Height()}}))
+    EXPECT_EQ(rectangles,
+              (std::vector<std::vector<int>>{{0, 0, screen().Width(), screen().Height()}}))
         << "not one window over the whole screen";
 
     // A jitter of a few pixels leaves the scene running; the input ends it, and its process.
@@ -103,13 +105,16 @@ using SaverWithRendererTest = RendererTest;
 
 // Runs each build as it ships until its scene shows, then ends the run with a mouse move or a
 // key: the renderer ends, and the saver notices, removes the staged files and ends.
-TEST_F(SaverWithRendererTest, AfterTheEffectTheSceneShowsAndAMoveOrAKeyEndsTheWholeRunOfEitherBuild) {
+TEST_F(SaverWithRendererTest,
+       AfterTheEffectTheSceneShowsAndAMoveOrAKeyEndsTheWholeRunOfEitherBuild) {
   const struct {
     Build build;
     std::vector<std::string> input;
-  } runs[] = {{PrimaryBuild(), {"mousemove_relative", "--", "40", "25"}}, {Build::k64Bit, {"key", "Return"}}};
+  } runs[] = {{PrimaryBuild(), {"mousemove_relative", "--", "40", "25"}},
+              {Build::k64Bit, {"key", "Return"}}};
   for (const auto& run : runs) {
-    if (&run != &runs[0] && run.build == PrimaryBuild()) continue;  // the x86_64 build is the only one
+    // Where the x86_64 build is the only one, the first run was of it.
+    if (&run != &runs[0] && run.build == PrimaryBuild()) continue;
     SCOPED_TRACE(DistFolder(run.build));
     const fs::path program = DistFolder(run.build).filename();
     fs::copy(DistFolder(run.build), OutputFolder() / program);
@@ -120,12 +125,14 @@ TEST_F(SaverWithRendererTest, AfterTheEffectTheSceneShowsAndAMoveOrAKeyEndsTheWh
                                                          : OutputFolder() / "scene.png");
     EXPECT_TRUE(look.rain);
     EXPECT_TRUE(look.model);
-    EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"), ReadBytes(DistFolder(run.build) / "3dOrvane.x"));
+    EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"),
+              ReadBytes(DistFolder(run.build) / "3dOrvane.x"));
     EXPECT_FALSE(saver.HasEnded());
     Xdotool(run.input);
     EXPECT_EQ(saver.WaitForExit(20s), 0) << "the saver did not end after the renderer";
     EXPECT_FALSE(screen().WindowShown(kRendererTitle));
-    EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") || fs::exists(StagingFolder() / "3dOrvane.bmp"))
+    EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") ||
+                 fs::exists(StagingFolder() / "3dOrvane.bmp"))
         << "staged files were left behind";
   }
 }

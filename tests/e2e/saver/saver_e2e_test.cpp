@@ -93,18 +93,21 @@ class SaverRunTest : public E2eTest {
     fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", program / "3dOrvane.dll");
     std::ofstream(program / "renderer-script.txt") << script;
     if (kind == 0) return program;
-    RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / music).string(), "synth", "2", "sine", "440", "vol", "0.5"});
+    RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / music).string(), "synth", "2",
+                "sine", "440", "vol", "0.5"});
     std::ofstream(program / "3dOrvane.ini", std::ios::binary)
-        << "[Section]\r\nBGM\x8b\xe6\x95\xaa=" << kind << "\r\nBGM\xd8\xcb\xdf\xb0\xc4=3\r\nBGM\xcc\xa7\xb2\xd9="
-        << WindowsPath(program / music) << "\r\n";
+        << "[Section]\r\nBGM\x8b\xe6\x95\xaa=" << kind
+        << "\r\nBGM\xd8\xcb\xdf\xb0\xc4=3\r\nBGM\xcc\xa7\xb2\xd9=" << WindowsPath(program / music)
+        << "\r\n";
     return program;
   }
   // Records what the session's sound server plays, from its null sink's monitor, as mono 16-bit
   // samples at 8000 Hz; the server's clock runs through silence, so a sample's index is its time.
   void StartRecording() {
-    recording_.emplace(std::vector<std::string>{"parec", "-d", "orvane.monitor", "--raw", "--format=s16le",
-                                                "--rate=8000", "--channels=1", "--latency-msec=20"},
-                       OutputFolder() / "recording.raw");
+    recording_.emplace(
+        std::vector<std::string>{"parec", "-d", "orvane.monitor", "--raw", "--format=s16le",
+                                 "--rate=8000", "--channels=1", "--latency-msec=20"},
+        OutputFolder() / "recording.raw");
     std::this_thread::sleep_for(300ms);  // lets the stream connect before anything plays
   }
   // Ends the recording: sound is heard in 20 ms windows louder than a quiet threshold, with gaps
@@ -117,8 +120,9 @@ class SaverRunTest : public E2eTest {
     for (std::size_t first = 0; 2 * (first + kWindow) <= bytes.size(); first += kWindow) {
       double sum = 0;
       for (std::size_t i = first; i < first + kWindow; ++i) {
-        const double sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                                        static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
+        const double sample =
+            static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                      static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
         sum += sample * sample;
       }
       if (std::sqrt(sum / kWindow) < 1000) continue;
@@ -133,7 +137,8 @@ class SaverRunTest : public E2eTest {
   }
   void ExpectCleanEnd(ChildProcess& saver, std::chrono::milliseconds within) {
     EXPECT_EQ(saver.WaitForExit(within), 0) << "the saver did not end";
-    EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") || fs::exists(StagingFolder() / "3dOrvane.bmp"))
+    EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") ||
+                 fs::exists(StagingFolder() / "3dOrvane.bmp"))
         << "staged files were left behind";
     EXPECT_TRUE(fs::is_directory(StagingFolder())) << "the staging folder went too";
   }
@@ -159,7 +164,8 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   std::vector<ScreenImage> slideFrames;
   ChildProcess saver = StartScreenSaver(program, {"/s"});
   const auto start = std::chrono::steady_clock::now();
-  for (auto next = start; next < start + 30s && !saver.HasEnded() && !screen().WindowShown(kRendererTitle);
+  for (auto next = start;
+       next < start + 30s && !saver.HasEnded() && !screen().WindowShown(kRendererTitle);
        next += 50ms) {
     std::this_thread::sleep_until(next);
     const auto at = std::chrono::steady_clock::now();
@@ -183,18 +189,23 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   EXPECT_EQ(bitmap.substr(0, 2), "BM");
   EXPECT_EQ(bitmap.substr(18, 8), std::string("\x80\0\0\0\x80\0\0\0", 8)) << "not 128 x 128";
   int hiddenSaverWindows = 0;
-  for (const WindowInfo& window : probe().Windows()) hiddenSaverWindows += window.title == kSaverTitle && !window.visible;
+  for (const WindowInfo& window : probe().Windows()) {
+    hiddenSaverWindows += window.title == kSaverTitle && !window.visible;
+  }
   EXPECT_EQ(hiddenSaverWindows, 1) << "the saver window should wait, hidden";
-  EXPECT_EQ(StartScreenSaver(program, {"/s"}).WaitForExit(10s), 0) << "a second copy started beside the run";
+  EXPECT_EQ(StartScreenSaver(program, {"/s"}).WaitForExit(10s), 0)
+      << "a second copy started beside the run";
 
   ASSERT_TRUE(WaitForWindow(kRendererTitle, false, 30s));
   const auto rendererGone = std::chrono::steady_clock::now();
   ExpectCleanEnd(saver, 5s);
-  EXPECT_LE(std::chrono::steady_clock::now() - rendererGone, 1500ms) << "the saver noticed the renderer's end late";
+  EXPECT_LE(std::chrono::steady_clock::now() - rendererGone, 1500ms)
+      << "the saver noticed the renderer's end late";
   std::this_thread::sleep_for(1500ms);
   const Heard heard = StopRecording();
 
-  EXPECT_EQ(ReadBytes(program / "renderer-record.txt"), "command line\t" + WindowsPath(program / "3dOrvane.dll") + "\n");
+  EXPECT_EQ(ReadBytes(program / "renderer-record.txt"),
+            "command line\t" + WindowsPath(program / "3dOrvane.dll") + "\n");
   EXPECT_FALSE(fs::exists(OutputFolder() / "renderer-record.txt")) << "my.exe was started";
   // The two-second MP3 is heard whole, then again after a pause of at most the watch's second
   // and Wine's lag, and stops with the run.
@@ -207,9 +218,11 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // Each frame stays on the screen for one refresh, 1/60 s on the rig's display as Wine
   // reports it, timed from the first frame seen to the last.
   const int frames = FrameOfShift(shifts.back()) - FrameOfShift(shifts.front());
-  const double slideMs = std::chrono::duration<double, std::milli>(firstSeen.back() - firstSeen.front()).count();
+  const double slideMs =
+      std::chrono::duration<double, std::milli>(firstSeen.back() - firstSeen.front()).count();
   std::cout << frames << " frames of the slide seen in " << slideMs << " ms\n";
-  EXPECT_NEAR(slideMs, frames * 1000.0 / 60, frames * 100.0 / 60) << "the frames were not held one refresh each";
+  EXPECT_NEAR(slideMs, frames * 1000.0 / 60, frames * 100.0 / 60)
+      << "the frames were not held one refresh each";
   // The first frame caught shows the crack best, a later one the slide; README shows both.
   slideFrames.front().SavePng(kOutputFolder / "saver-crack.png");
   slideFrames[slideFrames.size() / 2].SavePng(kOutputFolder / "saver-slide.png");
@@ -247,7 +260,8 @@ TEST_F(SaverRunTest, ARunWhoseRendererFailsEndsCleanly) {
       EXPECT_FALSE(fs::exists(program / "renderer-record.txt")) << "the renderer ran after all";
     }
     if (c.act == Act::kWaitForTheGiveUp) {
-      EXPECT_FALSE(WaitForWindow(kRendererTitle, true, 10s)) << "the renderer was left to open its window over an ended run";
+      EXPECT_FALSE(WaitForWindow(kRendererTitle, true, 10s))
+          << "the renderer was left to open its window over an ended run";
     }
   }
 }

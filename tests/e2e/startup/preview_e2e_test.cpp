@@ -44,23 +44,27 @@ TEST_F(PreviewTest, FillsThePaneWithItsPictureStretchedAndEndsWithThePane) {
   ASSERT_TRUE(probe().Close(kPaneTitle));
   EXPECT_EQ(host.WaitForExit(10s), 0);
 
-  // A real /p run: the window, and its picture over it, take the pane's place and size once settled
-  // (the program parents the window first, then sizes it).
+  // A real /p run: the window, and its picture over it, take the pane's place and size once
+  // settled (the program parents the window first, then sizes it).
   const fs::path program = MakeProgramFolder({false, false});
   std::string paneHandle;
   ChildProcess paneHolder = probe().Hold(kPaneTitle, 120s, 200, 150, &paneHandle);
   ChildProcess saver = StartScreenSaver(program, {"/p", paneHandle});
   std::vector<ChildWindowInfo> inPane;
   for (const auto deadline = std::chrono::steady_clock::now() + 20s;
-       std::chrono::steady_clock::now() < deadline && !saver.HasEnded(); std::this_thread::sleep_for(200ms)) {
+       std::chrono::steady_clock::now() < deadline && !saver.HasEnded();
+       std::this_thread::sleep_for(200ms)) {
     inPane = probe().Contents(kPaneTitle).value_or(WindowContents{}).children;
     if (inPane.size() >= 2 && inPane[0].right > 0 && inPane[1].right == inPane[0].right &&
-        inPane[1].bottom == inPane[0].bottom) break;
+        inPane[1].bottom == inPane[0].bottom) {
+      break;
+    }
   }
   ASSERT_EQ(inPane.size(), 2u) << "no preview in the pane";
   EXPECT_EQ(inPane[0].text, "Preview Window");
   for (const ChildWindowInfo& w : inPane) {
-    EXPECT_EQ((std::vector<int>{w.left, w.top, w.right, w.bottom}), (std::vector<int>{0, 0, 200, 150}));
+    EXPECT_EQ((std::vector<int>{w.left, w.top, w.right, w.bottom}),
+              (std::vector<int>{0, 0, 200, 150}));
   }
   // It reacts to neither the mouse nor the keyboard, and stages nothing.
   Xdotool({"mousemove", "70", "50", "click", "1"});
@@ -76,7 +80,8 @@ TEST_F(PreviewTest, FillsThePaneWithItsPictureStretchedAndEndsWithThePane) {
   // the pane has gone, or none at all.
   for (const std::string& handle : {paneHandle, std::string("0")}) {
     SCOPED_TRACE("/p " + handle);
-    EXPECT_EQ(StartScreenSaver(program, {"/p", handle}).WaitForExit(10s), 0) << "it stayed without a pane";
+    EXPECT_EQ(StartScreenSaver(program, {"/p", handle}).WaitForExit(10s), 0)
+        << "it stayed without a pane";
     EXPECT_FALSE(probe().WaitForMessageBox(kApplicationTitle, 0ms));
     EXPECT_FALSE(fs::exists(StagingFolder()));
   }

@@ -13,7 +13,8 @@ using StartupTest = E2eTest;
 
 TEST_F(StartupTest, AMissingFileIsReportedInJapaneseUnlessTheSettingsDialogIsOpen) {
   {
-    // The dialog's title is code page 932 text; an open saver window is met in the saver run's test.
+    // The dialog's title is code page 932 text; an open saver window is met in the saver run's
+    // test.
     ChildProcess dialog = probe().Hold("<3dOrvaneの設定>", 60s);
     ChildProcess saver = StartScreenSaver(MakeProgramFolder(Shipped{false, false}), {"/s"});
     EXPECT_TRUE(saver.WaitForExit(15s)) << "the program did not end beside the dialog";
@@ -31,7 +32,8 @@ TEST_F(StartupTest, AMissingFileIsReportedInJapaneseUnlessTheSettingsDialogIsOpe
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     fs::remove_all(StagingFolder());
-    ChildProcess saver = StartScreenSaver(MakeProgramFolder(c.shipped, PrimaryBuild(), c.mode + 1), {c.mode});
+    ChildProcess saver =
+        StartScreenSaver(MakeProgramFolder(c.shipped, PrimaryBuild(), c.mode + 1), {c.mode});
     const auto box = probe().WaitForMessageBox(kApplicationTitle, 15s);
     ASSERT_TRUE(box) << "no message box captioned " << kApplicationTitle;
     EXPECT_EQ(box->text, c.text);
