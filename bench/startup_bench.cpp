@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
   for (int run = 0; run < runs; ++run) {
     saverMs.push_back(TimeToWindow(screen, folder / "3dOrvane.scr", {"/s"}, "3dOrvane_Main",
                                    folder / "saver.log"));
-    baselineMs.push_back(TimeToWindow(screen, ProbeProgram(), {"hold", "Baseline", "100"}, "Baseline",
-                                      folder / "probe.log"));
+    baselineMs.push_back(TimeToWindow(screen, TestTools(PrimaryBuild()) / "probe.exe",
+                                      {"hold", "Baseline", "100"}, "Baseline", folder / "probe.log"));
   }
   const double saver = Median(saverMs);
   const double baseline = Median(baselineMs);

@@ -1,6 +1,5 @@
-// The preview window inside a host window of this same process, so that the picture can be
-// seen under Wine, which does not draw a child window whose parent belongs to another
-// process:
+// The preview window inside a host window of this same process, so that its picture can be
+// seen under Wine, which does not draw a child window whose parent belongs to another process:
 //   preview_host WIDTH HEIGHT
 // Prints "ready" once the preview shows, and ends when the host window is closed.
 #include <windows.h>
@@ -22,28 +21,24 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    PrintUtf8(L"usage: preview_host WIDTH HEIGHT\n");
-    return 2;
-  }
+  if (argc != 3) return 2;
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = HostProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = L"OrvanePreviewHost";
   RegisterClassW(&windowClass);
-  const HWND host = CreateWindowW(L"OrvanePreviewHost", L"Preview Host", WS_POPUP | WS_VISIBLE, 0,
-                                  0, _wtoi(argv[1]), _wtoi(argv[2]), nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
+  const int width = _wtoi(argv[1]), height = _wtoi(argv[2]);
+  const HWND host =
+      CreateWindowW(L"OrvanePreviewHost", L"Preview Host", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                    height, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!host) return 1;
 
   orvane::platform::win32::Win32Platform platform;
   orvane::platform::Services& services = platform.services();
-  RECT pane{};
-  GetWindowRect(host, &pane);
   orvane::preview::PreviewWindow preview(services);
   preview.ShowInPane(reinterpret_cast<orvane::platform::WindowHandle>(host),
-                     static_cast<std::int16_t>((pane.right - pane.left) * services.display.TwipsPerPixelX()),
-                     static_cast<std::int16_t>((pane.bottom - pane.top) * services.display.TwipsPerPixelY()));
+                     static_cast<std::int16_t>(width * services.display.TwipsPerPixelX()),
+                     static_cast<std::int16_t>(height * services.display.TwipsPerPixelY()));
   UpdateWindow(host);
   PrintUtf8(L"ready\n");
   orvane::platform::win32::RunMessageLoop();

@@ -4,7 +4,7 @@
 //   keep MS       keep the window, or without one live, this long (default 3000)
 //   window no     never show a window
 // and records its command line in "renderer-record.txt" beside it (UTF-8). Its window is
-// titled "3dOrvane_VC" and fills the screen in one colour.
+// titled "3dOrvane_VC" and covers the screen in one colour.
 #include <windows.h>
 
 #include <filesystem>
@@ -13,38 +13,19 @@
 
 #include "utf8_output.h"
 
-namespace {
-
-constexpr COLORREF kWindowColour = RGB(0, 160, 80);
-
-std::wstring OwnFolder() {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder = path;
-  return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
-LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  const std::wstring folder = OwnFolder();
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   DWORD delayMs = 0, keepMs = 3000;
   bool showWindow = true;
-  std::ifstream script(std::filesystem::path(folder + L"\\renderer-script.txt"));
+  std::ifstream script(folder / "renderer-script.txt");
   for (std::string word; script >> word;) {
     if (word == "delay") script >> delayMs;
     if (word == "keep") script >> keepMs;
-    if (word == "window") {
-      script >> word;
-      showWindow = word != "no";
-    }
+    if (word == "window") showWindow = !(script >> word) || word != "no";
   }
-  std::ofstream(std::filesystem::path(folder + L"\\renderer-record.txt"), std::ios::binary)
+  std::ofstream(folder / "renderer-record.txt", std::ios::binary)
       << "command line\t" << Utf8(GetCommandLineW()) << "\n";
 
   Sleep(delayMs);
@@ -53,18 +34,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = WindowProcedure;
+  windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;
-  windowClass.hbrBackground = CreateSolidBrush(kWindowColour);
+  windowClass.hbrBackground = CreateSolidBrush(RGB(0, 160, 80));
   windowClass.lpszClassName = L"OrvaneTestRenderer";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneTestRenderer", L"3dOrvane_VC", WS_POPUP, 0, 0,
-                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"OrvaneTestRenderer", L"3dOrvane_VC", WS_POPUP, 0,
+                                0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                 nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOWNORMAL);
   SetTimer(window, 1, keepMs, nullptr);
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (message.message == WM_TIMER && message.hwnd == window) DestroyWindow(window);
     DispatchMessageW(&message);
   }

@@ -14,10 +14,10 @@ inline std::string Utf8(const std::wstring& text) {
   return utf8;
 }
 
+// Written past the C runtime, whose text mode would turn each line end into CR LF.
 inline void PrintUtf8(const std::wstring& text) {
   const std::string utf8 = Utf8(text);
-  // Written past the C runtime, whose text mode would turn each line end into CR LF.
   DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()),
-            &written, nullptr);
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written,
+            nullptr);
 }

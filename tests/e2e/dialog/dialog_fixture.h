@@ -25,11 +25,6 @@ enum DialogControl : int {
   kTrackCaption,
 };
 
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The settings file as the system's profile writer under Wine lays it out: the three keys in
 // code page 932 in the order written, the blank the program puts before a number dropped.
 inline std::string IniText(const std::string& kind, const std::string& repeat,

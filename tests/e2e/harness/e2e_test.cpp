@@ -1,8 +1,7 @@
 #include "e2e_test.h"
 
 #include <fstream>
-
-#include "build_paths.h"
+#include <thread>
 
 namespace orvane::e2e {
 namespace fs = std::filesystem;
@@ -18,10 +17,14 @@ void E2eTest::SetUp() {
 
 void E2eTest::TearDown() {
   if (HasFailure()) {
-    Screenshot("at-failure");
+    screen_.Capture().SavePng(outputFolder_ / "at-failure.png");
   } else {
     fs::remove_all(outputFolder_);
   }
+}
+
+fs::path E2eTest::NextLog(const std::string& name) {
+  return outputFolder_ / (name + "-" + std::to_string(++logs_) + ".log");
 }
 
 fs::path E2eTest::MakeProgramFolder(Shipped shipped, Build build, const std::string& name) {
@@ -34,26 +37,16 @@ fs::path E2eTest::MakeProgramFolder(Shipped shipped, Build build, const std::str
 }
 
 ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
-                                       const std::vector<std::string>& arguments) {
-  return WineSession::Current().Start(
-      programFolder / "3dOrvane.scr", arguments,
-      outputFolder_ / ("screen-saver-" + std::to_string(++outputs_) + ".log"));
-}
-
-std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {
-  ChildProcess process = WineSession::Current().Start(
-      tool, arguments, outputFolder_ / ("tool-" + std::to_string(++outputs_) + ".log"));
-  EXPECT_EQ(process.WaitForExit(30s), 0) << tool << " did not finish cleanly";
-  return process.Output();
+                                       const std::vector<std::string>& arguments,
+                                       const std::vector<std::string>& overrides) {
+  return WineSession::Current().Start(programFolder / "3dOrvane.scr", arguments,
+                                      NextLog("screen-saver"), overrides);
 }
 
 void E2eTest::RunOnLinux(const std::vector<std::string>& command) {
-  ChildProcess process(command, WineSession::Current().Environment(),
-                       outputFolder_ / ("command-" + std::to_string(++outputs_) + ".log"));
-  EXPECT_EQ(process.WaitForExit(60s), 0) << command[0] << " failed";
+  EXPECT_EQ(ChildProcess(command, NextLog("command")).WaitForExit(60s), 0)
+      << command[0] << " failed";
 }
-
-fs::path E2eTest::StagingFolder() const { return WineSession::Current().DriveC() / "v_orim"; }
 
 void E2eTest::Xdotool(const std::vector<std::string>& arguments) {
   std::vector<std::string> command{"xdotool"};
@@ -61,8 +54,18 @@ void E2eTest::Xdotool(const std::vector<std::string>& arguments) {
   RunOnLinux(command);
 }
 
-void E2eTest::Screenshot(const std::string& name) {
-  WineSession::Current().Screenshot(outputFolder_ / (name + ".png"));
+fs::path E2eTest::StagingFolder() const {
+  return fs::path(WineSession::Current().Variable("WINEPREFIX")) / "drive_c" / "v_orim";
+}
+
+bool E2eTest::WaitForWindow(const std::string& title, bool shown,
+                            std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (screen_.WindowShown(title) != shown) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(10ms);
+  }
+  return true;
 }
 
 }  // namespace orvane::e2e

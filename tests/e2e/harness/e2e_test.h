@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
+#include "window_probe.h"
 #include "wine_session.h"
+#include "x_screen.h"
 
 namespace orvane::e2e {
 
 using namespace std::chrono_literals;
 
-// The files a program folder gets beside the screen saver.
+// The files a program folder gets beside the screen saver: stand-ins that pass its start-up check.
 struct Shipped {
   bool renderer = true;
   bool model = true;
@@ -22,10 +23,9 @@ struct Shipped {
 
 inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
 
-// Opens a test of the x86_64 build made to run beside the primary i686 one; where the session
-// runs only the x86_64 build, every other test runs it already.
-#define SKIP_WHERE_64_BIT_IS_PRIMARY()                                              \
-  if (::orvane::e2e::PrimaryBuild() == ::orvane::e2e::Build::k64Bit)                \
+// Opens a test of the x86_64 build made to run beside the primary i686 one.
+#define SKIP_WHERE_64_BIT_IS_PRIMARY()                                                   \
+  if (::orvane::e2e::PrimaryBuild() == ::orvane::e2e::Build::k64Bit)                     \
   GTEST_SKIP() << "the x86_64 build is this session's primary build, which every other " \
                   "test runs"
 
@@ -41,22 +41,26 @@ class E2eTest : public ::testing::Test {
   std::filesystem::path MakeProgramFolder(Shipped shipped = {}, Build build = PrimaryBuild(),
                                           const std::string& name = "program");
   ChildProcess StartScreenSaver(const std::filesystem::path& programFolder,
-                                const std::vector<std::string>& arguments);
-  // Runs a test tool from the program folder to its end and returns what it printed.
-  std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);
+                                const std::vector<std::string>& arguments,
+                                const std::vector<std::string>& overrides = {});
   // Runs a Linux command in the session's environment and expects it to succeed.
   void RunOnLinux(const std::vector<std::string>& command);
   // Moves the real pointer or presses real keys on the session's display.
   void Xdotool(const std::vector<std::string>& arguments);
   std::filesystem::path StagingFolder() const;
-  void Screenshot(const std::string& name);
+  XScreen& screen() { return screen_; }
+  // Waits until a window with this title is mapped on the screen (or, `shown` false, is not).
+  bool WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout);
 
   Probe& probe() { return probe_; }
 
  private:
+  std::filesystem::path NextLog(const std::string& name);
+
   std::filesystem::path outputFolder_;
   Probe probe_{""};
-  int outputs_ = 0;
+  XScreen screen_{WineSession::Current().Variable("DISPLAY")};
+  int logs_ = 0;
 };
 
 }  // namespace orvane::e2e

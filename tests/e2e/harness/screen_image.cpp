@@ -3,27 +3,37 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "child_process.h"
 #include "wine_session.h"
 
 namespace orvane::e2e {
+namespace {
 
+// Runs ImageMagick's convert, leaving no log behind.
+bool Convert(const std::string& from, const std::string& to) {
+  const std::filesystem::path log = to.substr(to.find(':') + 1) + ".log";
+  const bool converted = ChildProcess({"convert", from, "-depth", "8", to}, log)
+                             .WaitForExit(std::chrono::seconds(60)) == 0;
+  std::filesystem::remove(log);
+  std::filesystem::remove(log.string() + ".stderr");
+  return converted;
+}
+
+}  // namespace
+
+// Pictures pass as binary PPM: "P6", width, height and the largest value, then red, green and
+// blue bytes.
 ScreenImage ScreenImage::Load(const std::filesystem::path& picture) {
-  // A binary PPM: "P6", width, height and the largest value, then red, green, blue bytes.
-  const std::filesystem::path pixelFile = picture.string() + ".ppm";
-  ChildProcess convert({"convert", picture.string(), "-depth", "8", "ppm:" + pixelFile.string()},
-                       WineSession::Current().Environment(), picture.string() + ".log");
-  if (convert.WaitForExit(std::chrono::seconds(30)) != 0) {
+  const std::string pixelFile = picture.string() + ".ppm";
+  if (!Convert(picture.string(), "ppm:" + pixelFile)) {
     throw std::runtime_error("cannot read " + picture.string());
   }
-  std::filesystem::remove(picture.string() + ".log");
   std::ifstream file(pixelFile, std::ios::binary);
   std::string magic;
   int largest = 0;
   ScreenImage image;
   file >> magic >> image.width_ >> image.height_ >> largest;
   file.get();
-  if (magic != "P6" || largest != 255) throw std::runtime_error("not a PPM: " + pixelFile.string());
+  if (magic != "P6" || largest != 255) throw std::runtime_error("not a PPM: " + pixelFile);
   image.pixels_.resize(static_cast<std::size_t>(image.width_) * image.height_);
   for (Rgb& pixel : image.pixels_) {
     pixel.red = file.get();
@@ -35,20 +45,18 @@ ScreenImage ScreenImage::Load(const std::filesystem::path& picture) {
 }
 
 void ScreenImage::SavePng(const std::filesystem::path& file) const {
-  const std::filesystem::path pixelFile = file.string() + ".ppm";
+  const std::string pixelFile = file.string() + ".ppm";
   {
     std::ofstream out(pixelFile, std::ios::binary);
     out << "P6\n" << width_ << " " << height_ << "\n255\n";
     for (const Rgb& pixel : pixels_) {
-      out.put(static_cast<char>(pixel.red)).put(static_cast<char>(pixel.green)).put(static_cast<char>(pixel.blue));
+      out.put(static_cast<char>(pixel.red))
+          .put(static_cast<char>(pixel.green))
+          .put(static_cast<char>(pixel.blue));
     }
   }
-  ChildProcess convert({"convert", "ppm:" + pixelFile.string(), file.string()},
-                       WineSession::Current().Environment(), file.string() + ".log");
-  convert.WaitForExit(std::chrono::seconds(60));
+  Convert("ppm:" + pixelFile, "png:" + file.string());
   std::filesystem::remove(pixelFile);
-  std::filesystem::remove(file.string() + ".log");
-  std::filesystem::remove(file.string() + ".log.stderr");
 }
 
 }  // namespace orvane::e2e

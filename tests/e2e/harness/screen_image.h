@@ -16,8 +16,8 @@ struct Rgb {
   bool operator!=(const Rgb& other) const { return !(*this == other); }
 };
 
-// The pixels of a picture: a screenshot, a picture file read through ImageMagick, or one a
-// test draws to put on the screen.
+// The pixels of a screenshot or of a picture file; files are read and written through
+// ImageMagick.
 class ScreenImage {
  public:
   ScreenImage() = default;
@@ -29,8 +29,9 @@ class ScreenImage {
   int width() const { return width_; }
   int height() const { return height_; }
   Rgb At(int x, int y) const { return pixels_[static_cast<std::size_t>(y * width_ + x)]; }
-  void Set(int x, int y, const Rgb& colour) { pixels_[static_cast<std::size_t>(y * width_ + x)] = colour; }
-  // Writes the picture as a PNG file (through ImageMagick).
+  void Set(int x, int y, const Rgb& colour) {
+    pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+  }
   void SavePng(const std::filesystem::path& file) const;
 
  private:

@@ -4,6 +4,8 @@
 
 #include "screen_image.h"
 
+struct _XDisplay;
+
 namespace orvane::e2e {
 
 // The Wine session's X display, read and written directly through Xlib: far faster than a
@@ -23,13 +25,9 @@ class XScreen {
   // Whether a window with this exact title is mapped on the screen now. Wine gives each
   // shown top-level window an X window of the same name.
   bool WindowShown(const std::string& title);
-  // The mouse pointer's picture as the display shows it now (its colours weighted by their
-  // opacity), so two pointers can be told apart.
-  ScreenImage Pointer();
 
  private:
-  struct Connection;
-  Connection* connection_;
+  _XDisplay* display_;
 };
 
 }  // namespace orvane::e2e

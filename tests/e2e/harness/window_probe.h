@@ -1,0 +1,75 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "wine_session.h"
+
+namespace orvane::e2e {
+
+struct WindowInfo {
+  bool visible = false;
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::string title;
+};
+
+// A window inside a top-level window, with its rectangle in the top-level's client area.
+struct ChildWindowInfo {
+  bool enabled = false;
+  int controlId = 0;
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::string text;
+};
+
+// The client area of a top-level window on the screen, and the windows inside it.
+struct WindowContents {
+  int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
+  std::vector<ChildWindowInfo> children;
+
+  const ChildWindowInfo* Control(int controlId) const;  // null when there is none
+};
+
+struct MessageBoxInfo {
+  std::string text;
+  std::vector<std::string> buttons;
+};
+
+// Looks at and acts on the session's windows through tests/win32/probe.exe, whose output is
+// kept in `workFolder`. A title names a top-level window.
+class Probe {
+ public:
+  explicit Probe(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
+
+  std::vector<WindowInfo> Windows();
+  std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption,
+                                                  std::chrono::milliseconds timeout);
+  bool Press(const std::string& caption, const std::string& button);
+  // A window at (0, 0), kept until `duration` has passed or the process is killed; `handle`
+  // receives its handle in decimal.
+  ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration, int width = 64,
+                    int height = 64, std::string* handle = nullptr);
+  // Starts `program` as the screen saver starts its renderer: its unquoted path alone as its
+  // command line. The probe ends with the program, with its exit code.
+  ChildProcess Launch(const std::filesystem::path& program,
+                      const std::vector<std::string>& overrides);
+  std::optional<WindowContents> Contents(const std::string& title);
+  bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
+
+ private:
+  ChildProcess Start(const std::vector<std::string>& arguments,
+                     const std::vector<std::string>& overrides = {});
+  // Runs the probe to its end: the tab-separated fields of each line it printed; none when it
+  // failed.
+  std::vector<std::vector<std::string>> Run(const std::vector<std::string>& arguments);
+  // Starts the probe and waits for its line "ready".
+  ChildProcess StartReady(const std::vector<std::string>& arguments,
+                          const std::vector<std::string>& overrides = {});
+
+  std::filesystem::path workFolder_;
+  int runs_ = 0;
+};
+
+}  // namespace orvane::e2e
