@@ -43,6 +43,12 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
                                       NextLog("screen-saver"), overrides);
 }
 
+std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {
+  ChildProcess process = WineSession::Current().Start(tool, arguments, NextLog("tool"));
+  EXPECT_EQ(process.WaitForExit(30s), 0) << tool << " did not finish cleanly";
+  return process.Output();
+}
+
 void E2eTest::RunOnLinux(const std::vector<std::string>& command) {
   EXPECT_EQ(ChildProcess(command, NextLog("command")).WaitForExit(60s), 0)
       << command[0] << " failed";

@@ -43,6 +43,9 @@ class E2eTest : public ::testing::Test {
   ChildProcess StartScreenSaver(const std::filesystem::path& programFolder,
                                 const std::vector<std::string>& arguments,
                                 const std::vector<std::string>& overrides = {});
+  // Runs a Windows program (a test tool, or one of Wine's own) to its end and returns what it
+  // printed; expects it to end cleanly.
+  std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);
   // Runs a Linux command in the session's environment and expects it to succeed.
   void RunOnLinux(const std::vector<std::string>& command);
   // Moves the real pointer or presses real keys on the session's display.
