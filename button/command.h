@@ -73,7 +73,6 @@ class Command final : public platform::DrawnControlHandlers {
   void OnResize() override;
   void OnTimer(int timerId) override;
 
-  ButtonState buttonState() const { return buttonState_; }
   bool mouseHeld() const { return Held(MouseButton::kLeft); }
   platform::WindowHandle Handle() { return control_.Handle(); }
 

@@ -23,12 +23,6 @@ struct Shipped {
 
 inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
 
-// Opens a test of the x86_64 build made to run beside the primary i686 one.
-#define SKIP_WHERE_64_BIT_IS_PRIMARY()                                                   \
-  if (::orvane::e2e::PrimaryBuild() == ::orvane::e2e::Build::k64Bit)                     \
-  GTEST_SKIP() << "the x86_64 build is this session's primary build, which every other " \
-                  "test runs"
-
 // Each test works in its own output folder under the build folder: program folders,
 // screenshots and logs. The folder stays when the test fails and goes when it passes.
 class E2eTest : public ::testing::Test {
