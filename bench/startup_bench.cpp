@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   fs::copy_file(DistFolder(PrimaryBuild()) / "3dOrvane.scr", folder / "3dOrvane.scr");
   fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", folder / "3dOrvane.dll");
   std::ofstream(folder / "3dOrvane.x") << "xof 0303txt 0032\n";
-  std::ofstream(folder / "renderer-script.txt") << "keep 100\n";
+  std::ofstream(folder / "renderer-keep.txt") << "100\n";
 
   XScreen screen(WineSession::Current().Variable("DISPLAY"));
   std::vector<double> saverMs, baselineMs;

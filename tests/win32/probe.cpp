@@ -1,8 +1,9 @@
 // Looks at and acts on the windows of a Wine session for the end-to-end tests; a title names a
 // top-level window, and each command prints tab-separated lines:
 //   probe windows                 each top-level window: visible, left,top,right,bottom, title
-//   probe message CAPTION MS      waits MS for a message box; its text and buttons
-//   probe press CAPTION BUTTON    presses a button of that message box
+//   probe message CAPTION MS [BUTTON]
+//                                 waits MS for a message box; its text and buttons; presses
+//                                 BUTTON when given
 //   probe hold TITLE MS [WxH]     keeps a window (64 x 64 unless sized) at (0, 0) for MS ms;
 //                                 "ready" and its handle in decimal
 //   probe children TITLE          the window's client area on the screen ("client",
@@ -87,29 +88,24 @@ HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs) {
   }
 }
 
-int DescribeMessageBox(const std::wstring& caption, DWORD timeoutMs) {
+int AnswerMessageBox(const std::wstring& caption, DWORD timeoutMs, const wchar_t* press) {
   HWND box = WaitForMessageBox(caption, timeoutMs);
   if (!box) return 1;
+  bool pressed = !press;
   for (HWND child : ChildWindows(box)) {
     if (!IsWindowVisible(child)) continue;
     if (IsClass(child, L"Static") && !WindowText(child).empty()) {
       PrintUtf8(L"text\t" + WindowText(child) + L"\n");
     }
-    if (IsClass(child, L"Button")) PrintUtf8(L"button\t" + WindowText(child) + L"\n");
-  }
-  return 0;
-}
-
-int PressButton(const std::wstring& caption, const std::wstring& buttonText) {
-  HWND box = WaitForMessageBox(caption, 5000);
-  for (HWND child : box ? ChildWindows(box) : std::vector<HWND>{}) {
-    if (IsClass(child, L"Button") && WindowText(child) == buttonText) {
+    if (!IsClass(child, L"Button")) continue;
+    PrintUtf8(L"button\t" + WindowText(child) + L"\n");
+    if (press && WindowText(child) == press) {
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
                    reinterpret_cast<LPARAM>(child));
-      return 0;
+      pressed = true;
     }
   }
-  return 1;
+  return pressed ? 0 : 1;
 }
 
 // Makes this thread see the window's geometry in the window's own pixels. Wine does not scale
@@ -185,10 +181,9 @@ int Launch(std::wstring commandLine) {
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"windows") return ListWindows();
-  if (command == L"message" && argc == 4) {
-    return DescribeMessageBox(argv[2], wcstoul(argv[3], nullptr, 10));
+  if (command == L"message" && (argc == 4 || argc == 5)) {
+    return AnswerMessageBox(argv[2], wcstoul(argv[3], nullptr, 10), argc == 5 ? argv[4] : nullptr);
   }
-  if (command == L"press" && argc == 4) return PressButton(argv[2], argv[3]);
   if (command == L"hold" && (argc == 4 || argc == 5)) {
     int width = 64, height = 64;
     if (argc == 5) swscanf(argv[4], L"%dx%d", &width, &height);

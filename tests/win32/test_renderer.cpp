@@ -1,15 +1,11 @@
-// Stands in for the renderer in the end-to-end tests of the saver run. Placed in the program
-// folder as 3dOrvane.dll, it reads what to do from "renderer-script.txt" beside it:
-//   delay MS      wait this long before showing the window (default 0)
-//   keep MS       keep the window, or without one live, this long (default 3000)
-//   window no     never show a window
-// and records its command line in "renderer-record.txt" beside it (UTF-8). Its window is
-// titled "3dOrvane_VC" and covers the screen in one colour.
+// Stands in for the renderer in the end-to-end test of the saver run. Placed in the program
+// folder as 3dOrvane.dll, it records its command line in "renderer-record.txt" beside it (UTF-8)
+// and shows a window titled "3dOrvane_VC" over the whole screen in one colour for five seconds,
+// or for the milliseconds that "renderer-keep.txt" beside it holds.
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "utf8_output.h"
 
@@ -17,22 +13,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  DWORD delayMs = 0, keepMs = 3000;
-  bool showWindow = true;
-  std::ifstream script(folder / "renderer-script.txt");
-  for (std::string word; script >> word;) {
-    if (word == "delay") script >> delayMs;
-    if (word == "keep") script >> keepMs;
-    if (word == "window") showWindow = !(script >> word) || word != "no";
-  }
+  DWORD keepMs = 0;
+  if (!(std::ifstream(folder / "renderer-keep.txt") >> keepMs)) keepMs = 5000;
   std::ofstream(folder / "renderer-record.txt", std::ios::binary)
       << "command line\t" << Utf8(GetCommandLineW()) << "\n";
 
-  Sleep(delayMs);
-  if (!showWindow) {
-    Sleep(keepMs);
-    return 0;
-  }
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;

@@ -17,7 +17,7 @@ void E2eTest::SetUp() {
 
 void E2eTest::TearDown() {
   if (HasFailure()) {
-    screen_.Capture().SavePng(outputFolder_ / "at-failure.png");
+    SaveBitmap(screen_.Capture(), outputFolder_ / "at-failure.bmp");
   } else {
     fs::remove_all(outputFolder_);
   }

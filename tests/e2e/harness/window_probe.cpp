@@ -60,8 +60,11 @@ std::vector<WindowInfo> Probe::Windows() {
 }
 
 std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
-                                                       std::chrono::milliseconds timeout) {
-  const auto lines = Run({"message", caption, std::to_string(timeout.count())});
+                                                       std::chrono::milliseconds timeout,
+                                                       const std::string& button) {
+  std::vector<std::string> arguments{"message", caption, std::to_string(timeout.count())};
+  if (!button.empty()) arguments.push_back(button);
+  const auto lines = Run(arguments);
   if (lines.empty()) return std::nullopt;
   MessageBoxInfo box;
   for (const auto& fields : lines) {
@@ -69,10 +72,6 @@ std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& captio
     if (fields.size() == 2 && fields[0] == "button") box.buttons.push_back(fields[1]);
   }
   return box;
-}
-
-bool Probe::Press(const std::string& caption, const std::string& button) {
-  return !Run({"press", caption, button}).empty();
 }
 
 ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds duration, int width,

@@ -44,9 +44,11 @@ class Probe {
   explicit Probe(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
   std::vector<WindowInfo> Windows();
+  // A message box's text and buttons, once it shows within `timeout`; presses `button` when
+  // given, and gives nothing when the box has no such button.
   std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption,
-                                                  std::chrono::milliseconds timeout);
-  bool Press(const std::string& caption, const std::string& button);
+                                                  std::chrono::milliseconds timeout,
+                                                  const std::string& button = "");
   // A window at (0, 0), kept until `duration` has passed or the process is killed; `handle`
   // receives its handle in decimal.
   ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration, int width = 64,

@@ -26,47 +26,47 @@ XScreen::~XScreen() { XCloseDisplay(display_); }
 int XScreen::Width() const { return DisplayWidth(display_, DefaultScreen(display_)); }
 int XScreen::Height() const { return DisplayHeight(display_, DefaultScreen(display_)); }
 
-ScreenImage XScreen::Capture() {
-  ScreenImage image(Width(), Height());
-  XImage* x = XGetImage(display_, DefaultRootWindow(display_), 0, 0, image.width(), image.height(),
+Picture XScreen::Capture() {
+  Picture image{Width(), Height(), std::vector<Rgb>(static_cast<std::size_t>(Width()) * Height())};
+  XImage* x = XGetImage(display_, DefaultRootWindow(display_), 0, 0, image.width, image.height,
                         AllPlanes, ZPixmap);
   if (!x) throw std::runtime_error("cannot read the screen");
   const bool plain32Bit = x->bits_per_pixel == 32 && x->red_mask == 0xFF0000 &&
                           x->green_mask == 0xFF00 && x->blue_mask == 0xFF;
-  for (int y = 0; y < image.height(); ++y) {
+  for (int y = 0; y < image.height; ++y) {
     const auto* row = reinterpret_cast<const std::uint32_t*>(x->data + static_cast<std::size_t>(y) *
                                                                            x->bytes_per_line);
-    for (int px = 0; px < image.width(); ++px) {
+    for (int px = 0; px < image.width; ++px) {
       // The usual layout is read as it stands: much faster than a call per pixel.
       const unsigned long pixel = plain32Bit ? row[px] : XGetPixel(x, px, y);
-      image.Set(px, y,
-                {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
-                 static_cast<int>(pixel & 0xFF)});
+      image.pixels[static_cast<std::size_t>(y * image.width + px)] = {
+          static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+          static_cast<std::uint8_t>(pixel)};
     }
   }
   XDestroyImage(x);
   return image;
 }
 
-void XScreen::SetDesktopPicture(const ScreenImage& picture) {
+void XScreen::SetDesktopPicture(const Picture& picture) {
   const int screen = DefaultScreen(display_);
   const Window root = DefaultRootWindow(display_);
-  const Pixmap pixmap = XCreatePixmap(display_, root, picture.width(), picture.height(),
+  const Pixmap pixmap = XCreatePixmap(display_, root, picture.width, picture.height,
                                       DefaultDepth(display_, screen));
   XImage* image =
       XCreateImage(display_, DefaultVisual(display_, screen), DefaultDepth(display_, screen),
-                   ZPixmap, 0, nullptr, picture.width(), picture.height(), 32, 0);
+                   ZPixmap, 0, nullptr, picture.width, picture.height, 32, 0);
   image->data = static_cast<char*>(
-      std::malloc(static_cast<std::size_t>(image->bytes_per_line) * picture.height()));
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
+      std::malloc(static_cast<std::size_t>(image->bytes_per_line) * picture.height));
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
       const Rgb colour = picture.At(x, y);
       XPutPixel(image, x, y,
                 static_cast<unsigned long>(colour.red << 16 | colour.green << 8 | colour.blue));
     }
   }
   const GC gc = XCreateGC(display_, pixmap, 0, nullptr);
-  XPutImage(display_, pixmap, gc, image, 0, 0, 0, 0, picture.width(), picture.height());
+  XPutImage(display_, pixmap, gc, image, 0, 0, 0, 0, picture.width, picture.height);
   XSetWindowBackgroundPixmap(display_, root, pixmap);
   XClearWindow(display_, root);
   XFreeGC(display_, gc);

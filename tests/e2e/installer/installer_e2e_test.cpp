@@ -1,9 +1,11 @@
 // The installer packages under Wine's msiexec: a per-user install that makes the program the
 // screen saver, upgrades across versions and builds, the refusal of an older package, and an
 // uninstall that takes back all but the user's settings file; and the zip.
+#include <fstream>
+#include <optional>
 #include <regex>
 
-#include "dialog_fixture.h"
+#include "e2e_test.h"
 
 namespace orvane::e2e {
 namespace {

@@ -20,8 +20,8 @@ struct SceneLook {
   bool model = false;  // the model and its glow light the middle far more than the rain the sides
 };
 
-SceneLook LookAt(const ScreenImage& image) {
-  const int width = image.width(), height = image.height();
+SceneLook LookAt(const Picture& image) {
+  const int width = image.width, height = image.height;
   int lit = 0, blue = 0, yellow = 0, centreCount = 0, edgeCount = 0;
   double centreSum = 0, edgeSum = 0;
   for (int y = 0; y < height; ++y) {
@@ -56,8 +56,8 @@ class RendererTest : public E2eTest {
   SceneLook WaitForScene(const fs::path& picture) {
     EXPECT_TRUE(WaitForWindow(kRendererTitle, true, 60s)) << "the renderer's window never showed";
     std::this_thread::sleep_for(2s);
-    const ScreenImage scene = screen().Capture();
-    scene.SavePng(picture);
+    const Picture scene = screen().Capture();
+    SaveBitmap(scene, picture);
     return LookAt(scene);
   }
 };
@@ -83,7 +83,7 @@ TEST_F(RendererTest, ShowsTheRainWithOrWithoutOpenGLOverTheWholeScreenAndEndsOnI
         probe().Launch(folder / "3dOrvane.dll",
                        {"WINEDLLOVERRIDES=" + WineSession::Current().Variable("WINEDLLOVERRIDES") +
                         ";" + c.dllOverrides});
-    EXPECT_TRUE(WaitForScene(OutputFolder() / (std::string(c.what) + ".png")).rain);
+    EXPECT_TRUE(WaitForScene(OutputFolder() / (std::string(c.what) + ".bmp")).rain);
     std::vector<std::vector<int>> rectangles;
     for (const WindowInfo& w : probe().Windows()) {
       if (w.title == kRendererTitle) rectangles.push_back({w.left, w.top, w.right, w.bottom});
@@ -121,8 +121,8 @@ TEST_F(SaverWithRendererTest,
     ChildProcess saver = StartScreenSaver(OutputFolder() / program, {"/s"});
 
     // The primary build's scene is kept after the run: the README's picture of it.
-    const SceneLook look = WaitForScene(&run == &runs[0] ? kOutputFolder / "renderer-scene.png"
-                                                         : OutputFolder() / "scene.png");
+    const SceneLook look = WaitForScene(&run == &runs[0] ? kOutputFolder / "renderer-scene.bmp"
+                                                         : OutputFolder() / "scene.bmp");
     EXPECT_TRUE(look.rain);
     EXPECT_TRUE(look.model);
     EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"),

@@ -1,7 +1,6 @@
 // The push button as its user sees it: which face the mouse, the focus and the hover poll
-// bring, when a release clicks, what its saved properties show, and where its frame goes.
+// bring, when a release clicks, and what its saved properties show.
 #include "button/command.h"
-#include "button/face_geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -146,22 +145,6 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
   EXPECT_EQ(rig.control.timers, (std::map<int, std::uint32_t>{{kMouseTimer, 100}}));
 }
 
-// A picture that cannot be loaded leaves the gradient in its place, and the dialog's colour
-// (0xD8E9EC) along the last column and row.
-TEST(CommandProperties, ANewButtonIsNamedCommandAndStaysDisabledUntilLoaded) {
-  CommandRig rig;
-  rig.fake.forms.pictures.erase(L"COMMAND_DISABLE");
-  EXPECT_EQ(rig.control.className, L"ThreeDOrvane.Command");
-  EXPECT_EQ(rig.fake.calls, Calls{L"SetWindowTitle(24583, Command)"});
-
-  rig.command.OnMouseMove();
-  rig.command.OnGotFocus();
-  rig.command.OnResize();
-  EXPECT_EQ(rig.Seen(), L"plain");
-  EXPECT_TRUE(rig.Called(L"control 7: FillRectangle(0, 0, 117, 28, 14215660)"));
-  EXPECT_TRUE(rig.Called(L"control 7: DrawCentredText(" + kCaption + L", greyed)"));
-}
-
 TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindowAfterTheCaption) {
   const platform::FontDescription otherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
   // Saved properties holding every value given.
@@ -203,39 +186,6 @@ TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindo
   }
   EXPECT_EQ(SavedCommandProperties(L"設定", kDesignFont).Entries(),
             (std::vector<platform::PropertyBag::Entry>{{L"Caption", std::wstring(L"設定")}}));
-}
-
-// Which span of a side of `size` pixels with a frame `frame` deep `from`-`to` is: 0 the frame
-// before, 1 between, 2 the frame after; -1 when it is none of them exactly.
-int Span(std::int32_t from, std::int32_t to, std::int32_t size, std::int32_t frame) {
-  if (from == 0 && to == frame) return 0;
-  if (from == frame && to == size - frame) return 1;
-  return from == size - frame && to == size ? 2 : -1;
-}
-
-TEST(FaceGeometry, EveryFramePixelComesOnceFromTheSamePartOfThePicturesRingAtAnyScale) {
-  const struct {
-    std::int32_t width, height;
-    int twipsPerPixel;
-    std::int32_t frame;  // 60 twips
-  } rows[] = {{117, 28, 15, 4}, {146, 35, 12, 5}, {117, 28, 20, 3}, {8, 8, 15, 4}};
-  for (const auto& row : rows) {
-    std::vector<int> covered(static_cast<std::size_t>(row.width * row.height));
-    for (const FramePiece& piece : FramePieces(row.width, row.height, {row.twipsPerPixel, row.twipsPerPixel})) {
-      const platform::Rect& to = piece.destination;
-      EXPECT_EQ(Span(piece.source.left, piece.source.right, 64, 4), Span(to.left, to.right, row.width, row.frame));
-      EXPECT_EQ(Span(piece.source.top, piece.source.bottom, 25, 4), Span(to.top, to.bottom, row.height, row.frame));
-      for (std::int32_t y = to.top; y < to.bottom; ++y) {
-        for (std::int32_t x = to.left; x < to.right; ++x) ++covered[y * row.width + x];
-      }
-    }
-    for (std::int32_t y = 0; y < row.height; ++y) {
-      for (std::int32_t x = 0; x < row.width; ++x) {
-        const bool inFrame = std::min({x, y, row.width - 1 - x, row.height - 1 - y}) < row.frame;
-        ASSERT_EQ(covered[y * row.width + x], inFrame ? 1 : 0) << row.width << " x " << row.height << " at " << x << "," << y;
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -71,8 +70,6 @@ class FakeFormServices : public platform::FormServices {
 
   std::int32_t screenWidth = 8;
   std::int32_t screenHeight = 4;
-  // Runs each time pending messages are handled, standing in for what arrives meanwhile.
-  std::function<void()> onPendingMessages;
   // The last form created.
   FakeFormWindow* form = nullptr;
   // The program's stored pictures, with their sizes.
@@ -95,10 +92,7 @@ class FakeFormServices : public platform::FormServices {
   }
   std::int32_t PrimaryScreenWidth() override { return screenWidth; }
   std::int32_t PrimaryScreenHeight() override { return screenHeight; }
-  void ProcessPendingMessages() override {
-    calls_.push_back(L"ProcessPendingMessages");
-    if (onPendingMessages) onPendingMessages();
-  }
+  void ProcessPendingMessages() override { calls_.push_back(L"ProcessPendingMessages"); }
   void SetScreenPointer(platform::ScreenPointer pointer) override {
     calls_.push_back(Call(L"SetScreenPointer", pointer == platform::ScreenPointer::kHourglass ? L"hourglass" : L"default"));
   }

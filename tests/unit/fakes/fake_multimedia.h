@@ -25,16 +25,14 @@ class FakeMultimedia : public platform::MultimediaServices {
 
   std::vector<std::wstring> calls;
   std::uint32_t waveDevices = 2;
-  // The description every error code has; none when empty.
-  std::optional<std::wstring> errorDescription = L"The specified device is not open.";
 
   // Recorded as "mci <command> [<reply buffer length>]".
   std::int32_t SendMciString(const std::wstring& command, platform::ReplyBuffer* reply) override;
   bool GetMciErrorText(std::int32_t code, platform::ReplyBuffer& description) override {
     calls.push_back(L"error text " + std::to_wstring(code) + L" [" +
                     std::to_wstring(description.length) + L"]");
-    if (errorDescription) description.text = *errorDescription;
-    return errorDescription.has_value();
+    description.text = L"The specified device is not open.";
+    return true;
   }
   void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override {
     calls.push_back(L"PlaySound(" + name.value_or(L"NULL") + L", " + std::to_wstring(flags) + L")");

@@ -63,7 +63,6 @@ std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::
 
 platform::DisplayServices::Time FakePlatform::WaitForRefresh(Time due) {
   Record(L"WaitForRefresh", due.count());
-  if (whileWaitingForRefresh) whileWaitingForRefresh();
   clock = std::max(clock, due);
   return clock;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,8 +37,6 @@ class FakePlatform : public platform::WindowServices,
   int twipsPerPixel = 15;
   // The display's clock, moved on only by waits for a refresh (and by tests).
   Time clock{0};
-  // Runs while a wait for a refresh lasts, standing in for the messages handled meanwhile.
-  std::function<void()> whileWaitingForRefresh;
   bool startProgramFails = false;
   bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 

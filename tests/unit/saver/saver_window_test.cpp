@@ -10,7 +10,6 @@ namespace orvane::saver {
 namespace {
 
 using Calls = std::vector<std::wstring>;
-using namespace std::chrono_literals;
 
 const std::wstring kFolder = L"C:\\Program Files\\3dOrvane";
 const std::wstring kStartRenderer =
@@ -171,36 +170,6 @@ TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneT
     EXPECT_TRUE(run.Called(L"ShowCursor(-1)")) << c.what;
     EXPECT_EQ(run.IndexOf(L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)") + 4, run.fake.calls.size()) << c.what;
     EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < run.fake.calls.size() - 4) << c.what;
-  }
-}
-
-TEST(SaverWindow, ALateFrameIsShownAtOnceAndACloseDuringTheEffectEndsItThere) {
-  const struct {
-    int lateMessages;  // the handling of messages that takes 20 ms, a music timer's tick say
-    int closingWait;   // the wait during which the window is closed from outside
-    Calls frames;
-  } cases[] = {
-      {2, 0, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
-              L"Present", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(70001)", L"ProcessPendingMessages", L"Present"}},
-      {0, 2, {L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
-              L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages"}},
-  };
-  for (const auto& c : cases) {
-    SaverRun run;
-    int handled = 0, waits = 0;
-    run.fake.forms.onPendingMessages = [&] {
-      if (++handled == c.lateMessages) run.fake.clock += 20ms;
-    };
-    run.fake.whileWaitingForRefresh = [&] {
-      if (++waits == c.closingWait) run.form->Unload();
-    };
-    run.Load();
-    run.form->Tick(SaverWindow::kStartEffect);
-    EXPECT_EQ(run.FrameCalls(), c.frames);
-    // Closed during the effect, the run starts no renderer.
-    EXPECT_EQ(run.Called(kStartRenderer), c.closingWait == 0);
   }
 }
 

@@ -34,14 +34,6 @@ TEST(WalkCrack, TheCrackRunsFromTheTopMiddleDownInsideTheScreen) {
   }
 }
 
-TEST(WalkCrack, StepsOfThreeToSevenPixelsGoEitherWay) {
-  EXPECT_EQ(WalkCrack(100, 2, [] { return 0.0; }).table[0], 53);
-  EXPECT_EQ(WalkCrack(100, 2, [] { return 0.999; }).table[0], 43);
-  const Crack flat = WalkCrack(20, 0, [] { return 0.0; });
-  EXPECT_TRUE(flat.line.empty());
-  EXPECT_EQ(SlideFrameCount(flat.travel), 0);
-}
-
 TEST(Slide, TheHalvesMoveApartFasterAndFasterUntilBothHaveLeftTheScreen) {
   EXPECT_EQ(SlideOffset(1), -2.1);
   EXPECT_EQ(SlideOffset(2), -4.3);

@@ -7,9 +7,6 @@
 namespace orvane::settings {
 namespace {
 
-using Calls = std::vector<std::wstring>;
-
-const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
 const std::wstring kSong = L"D:\\Music\\song.mp3";
 
 class SettingsFileTest : public ::testing::Test {
@@ -23,21 +20,6 @@ class SettingsFileTest : public ::testing::Test {
   testing::FakePlatform fake;
   Settings settings;
 };
-
-TEST_F(SettingsFileTest, ReadsTheThreeKeysInOrderThrough256ByteBuffers) {
-  fake.readableFiles.insert(kSong);
-  SetIni(L" 2", L" 12", kSong);
-
-  LoadSettings(fake.services, settings);
-
-  EXPECT_EQ(settings.bgmKind, 2);
-  EXPECT_EQ(settings.bgmRepeat, 12);
-  EXPECT_EQ(settings.bgmFile, kSong);
-  EXPECT_EQ(fake.calls, (Calls{L"ReadPrivateProfileValue(Section, BGM区分, , 256, " + kIniFile + L")",
-                               L"ReadPrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ, , 256, " + kIniFile + L")",
-                               L"ReadPrivateProfileValue(Section, BGMﾌｧｲﾙ, , 256, " + kIniFile + L")",
-                               L"CanOpenForReading(" + kSong + L")"}));
-}
 
 TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   const struct {
