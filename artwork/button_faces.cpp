@@ -7,6 +7,8 @@
 namespace orvane::artwork {
 
 using button::FacePicture;
+using button::kFacePictureHeight;
+using button::kFacePictureWidth;
 
 namespace {
 
@@ -20,9 +22,9 @@ constexpr Rgb kDialog = Hex(0xECE9D8);
 constexpr Rgb kBlueBorder = Hex(0x003C74);
 constexpr Rgb kGreyBorder = Hex(0xC9C7BA);
 
-constexpr int kRing = 4;          // the frame is four pixels deep on every side
+constexpr int kRing = button::kFacePictureRing;  // the frame's depth on every side
 constexpr int kFirstInnerRow = kRing;
-constexpr int kLastInnerRow = kFaceHeight - 1 - kRing;
+constexpr int kLastInnerRow = kFacePictureHeight - 1 - kRing;
 
 // A column of a side strip: its colour runs from `top` on the first row between the corners
 // to `bottom` on the last.
@@ -122,17 +124,17 @@ Rgb ColourAt(const Ramp& ramp, int y) {
 }
 
 Rgb RowStripColour(const RingLayout& ring, int y) {
-  return y < kRing ? ring.top[y] : ring.bottom[y - (kFaceHeight - kRing)];
+  return y < kRing ? ring.top[y] : ring.bottom[y - (kFacePictureHeight - kRing)];
 }
 
 Rgb ColumnStripColour(const RingLayout& ring, int x, int y) {
-  return x < kRing ? ColourAt(ring.left[x], y) : ColourAt(ring.right[kFaceWidth - 1 - x], y);
+  return x < kRing ? ColourAt(ring.left[x], y) : ColourAt(ring.right[kFacePictureWidth - 1 - x], y);
 }
 
 Rgb PixelOf(const RingLayout& ring, int x, int y) {
   // Depths from the nearest edge across and down.
-  const int dx = std::min(x, kFaceWidth - 1 - x);
-  const int dy = std::min(y, kFaceHeight - 1 - y);
+  const int dx = std::min(x, kFacePictureWidth - 1 - x);
+  const int dy = std::min(y, kFacePictureHeight - 1 - y);
   if (dx >= kRing && dy >= kRing) return ring.top[kRing - 1];  // the interior, never shown
   if (dx >= kRing) return RowStripColour(ring, y);
   if (dy >= kRing) return ColumnStripColour(ring, x, y);
@@ -150,10 +152,10 @@ Rgb PixelOf(const RingLayout& ring, int x, int y) {
 
 Picture PaintButtonFace(FacePicture face) {
   const RingLayout& ring = LayoutOf(face);
-  Picture picture{kFaceWidth, kFaceHeight, {}};
-  picture.pixels.reserve(kFaceWidth * kFaceHeight);
-  for (int y = 0; y < kFaceHeight; ++y) {
-    for (int x = 0; x < kFaceWidth; ++x) picture.pixels.push_back(PixelOf(ring, x, y));
+  Picture picture{kFacePictureWidth, kFacePictureHeight, {}};
+  picture.pixels.reserve(kFacePictureWidth * kFacePictureHeight);
+  for (int y = 0; y < kFacePictureHeight; ++y) {
+    for (int x = 0; x < kFacePictureWidth; ++x) picture.pixels.push_back(PixelOf(ring, x, y));
   }
   return picture;
 }

@@ -7,9 +7,6 @@
 
 namespace orvane::artwork {
 
-inline constexpr int kFaceWidth = 64;
-inline constexpr int kFaceHeight = 25;
-
 // Paints one of the button's face pictures: a rounded frame four pixels deep, in the colours
 // of that face, round an interior that the button never shows.
 Picture PaintButtonFace(button::FacePicture face);

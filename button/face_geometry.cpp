@@ -1,15 +1,17 @@
 #include "button/face_geometry.h"
 
+#include "button/face_pictures.h"
+#include "platform/form_controls.h"
 #include "platform/twips.h"
 
 namespace orvane::button {
 namespace {
 
-// The pictures are 64 x 25 pixels with a 4-pixel ring, drawn at 96 dpi; on the button the ring
-// keeps its 60 twips whatever the screen's factor.
-constexpr std::int32_t kRing = 4;
-constexpr std::int32_t kPictureWidth = 64;
-constexpr std::int32_t kPictureHeight = 25;
+using platform::BoxAt;
+
+// The pictures are drawn at 96 dpi; on the button their ring keeps its 60 twips whatever the
+// screen's factor.
+constexpr std::int32_t kRing = kFacePictureRing;
 constexpr double kFrameTwips = 60;
 
 // The caption is one line high; its box sits 20 twips above the middle of what is left.
@@ -19,10 +21,6 @@ constexpr double kCaptionRaiseTwips = 20;
 // The gradient's colours, as the 16-bit channels of GradientFill.
 constexpr std::uint16_t kWhite[] = {0xFF00, 0xFF00, 0xFF00};
 constexpr std::uint16_t kLavenderGrey[] = {0xC600, 0xC500, 0xD700};
-
-platform::Rect Box(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
-  return {left, top, left + width, top + height};
-}
 
 platform::GradientVertex Vertex(std::int32_t x, std::int32_t y, const std::uint16_t (&colour)[3]) {
   return {x, y, colour[0], colour[1], colour[2], 0};
@@ -35,25 +33,27 @@ std::vector<FramePiece> FramePieces(std::int32_t width, std::int32_t height, Twi
   const std::int32_t down = platform::TwipsToPixels(kFrameTwips, scale.y);
   const std::int32_t innerWidth = width - 2 * across;
   const std::int32_t innerHeight = height - 2 * down;
-  const std::int32_t sourceMiddleWidth = kPictureWidth - 2 * kRing;
-  const std::int32_t sourceMiddleHeight = kPictureHeight - 2 * kRing;
-  const std::int32_t sourceRight = kPictureWidth - kRing;
-  const std::int32_t sourceBottom = kPictureHeight - kRing;
+  const std::int32_t sourceMiddleWidth = kFacePictureWidth - 2 * kRing;
+  const std::int32_t sourceMiddleHeight = kFacePictureHeight - 2 * kRing;
+  const std::int32_t sourceRight = kFacePictureWidth - kRing;
+  const std::int32_t sourceBottom = kFacePictureHeight - kRing;
   const std::int32_t right = width - across;
   const std::int32_t bottom = height - down;
 
-  const FramePiece topLeft{Box(0, 0, kRing, kRing), Box(0, 0, across, down)};
-  const FramePiece top{Box(kRing, 0, sourceMiddleWidth, kRing), Box(across, 0, innerWidth, down)};
-  const FramePiece topRight{Box(sourceRight, 0, kRing, kRing), Box(right, 0, across, down)};
-  const FramePiece rightEdge{Box(sourceRight, kRing, kRing, sourceMiddleHeight),
-                             Box(right, down, across, innerHeight)};
-  const FramePiece bottomRight{Box(sourceRight, sourceBottom, kRing, kRing),
-                               Box(right, bottom, across, down)};
-  const FramePiece bottomEdge{Box(kRing, sourceBottom, sourceMiddleWidth, kRing),
-                              Box(across, bottom, innerWidth, down)};
-  const FramePiece bottomLeft{Box(0, sourceBottom, kRing, kRing), Box(0, bottom, across, down)};
-  const FramePiece leftEdge{Box(0, kRing, kRing, sourceMiddleHeight),
-                            Box(0, down, across, innerHeight)};
+  const FramePiece topLeft{BoxAt(0, 0, kRing, kRing), BoxAt(0, 0, across, down)};
+  const FramePiece top{BoxAt(kRing, 0, sourceMiddleWidth, kRing),
+                       BoxAt(across, 0, innerWidth, down)};
+  const FramePiece topRight{BoxAt(sourceRight, 0, kRing, kRing), BoxAt(right, 0, across, down)};
+  const FramePiece rightEdge{BoxAt(sourceRight, kRing, kRing, sourceMiddleHeight),
+                             BoxAt(right, down, across, innerHeight)};
+  const FramePiece bottomRight{BoxAt(sourceRight, sourceBottom, kRing, kRing),
+                               BoxAt(right, bottom, across, down)};
+  const FramePiece bottomEdge{BoxAt(kRing, sourceBottom, sourceMiddleWidth, kRing),
+                              BoxAt(across, bottom, innerWidth, down)};
+  const FramePiece bottomLeft{BoxAt(0, sourceBottom, kRing, kRing),
+                              BoxAt(0, bottom, across, down)};
+  const FramePiece leftEdge{BoxAt(0, kRing, kRing, sourceMiddleHeight),
+                            BoxAt(0, down, across, innerHeight)};
 
   const bool roomAcross = innerWidth > 0;
   const bool roomDown = innerHeight > 0;

@@ -2,9 +2,14 @@
 
 namespace orvane::button {
 
-// The six face pictures of the button, 64 x 25 pixels each, kept as bitmap resources of the
-// program under these names. Only their outer 4-pixel ring is ever drawn.
+// The six face pictures of the button, kept as bitmap resources of the program under these
+// names. Only their outer ring is ever drawn.
 enum class FacePicture { kNormal, kHighLight, kHighLightSelect, kPressed, kSelected, kDisable };
+
+// Every face picture's size, and how deep its ring is on every side, in pixels.
+inline constexpr int kFacePictureWidth = 64;
+inline constexpr int kFacePictureHeight = 25;
+inline constexpr int kFacePictureRing = 4;
 
 inline constexpr FacePicture kFacePictures[] = {
     FacePicture::kNormal,  FacePicture::kHighLight, FacePicture::kHighLightSelect,

@@ -165,8 +165,6 @@ start() {
   # proportional, with nearly its widths.
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d 'Ume P Gothic' /f \
     >/dev/null 2>&1
-  # 96 dots per inch, also after a test that scaled the display and was stopped halfway.
-  "$WINE" reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 }
 
 stop() {
