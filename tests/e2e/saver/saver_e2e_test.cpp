@@ -11,52 +11,15 @@
 #include <thread>
 
 #include "e2e_test.h"
+#include "screen_checks.h"
 
 namespace orvane::e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Rgb kBlack{0, 0, 0};
 const std::string kSaverTitle = "3dOrvane_Main";
 const std::string kRendererTitle = "3dOrvane_VC";
-
-// A desktop picture in which every pixel tells its column, so a moved part shows how far it
-// moved: red is the column's low byte, green steps with its high byte; nothing is black.
-Picture ColumnPattern(int width, int height) {
-  Picture image{width, height, {}};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      image.pixels.push_back({std::uint8_t(x), std::uint8_t(32 + (x >> 8) * 48), std::uint8_t(y & 0x7F)});
-    }
-  }
-  return image;
-}
-
-// The column a pattern pixel came from; -1 for black or anything else.
-int ColumnOf(const Rgb& pixel) {
-  if (pixel.green < 32 || (pixel.green - 32) % 48 != 0) return -1;
-  return (pixel.green - 32) / 48 * 256 + pixel.red;
-}
-
-// How far the two parts of a frame of the slide have moved apart while both still show: in
-// every other row the left edge shows the column `shift` further right, the right edge the
-// column `shift` further left, with a black gap of twice the shift between. 0 for any other
-// picture.
-int SlideShift(const Picture& image) {
-  const int last = image.width - 1;
-  const int shift = ColumnOf(image.At(0, 1));
-  if (shift <= 0) return 0;
-  for (int y = 1; y < image.height; y += 2) {
-    int black = 0;
-    for (int x = 0; x <= last; ++x) black += image.At(x, y) == kBlack;
-    if (ColumnOf(image.At(0, y)) != shift || last - ColumnOf(image.At(last, y)) != shift ||
-        std::abs(black - 2 * shift) > 2) {
-      return 0;
-    }
-  }
-  return shift;
-}
 
 // Which frame of the slide has moved the parts `shift` pixels apart: each moves 2.1 pixels in
 // the first frame and 0.1 pixel more in every frame after, rounded to whole pixels.

@@ -52,7 +52,7 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
   for (int frame = 1; frame <= 119; frame += 2) {
     const double offset = SlideOffset(frame);
     for (const double crackX : {0.0, 3.0, 511.5, 512.0, 1023.0}) {
-      const auto [left, right, gap] = BandCopies(crackX, 10, 1023, offset);
+      const auto [left, right, gap] = BandCopies(crackX, 10, 1023, 767, offset);
       const std::string where = std::to_string(crackX) + " at " + std::to_string(offset);
       EXPECT_EQ(left.source, BandCopy::Source::kSnapshot);
       EXPECT_EQ(left.sourceX, 0);
@@ -65,14 +65,48 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
       EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
       EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
       for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.y, 10);
+      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.height, 2);
     }
   }
+  // The last band of an odd height is one row, so it stays off a monitor below.
+  for (const BandCopy& copy : BandCopies(300, 766, 1023, 767, -9)) EXPECT_EQ(copy.height, 1);
   // An odd width puts the crack on half pixels, which go to the even pixel.
-  const auto halves = BandCopies(511.5, 0, 1023, -4.5);
+  const auto halves = BandCopies(511.5, 0, 1023, 767, -4.5);
   EXPECT_EQ(halves[0].destinationX, -4);
   EXPECT_EQ(halves[1].destinationX, 516);
   EXPECT_EQ(halves[2].destinationX, 507);
   EXPECT_EQ(halves[2].width, 9);
+}
+
+TEST(OnMonitor, AMonitorsCopiesAreCutToItsColumnsAndMovedToItsPlace) {
+  using Source = BandCopy::Source;
+  // A monitor of 1024 columns that lies 800 pixels right of and 168 below the window's corner.
+  const platform::Rect monitor{800, 168, 1824, 768};
+  const struct {
+    BandCopy copy;
+    std::optional<BandCopy> placed;
+  } rows[] = {
+      // The left part, leaving by the monitor's left edge, loses the columns gone past it.
+      {{Source::kSnapshot, 0, -5, 10, 300, 2}, BandCopy{Source::kSnapshot, 805, 800, 178, 295, 2}},
+      // The right part, leaving by its right edge, keeps only what is still on it.
+      {{Source::kSnapshot, 300, 1020, 10, 724, 2}, BandCopy{Source::kSnapshot, 1100, 1820, 178, 4, 2}},
+      {{Source::kBlack, 295, 295, 10, 10, 1}, BandCopy{Source::kBlack, 1095, 1095, 178, 10, 1}},
+      // Parts wholly gone from the monitor are not copied onto its neighbours.
+      {{Source::kSnapshot, 0, -400, 10, 300, 2}, std::nullopt},
+      {{Source::kSnapshot, 300, 1024, 10, 724, 2}, std::nullopt},
+      {{Source::kBlack, 0, 0, 10, 0, 2}, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const std::optional<BandCopy> placed = OnMonitor(row.copy, monitor);
+    ASSERT_EQ(placed.has_value(), row.placed.has_value()) << row.copy.destinationX;
+    if (!placed) continue;
+    EXPECT_EQ(placed->source, row.placed->source);
+    EXPECT_EQ(placed->sourceX, row.placed->sourceX);
+    EXPECT_EQ(placed->destinationX, row.placed->destinationX);
+    EXPECT_EQ(placed->y, row.placed->y);
+    EXPECT_EQ(placed->width, row.placed->width);
+    EXPECT_EQ(placed->height, row.placed->height);
+  }
 }
 
 }  // namespace
