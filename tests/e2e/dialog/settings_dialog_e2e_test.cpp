@@ -18,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kDialogTitle = "<3dOrvaneの設定>";
+const std::string kChooserTitle = "ﾌｧｲﾙを開く";
+constexpr int kChooserFileName = 0x47c;  // the system's file chooser's file name box
 
 // The dialog's controls, by the identifiers their windows carry.
 enum DialogControl : int {
@@ -58,8 +60,7 @@ class DialogTest : public E2eTest {
   ChildProcess OpenDialog(const std::string& ini) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
     ChildProcess saver = StartScreenSaver(program_, {"/c"});
-    if (!Eventually([&] { return Shown(kDialogTitle); }) || !Refresh()) ADD_FAILURE() << "no dialog";
-    std::this_thread::sleep_for(500ms);
+    if (!Eventually([&] { return Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
     return saver;
   }
   // Reads the dialog's windows again; false once it has gone.
@@ -78,13 +79,14 @@ class DialogTest : public E2eTest {
     Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2 + dx),
              std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
   }
-  void Click(int id, const std::string& button = "1") {
+  // Clicks a control and waits until the click has had its `outcome`.
+  void Click(int id, const std::string& button, const std::function<bool()>& outcome) {
     PointAt(id);
     Xdotool({"click", button});
-    // The button's hover poll and the dialog's handlers have run by then.
-    std::this_thread::sleep_for(300ms);
-    Refresh();
+    EXPECT_TRUE(Eventually([&] { return (Refresh(), outcome()); }))
+        << "clicking control " << id << " had not its outcome";
   }
+  bool Focused(int id) const { return dialog_.focusId == id; }
   bool Shown(const std::string& title) {
     const std::vector<WindowInfo> windows = probe().Windows();
     return std::any_of(windows.begin(), windows.end(),
@@ -118,6 +120,17 @@ class DialogTest : public E2eTest {
     const bool whiteAtTop = Brightness(column[upper + 3]) > Brightness(column[lower - 3]);
     return whiteAtTop == (face == "normal" || face == "focused") ? face : "unknown";
   }
+  // In the strip right of the file name, the panel shows its tile, repeated downwards.
+  bool TileShown(const Picture& screen) {
+    const Picture tile = artwork::PaintTile();
+    const ChildWindowInfo panel = Control(kPanel);
+    for (int y = panel.top; y < panel.bottom; ++y) {
+      for (int x = Control(kFileName).right; x < panel.right; ++x) {
+        if (!(Pixel(screen, x, y) == tile.At(x - panel.left, (y - panel.top) % tile.height))) return false;
+      }
+    }
+    return true;
+  }
   void ExpectFace(const std::string& face) {
     std::string shown;
     EXPECT_TRUE(Eventually([&] { return (shown = FaceShown()) == face; }))
@@ -137,9 +150,14 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
       {kFileName, kJapaneseFile}};
   for (const auto& [id, text] : texts) EXPECT_EQ(Control(id).text, text);
 
-  // Beside the panel, on both sides alike, each row is a bluish grey that brightens from the
-  // top to the middle and darkens again to the bottom, dark at both edges.
-  const Picture screen = this->screen().Capture();
+  // Once painted: beside the panel, on both sides alike, each row is a bluish grey that
+  // brightens from the top to the middle and darkens again to the bottom, dark at both edges.
+  Picture screen;
+  const auto painted = [&] {
+    screen = this->screen().Capture();
+    return Brightness(Pixel(screen, 4, dialog_.clientHeight / 2)) > 0 && TileShown(screen);
+  };
+  EXPECT_TRUE(Eventually(painted)) << "the dialog did not paint its band and tile";
   const auto brightness = [&](int y) { return Brightness(Pixel(screen, 4, y)); };
   const int middle = dialog_.clientHeight / 2, bottom = dialog_.clientHeight - 1;
   for (int y = 0; y <= bottom; ++y) {
@@ -150,14 +168,6 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
     EXPECT_TRUE(y <= middle ? change >= 0 : change <= 0) << y;
   }
   EXPECT_LT(4 * std::max(brightness(0), brightness(bottom)), brightness(middle));
-  // In the strip right of the file name, the panel shows its tile, repeated downwards.
-  const Picture tile = artwork::PaintTile();
-  const ChildWindowInfo panel = Control(kPanel);
-  for (int y = panel.top; y < panel.bottom; ++y) {
-    for (int x = Control(kFileName).right; x < panel.right; ++x) {
-      ASSERT_EQ(Pixel(screen, x, y), tile.At(x - panel.left, (y - panel.top) % tile.height)) << x << "," << y;
-    }
-  }
 
   // "設定" at rest, under the pointer and pressed; dragged off until the hover poll has seen
   // the pointer leave, it shows the focus it took, and released there it clicks nothing.
@@ -169,17 +179,17 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   PointAt(kSaveButton, -60);
   ExpectFace("focused");
   Xdotool({"mouseup", "1"});
-  std::this_thread::sleep_for(500ms);
+
+  // The CD, by its mark and with the right button (by then the release above has been taken,
+  // and it saved nothing), and the last track of its list.
+  Click(kSourceMark + 1, "3", [&] { return Control(kTrackBox).enabled; });
   EXPECT_FALSE(saver.HasEnded());
   EXPECT_EQ(ReadBytes(IniFile()), ini);
-
-  // The CD, by its mark and with the right button, and the last track of its list.
-  Click(kSourceMark + 1, "3");
-  EXPECT_TRUE(Control(kTrackBox).enabled);
   EXPECT_FALSE(Control(kFileButton).enabled);
-  Click(kTrackBox);
+  Click(kTrackBox, "1", [&] { return Focused(kTrackBox); });
   Xdotool({"key", "--repeat", "40", "Down"});
-  Click(kSaveButton);
+  EXPECT_TRUE(Eventually([&] { return Refresh() && Control(kTrackBox).text == "30"; }));
+  Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
 }
@@ -190,28 +200,29 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWitho
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
-  Click(kSourceName + 2, "2");
-  EXPECT_FALSE(Control(kTrackBox).enabled);
-  Click(kFileButton);
-  ASSERT_TRUE(Eventually([&] { return Shown("ﾌｧｲﾙを開く"); })) << "no file chooser";
-  std::this_thread::sleep_for(500ms);
+  Click(kSourceName + 2, "2", [&] { return !Control(kTrackBox).enabled; });
+  Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
+  ASSERT_TRUE(Eventually([&] {
+    const auto chooser = probe().Contents(kChooserTitle);
+    return chooser && chooser->focusId == kChooserFileName;
+  })) << "the file chooser's file name box did not take the focus";
   Xdotool({"type", "--delay", "30", R"(C:\new song.wav)"});
   Xdotool({"key", "Return"});
-  ASSERT_TRUE(Eventually([&] { return !Shown("ﾌｧｲﾙを開く"); }) && Refresh()) << "the chooser stayed";
+  ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
   EXPECT_EQ(Control(kFileName).text, R"(C:\new song.wav)");
 
   // A folder where the settings file belongs makes every write fail, even for root, under
   // whom Wine rewrites a read-only file.
   fs::remove(IniFile());
   fs::create_directory(IniFile());
-  Click(kSaveButton);
+  Click(kSaveButton, "1", [] { return true; });
   const auto box = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
   ASSERT_TRUE(box) << "no message with OK";
   EXPECT_EQ(box->text, WindowsPath(IniFile()) + " に設定を保存できませんでした！");
-  std::this_thread::sleep_for(500ms);
+  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
   ASSERT_TRUE(Refresh()) << "the dialog closed";
   fs::remove(IniFile());
-  Click(kCancelButton);
+  Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));
 }

@@ -25,8 +25,9 @@ TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   const struct {
     const wchar_t* text;
     std::int16_t expected;
-  } cases[] = {{L"5", 5},    {L" 2", 2},     {L"1.9", 1}, {L"-0.5", -1},
-               {L"abc", 9},  {L"40000", 9},  {L"", 0},    {L"-32768", -32768}};
+  } cases[] = {{L"5", 5},         {L" 2", 2},          {L"1.9", 1},      {L"-0.5", -1},
+               {L"+3", 3},        {L"abc", 9},         {L"40000", 9},    {L"", 0},
+               {L"32767", 32767}, {L"32768", 9},       {L"-32768", -32768}, {L"-32769", 9}};
   for (const auto& c : cases) {
     SetIni(c.text, c.text, L"");
     settings = {9, 9, L""};
