@@ -1,8 +1,8 @@
 #include "saver/saver_window.h"
 
 #include "contract/program_contract.h"
-#include "platform/monitor_layout.h"
 #include "music/music_file_type.h"
+#include "platform/monitor_layout.h"
 #include "platform/skip_on_failure.h"
 #include "saver/split_desktop.h"
 #include "saver/staging.h"
@@ -38,7 +38,8 @@ void SaverWindow::OnLoad() {
   });
   SkipOnFailure([&] { form.Image().Resize(form.ClientWidth(), form.ClientHeight()); });
   SkipOnFailure([&] {
-    monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(), form.ClientHeight());
+    monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
+                                           form.ClientHeight());
   });
   SkipOnFailure([&] {
     // Taken while the window is still hidden, so it never shows in its own picture. What no

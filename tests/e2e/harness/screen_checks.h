@@ -25,6 +25,11 @@ Picture ColumnPattern(int width, int height);
 // picture.
 int SlideShift(const Picture& image);
 
+// A desktop as a user would know it, for pictures meant for people: on each monitor a sky over
+// green hills and a column of icons, on the first (the primary) a taskbar and an open window,
+// on the others a smaller window; dark grey where no monitor shows.
+Picture UserDesktop(int width, int height, const std::vector<Area>& monitors);
+
 // What a screenshot of the renderer's scene shows.
 struct SceneLook {
   bool rain = false;   // far from black, with blue and yellow glyphs

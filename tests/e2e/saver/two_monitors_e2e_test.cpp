@@ -35,9 +35,11 @@ Picture MonitorPattern(int width, int height) {
   return image;
 }
 
-bool AllBlack(const Picture& image) {
-  return std::all_of(image.pixels.begin(), image.pixels.end(), [](const Rgb& p) { return p == Rgb{0, 0, 0}; });
+double BlackShare(const Picture& image) {
+  return double(std::count(image.pixels.begin(), image.pixels.end(), Rgb{0, 0, 0})) / double(image.pixels.size());
 }
+
+bool AllBlack(const Picture& image) { return BlackShare(image) == 1.0; }
 
 // The share of a monitor's pixels that still show the test desktop where it was.
 double DesktopShare(const Picture& monitor, const Picture& desktop) {
@@ -63,15 +65,23 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   EXPECT_EQ(std::vector<int>({monitors[1].left, monitors[1].top, monitors[1].right, monitors[1].bottom}),
             std::vector<int>({-800, 168, 0, 768}));
 
+  // Shows `desktop` through the probe's window, and waits until both monitors show it.
+  std::optional<ChildProcess> desktopWindow;
+  const auto showDesktop = [&](const Picture& desktop, const std::string& name) {
+    SaveBitmap(desktop, OutputFolder() / name);
+    desktopWindow.reset();
+    desktopWindow.emplace(probe().PaintDesktop(OutputFolder() / name));
+    for (const auto deadline = std::chrono::steady_clock::now() + 20s;
+         DesktopShare(Crop(screen().Capture(), kPrimary), Crop(desktop, kPrimary)) < 1.0 ||
+         DesktopShare(Crop(screen().Capture(), kSecondary), Crop(desktop, kSecondary)) < 1.0;
+         std::this_thread::sleep_for(100ms)) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+    }
+    return true;
+  };
   const Picture desktop = MonitorPattern(screen().Width(), screen().Height());
-  SaveBitmap(desktop, OutputFolder() / "desktop.bmp");
-  ChildProcess desktopWindow = probe().PaintDesktop(OutputFolder() / "desktop.bmp");
+  ASSERT_TRUE(showDesktop(desktop, "desktop.bmp")) << "the test desktop did not show";
   const Picture primaryDesktop = Crop(desktop, kPrimary), secondaryDesktop = Crop(desktop, kSecondary);
-  const auto deadline = std::chrono::steady_clock::now() + 20s;
-  while (DesktopShare(Crop(screen().Capture(), kPrimary), primaryDesktop) < 1.0) {
-    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the test desktop did not show";
-    std::this_thread::sleep_for(100ms);
-  }
 
   fs::copy(DistFolder(PrimaryBuild()), OutputFolder() / "program");
   // The pointer rests on the smaller monitor.
@@ -79,7 +89,6 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   ChildProcess saver = StartScreenSaver(OutputFolder() / "program", {"/s"});
   std::vector<int> primaryShifts, secondaryShifts;
   int blackWhileOtherSlides = 0;
-  std::vector<Picture> bothSliding;
   for (auto next = std::chrono::steady_clock::now(), end = next + 60s;
        next < end && !saver.HasEnded() && !screen().WindowShown(kRendererTitle); next += 50ms) {
     std::this_thread::sleep_until(next);
@@ -89,7 +98,6 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
     if (primary > 0 && (primaryShifts.empty() || primary > primaryShifts.back())) primaryShifts.push_back(primary);
     if (secondary > 0 && (secondaryShifts.empty() || secondary > secondaryShifts.back())) {
       secondaryShifts.push_back(secondary);
-      if (primary > 0) bothSliding.push_back(frame);
     }
     // The primary still shows parts of its picture while the smaller monitor is black.
     blackWhileOtherSlides += AllBlack(Crop(frame, kSecondary)) && !AllBlack(Crop(frame, kPrimary));
@@ -99,9 +107,6 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   EXPECT_GE(secondaryShifts.size(), 5u) << "the smaller monitor's slide was not seen";
   // The smaller monitor's travel is shorter: it is black while the primary's slide goes on.
   EXPECT_GE(blackWhileOtherSlides, 1) << "the smaller monitor did not stay black after its slide";
-  if (!bothSliding.empty()) {
-    SaveBitmap(bothSliding[bothSliding.size() / 2], kOutputFolder / "saver-two-monitors.bmp");
-  }
 
   ASSERT_TRUE(WaitForWindow(kRendererTitle, true, 60s)) << "the renderer's window never showed";
   std::this_thread::sleep_for(2s);
@@ -119,6 +124,29 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   Xdotool({"mousemove_relative", "--", "30", "20"});
   EXPECT_EQ(saver.WaitForExit(20s), 0) << "the run did not end on a move on the smaller monitor";
   EXPECT_FALSE(screen().WindowShown(kRendererTitle));
+
+  // README's pictures: a run over a desktop a user would know, the crack and the slide as the
+  // primary monitor shows them, and the slide on both monitors.
+  ASSERT_TRUE(showDesktop(UserDesktop(screen().Width(), screen().Height(), {kPrimary, kSecondary}),
+                          "user-desktop.bmp"));
+  ChildProcess pictured = StartScreenSaver(OutputFolder() / "program", {"/s"});
+  std::optional<Picture> crack, slide;
+  for (auto next = std::chrono::steady_clock::now(), end = next + 60s;
+       next < end && !slide && !screen().WindowShown(kRendererTitle); next += 30ms) {
+    std::this_thread::sleep_until(next);
+    const Picture frame = screen().Capture();
+    const double black = BlackShare(Crop(frame, kPrimary));
+    if (!crack && black > 0) crack = frame;
+    if (black > 0.05) slide = frame;
+  }
+  ASSERT_TRUE(crack && slide) << "the run over the user's desktop was not seen";
+  SaveBitmap(Crop(*crack, kPrimary), kOutputFolder / "saver-crack.bmp");
+  SaveBitmap(Crop(*slide, kPrimary), kOutputFolder / "saver-slide.bmp");
+  SaveBitmap(*slide, kOutputFolder / "saver-two-monitors.bmp");
+  ASSERT_TRUE(WaitForWindow(kRendererTitle, true, 60s));
+  std::this_thread::sleep_for(1s);
+  Xdotool({"key", "Escape"});
+  EXPECT_EQ(pictured.WaitForExit(20s), 0);
 }
 
 TEST_F(TwoMonitorsTest, TheDialogOpensOnTheMonitorOfThePointer) {

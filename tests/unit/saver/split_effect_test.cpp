@@ -78,36 +78,5 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
   EXPECT_EQ(halves[2].width, 9);
 }
 
-TEST(OnMonitor, AMonitorsCopiesAreCutToItsColumnsAndMovedToItsPlace) {
-  using Source = BandCopy::Source;
-  // A monitor of 1024 columns that lies 800 pixels right of and 168 below the window's corner.
-  const platform::Rect monitor{800, 168, 1824, 768};
-  const struct {
-    BandCopy copy;
-    std::optional<BandCopy> placed;
-  } rows[] = {
-      // The left part, leaving by the monitor's left edge, loses the columns gone past it.
-      {{Source::kSnapshot, 0, -5, 10, 300, 2}, BandCopy{Source::kSnapshot, 805, 800, 178, 295, 2}},
-      // The right part, leaving by its right edge, keeps only what is still on it.
-      {{Source::kSnapshot, 300, 1020, 10, 724, 2}, BandCopy{Source::kSnapshot, 1100, 1820, 178, 4, 2}},
-      {{Source::kBlack, 295, 295, 10, 10, 1}, BandCopy{Source::kBlack, 1095, 1095, 178, 10, 1}},
-      // Parts wholly gone from the monitor are not copied onto its neighbours.
-      {{Source::kSnapshot, 0, -400, 10, 300, 2}, std::nullopt},
-      {{Source::kSnapshot, 300, 1024, 10, 724, 2}, std::nullopt},
-      {{Source::kBlack, 0, 0, 10, 0, 2}, std::nullopt},
-  };
-  for (const auto& row : rows) {
-    const std::optional<BandCopy> placed = OnMonitor(row.copy, monitor);
-    ASSERT_EQ(placed.has_value(), row.placed.has_value()) << row.copy.destinationX;
-    if (!placed) continue;
-    EXPECT_EQ(placed->source, row.placed->source);
-    EXPECT_EQ(placed->sourceX, row.placed->sourceX);
-    EXPECT_EQ(placed->destinationX, row.placed->destinationX);
-    EXPECT_EQ(placed->y, row.placed->y);
-    EXPECT_EQ(placed->width, row.placed->width);
-    EXPECT_EQ(placed->height, row.placed->height);
-  }
-}
-
 }  // namespace
 }  // namespace orvane::saver
