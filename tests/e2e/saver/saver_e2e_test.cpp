@@ -4,6 +4,7 @@
 // recorded from the session's sound server. Wine's audio starts up to a few seconds late, so
 // the checks on sound leave room for that.
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -75,6 +76,9 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // command line would run "my.exe" from the folder above. The music is a two-second tone made
   // by sox, chosen as the music file with track 3.
   const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my saver");
+  // Each frame is held until the refresh it is due for, and not ten times that.
+  const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "refresh_wait.exe", {}).c_str());
+  EXPECT_TRUE(waitedMs >= 95 && waitedMs < 500) << "a wait for a refresh due in 100 ms took " << waitedMs;
   const fs::path testRenderer = TestTools(PrimaryBuild()) / "test_renderer.exe";
   fs::copy_file(testRenderer, program / "3dOrvane.dll");
   fs::copy_file(testRenderer, OutputFolder() / "my.exe");
