@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "platform/win32/ansi_text.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -14,10 +13,10 @@ constexpr int kTwipsPerPoint = 20;
 UniqueFont MakeFont(const FontDescription& font, int twipsPerPixelY) {
   // A negative height asks for the character height, which is what a point size measures.
   const int height = -static_cast<int>(std::lround(font.sizePoints * kTwipsPerPoint / twipsPerPixelY));
-  return UniqueFont(CreateFontA(height, 0, 0, 0, font.weight, font.italic, font.underline,
+  return UniqueFont(CreateFontW(height, 0, 0, 0, font.weight, font.italic, font.underline,
                                 font.strikethrough, static_cast<DWORD>(font.charset),
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, ToAnsi(font.name).c_str()));
+                                DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
 }  // namespace orvane::platform::win32

@@ -1,7 +1,7 @@
-// The settings dialog under Wine in the Japanese locale, driven with the real pointer and
-// keyboard: its code page 932 texts and settings file, its background's band and tiled panel
-// and its "設定" button's faces on the screen, the file chooser, a file it cannot write, and
-// "ｷｬﾝｾﾙ".
+// The settings dialog under Wine, driven with the real pointer and keyboard: in the Japanese
+// locale its texts and code page 932 settings file, its background's band and tiled panel and
+// its "設定" button's faces on the screen, the file chooser, a file it cannot write, and
+// "ｷｬﾝｾﾙ"; in an English locale the same texts on the screen and the same bytes in the file.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +31,12 @@ enum DialogControl : int {
 const std::string kJapaneseFile = R"(C:\音楽\夜の曲.mp3)";
 const std::string kJapaneseFileBytes = "C:\\\x89\xb9\x8a\x79\\\x96\xe9\x82\xcc\x8b\xc8.mp3";
 
+// Each text control with the text it shows.
+const std::pair<int, std::string> kTexts[] = {
+    {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"}, {kSourceName + 2, "MP3、WAV"},
+    {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
+    {kFileName, kJapaneseFile}};
+
 // The settings file as the system's profile writer under Wine lays it out: the three keys in
 // code page 932 in the order written, the blank the program puts before a number dropped.
 std::string IniText(const std::string& kind, const std::string& repeat, const std::string& file) {
@@ -55,9 +61,9 @@ class DialogTest : public E2eTest {
 
   // Starts the program with /c, its settings file holding `ini`, and waits until its dialog
   // shows and has painted.
-  ChildProcess OpenDialog(const std::string& ini) {
+  ChildProcess OpenDialog(const std::string& ini, const std::vector<std::string>& locale = {}) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
-    ChildProcess saver = StartScreenSaver(program_, {"/c"});
+    ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale);
     if (!Eventually([&] { return Shown(kDialogTitle); }) || !Refresh()) ADD_FAILURE() << "no dialog";
     std::this_thread::sleep_for(500ms);
     return saver;
@@ -118,6 +124,30 @@ class DialogTest : public E2eTest {
     const bool whiteAtTop = Brightness(column[upper + 3]) > Brightness(column[lower - 3]);
     return whiteAtTop == (face == "normal" || face == "focused") ? face : "unknown";
   }
+  // The pixels of every text control, as the screen shows them.
+  std::vector<std::vector<Rgb>> TextsOnScreen() {
+    const Picture screen = this->screen().Capture();
+    std::vector<std::vector<Rgb>> texts;
+    for (const auto& [id, text] : kTexts) {
+      const ChildWindowInfo& c = Control(id);
+      std::vector<Rgb>& pixels = texts.emplace_back();
+      for (int y = c.top; y < c.bottom; ++y) {
+        for (int x = c.left; x < c.right; ++x) pixels.push_back(Pixel(screen, x, y));
+      }
+    }
+    return texts;
+  }
+  // Chooses the CD, by its mark and with the right button, and the last track of its list,
+  // and saves; the program ends.
+  void SaveTheCdsLastTrack(ChildProcess& saver) {
+    Click(kSourceMark + 1, "3");
+    EXPECT_TRUE(Control(kTrackBox).enabled);
+    EXPECT_FALSE(Control(kFileButton).enabled);
+    Click(kTrackBox);
+    Xdotool({"key", "--repeat", "40", "Down"});
+    Click(kSaveButton);
+    EXPECT_EQ(saver.WaitForExit(10s), 0);
+  }
   void ExpectFace(const std::string& face) {
     std::string shown;
     EXPECT_TRUE(Eventually([&] { return (shown = FaceShown()) == face; }))
@@ -131,11 +161,7 @@ class DialogTest : public E2eTest {
 TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJapaneseFile) {
   const std::string ini = IniText("2", "0", kJapaneseFileBytes);
   ChildProcess saver = OpenDialog(ini);
-  const std::pair<int, std::string> texts[] = {
-      {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"}, {kSourceName + 2, "MP3、WAV"},
-      {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
-      {kFileName, kJapaneseFile}};
-  for (const auto& [id, text] : texts) EXPECT_EQ(Control(id).text, text);
+  for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
 
   // Beside the panel, on both sides alike, each row is a bluish grey that brightens from the
   // top to the middle and darkens again to the bottom, dark at both edges.
@@ -173,14 +199,28 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   EXPECT_FALSE(saver.HasEnded());
   EXPECT_EQ(ReadBytes(IniFile()), ini);
 
-  // The CD, by its mark and with the right button, and the last track of its list.
-  Click(kSourceMark + 1, "3");
-  EXPECT_TRUE(Control(kTrackBox).enabled);
-  EXPECT_FALSE(Control(kFileButton).enabled);
-  Click(kTrackBox);
-  Xdotool({"key", "--repeat", "40", "Down"});
-  Click(kSaveButton);
-  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  SaveTheCdsLastTrack(saver);
+  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
+}
+
+// A Windows whose ANSI code page is not 932 reads the file a Japanese one wrote, shows every
+// text as the Japanese one does, pixel for pixel, and writes the same bytes.
+TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
+  const std::string ini = IniText("2", "0", kJapaneseFileBytes);
+  ChildProcess japanese = OpenDialog(ini);
+  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOnScreen();
+  Click(kCancelButton);
+  ASSERT_EQ(japanese.WaitForExit(10s), 0);
+  Xdotool({"mousemove", "1000", "700"});
+
+  ChildProcess saver = OpenDialog(ini, kEnglishLocale);
+  for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
+  const std::vector<std::vector<Rgb>> englishTexts = TextsOnScreen();
+  for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+    EXPECT_TRUE(englishTexts[i] == japaneseTexts[i]) << kTexts[i].second << " looks other than in Japanese";
+  }
+  SaveBitmap(screen().Capture(), OutputFolder() / "english-locale.bmp");
+  SaveTheCdsLastTrack(saver);
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
 }
 

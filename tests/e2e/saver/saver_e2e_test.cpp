@@ -110,7 +110,8 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   screen().SetDesktopPicture(ColumnPattern(screen().Width(), screen().Height()));
   // The test renderer as the renderer, in a folder with a blank: an unquoted
   // command line would run "my.exe" from the folder above. The music is a two-second tone made
-  // by sox, chosen as the music file with track 3.
+  // by sox, chosen as the music file with track 3; its Japanese name is stored in code page 932,
+  // and the run is one on an English Windows, whose code page cannot hold that name.
   const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my saver");
   const fs::path testRenderer = TestTools(PrimaryBuild()) / "test_renderer.exe";
   fs::copy_file(testRenderer, program / "3dOrvane.dll");
@@ -119,11 +120,11 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
     std::ofstream model(program / "3dOrvane.x", std::ios::binary);
     for (int i = 0; i < 5000; ++i) model.put(static_cast<char>(i * 7));
   }
-  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / "tune.mp3").string(), "synth", "2",
+  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / "夜の曲.mp3").string(), "synth", "2",
               "sine", "440", "vol", "0.5"});
   std::ofstream(program / "3dOrvane.ini", std::ios::binary)
       << "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=3\r\nBGM\xcc\xa7\xb2\xd9="
-      << WindowsPath(program / "tune.mp3") << "\r\n";
+      << WindowsPath(program) << "\\\x96\xe9\x82\xcc\x8b\xc8.mp3\r\n";
   // What the session's sound server plays, from its null sink's monitor; the server's clock
   // runs through silence, so a sample's index is its time.
   std::optional<ChildProcess> recording(
@@ -140,7 +141,7 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   std::vector<int> shifts;
   std::vector<std::chrono::steady_clock::time_point> firstSeen;
   std::vector<Picture> slideFrames;
-  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ChildProcess saver = StartScreenSaver(program, {"/s"}, kEnglishLocale);
   const auto start = std::chrono::steady_clock::now();
   for (auto next = start;
        next < start + 30s && !saver.HasEnded() && !screen().WindowShown(kRendererTitle);
