@@ -3,6 +3,10 @@
 the committed tree, builds it, runs the unit tests and, for a fault they miss, the end-to-end
 tests of its subsystem. Prints a line a fault and last `killed K of N`.
 
+The tests a run selects must pass on the unchanged tree first: a test that fails without any
+fault would seem to kill every fault. The script exits non-zero when the unchanged tree fails,
+when a fault survives, or when one could not be tried.
+
     tools/fault-injection.py LIST [--only ID ...]
 
 A list holds blocks separated by blank lines, each a fault:
@@ -99,6 +103,24 @@ def tests_fail(selection, log):
     return run(["ctest", "--test-dir", "build", "--output-on-failure"] + selection, log) != 0
 
 
+def suites_of(fault):
+    return fault.get("e2e", E2E_SUITES[fault["subsystem"]])
+
+
+def e2e_selection(suites):
+    return ["-L", "e2e"] + (["-R", rf"^e2e\.({suites})\.|^e2e\.session"] if suites else [])
+
+
+def check_unchanged_tree(faults, log):
+    """Runs, on the unchanged tree, every test that the faults select; stops when one fails."""
+    suites = {suites_of(fault) for fault in faults}
+    e2e = e2e_selection("" if "" in suites else "|".join(sorted(suites)))
+    for selection in (["-L", "unit"], e2e):
+        if tests_fail(selection, log):
+            sys.exit(f"the tests fail on the unchanged tree ({' '.join(selection)}), so they cannot "
+                     f"tell a fault apart; see {log}")
+
+
 def try_fault(fault, log):
     """What became of one fault: 'unit', 'e2e', 'survived', or why it was not tried."""
     path = TREE / fault["file"]
@@ -113,9 +135,7 @@ def try_fault(fault, log):
             return "did not build"
         if tests_fail(["-L", "unit"], log):
             return "unit"
-        suites = fault.get("e2e", E2E_SUITES[fault["subsystem"]])
-        selection = ["-L", "e2e"] + (["-R", rf"^e2e\.({suites})\.|^e2e\.session"] if suites else [])
-        return "e2e" if tests_fail(selection, log) else "survived"
+        return "e2e" if tests_fail(e2e_selection(suites_of(fault)), log) else "survived"
     finally:
         path.write_text(text, encoding="utf-8")
 
@@ -129,6 +149,7 @@ def main():
     log_folder = WORK / "logs"
     log_folder.mkdir(parents=True, exist_ok=True)
     commit = prepare_tree(log_folder / "prepare.log")
+    check_unchanged_tree(faults, log_folder / "unchanged.log")
     print(f"{len(faults)} faults on {commit}; logs in {log_folder}", flush=True)
 
     killed = tried = 0
@@ -145,6 +166,8 @@ def main():
         print(f"{fault['fault']:<36} {fault['subsystem']:<10} {verdict}", flush=True)
     build(log_folder / "restore.log")
     print(f"killed {killed} of {tried}")
+    if killed < tried or tried < len(faults):
+        sys.exit(f"{tried - killed} survived, {len(faults) - tried} not tried")
 
 
 if __name__ == "__main__":

@@ -13,8 +13,10 @@
 # Wine's 32-bit loader needs a kernel that runs 32-bit x86 code; where it cannot start, or
 # where ORVANE_E2E_BUILD=64 asks for it, the session runs only the x86_64 build, through the
 # 64-bit loader, in a prefix of its own made by that loader. The session's environment says
-# which: ORVANE_BUILDS is "win32 win64" or "win64", and WINE is the command that starts a
-# Windows program.
+# which: ORVANE_BUILDS is "win32 win64" or "win64", WINE is the loader that starts a Windows
+# program (or one of Wine's own tools: "$WINE" msiexec) and WINESERVER the session's server.
+# Debian's wrapper scripts (wine, winepath, wineserver...) are never used: they pick the 32-bit
+# loader whenever its file is executable, even where the kernel cannot run it.
 #
 # The prefix (about 1.3 GB, 20 s to create) and the locale are made once and kept in
 # ORVANE_WINE_CACHE, by default the "wine" folder beside SESSION_DIR.
@@ -26,6 +28,8 @@ usage="usage: $0 start|stop SESSION_DIR [options] | builds"
 
 wine32=/usr/lib/wine/wine
 wine64=/usr/lib/wine/wine64
+# The 64-bit server serves both loaders.
+wineserver=/usr/lib/wine/wineserver64
 
 # Sets `builds`, `loader` and `reason`: the builds this machine can run and the loader that
 # starts them.
@@ -34,7 +38,7 @@ choose_builds() {
   if [ "${ORVANE_E2E_BUILD:-}" = 64 ]; then
     builds=win64 loader=$wine64 reason="ORVANE_E2E_BUILD=64 asks for the 64-bit path"
   elif failure=$("$wine32" --version 2>&1 >/dev/null); then
-    builds="win32 win64" loader=wine reason="Wine's 32-bit loader runs here"
+    builds="win32 win64" loader=$wine32 reason="Wine's 32-bit loader runs here"
   else
     builds=win64 loader=$wine64
     reason="Wine's 32-bit loader cannot start here (${failure#*: line *: })"
@@ -61,8 +65,6 @@ cache=${ORVANE_WINE_CACHE:-$(dirname "$session")/wine}
 session_environment() {
   local display=$1
   if [ "$builds" = win64 ]; then
-    # Debian's wrappers always pick the 32-bit loader once it is installed.
-    echo "WINELOADER=$wine64"
     echo "WINEPREFIX=$cache/prefix64"
   else
     echo "WINEPREFIX=$cache/prefix"
@@ -70,6 +72,8 @@ session_environment() {
   cat <<ENV
 ORVANE_BUILDS=$builds
 WINE=$loader
+WINELOADER=$loader
+WINESERVER=$wineserver
 WINEARCH=win64
 WINEDEBUG=-all
 WINEDLLOVERRIDES=mscoree,mshtml=
@@ -133,6 +137,31 @@ start_sound_server() {
   echo $! >"$session/pulse/keep-alive.pid"
 }
 
+# A Windows program that waits for the whole session, reading commands that never come. Wine
+# ends its desktop process (explorer.exe) as soon as no program of the session runs, and starts
+# it again with the next one; a program started while the old desktop is still going away may
+# find no desktop to show its windows on. With the keeper running, the desktop starts once and
+# stays. Waits until the desktop runs.
+start_keeper() {
+  setsid bash -c 'sleep infinity | exec "$WINE" cmd /q' </dev/null >/dev/null 2>&1 &
+  echo $! >"$session/keeper.pid"
+  for _ in $(seq 300); do
+    session_runs 'explorer\.exe' && return
+    sleep 0.1
+  done
+  echo "Wine's desktop did not start" >&2
+  exit 1
+}
+
+# Whether a process of the session's prefix has a command line matching the pattern.
+session_runs() {
+  local environment
+  for environment in $(grep -l -s -z -x -F "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ); do
+    tr '\0' ' ' 2>/dev/null <"${environment%environ}cmdline" | grep -q -E "$1" && return 0
+  done
+  return 1
+}
+
 start() {
   local display="" screen=1024x768
   shift 2
@@ -159,11 +188,12 @@ start() {
   if [ ! -f "$WINEPREFIX/.orvane-ready" ]; then
     rm -rf "$WINEPREFIX"
     "$WINE" wineboot -i >"$session/wineboot.log" 2>&1
-    wineserver -w
+    "$WINESERVER" -w
     touch "$WINEPREFIX/.orvane-ready"
   fi
   # One server for the whole session: a warm start of a Wine program then takes well under 1 s.
-  setsid wineserver -p </dev/null >"$session/wineserver.log" 2>&1
+  setsid "$WINESERVER" -p </dev/null >"$session/wineserver.log" 2>&1
+  start_keeper
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d "$decorated" /f >/dev/null 2>&1
   # Wine has no "ＭＳ Ｐゴシック" and would draw it in a fixed-width font; Ume P Gothic is
   # proportional, with nearly its widths.
@@ -174,8 +204,12 @@ start() {
 stop() {
   if [ -f "$session/env" ]; then
     load_environment
-    wineserver -k >/dev/null 2>&1 || true
+    "$WINESERVER" -k >/dev/null 2>&1 || true
     rm -f "$session/env"
+  fi
+  if [ -f "$session/keeper.pid" ]; then
+    kill -- "-$(cat "$session/keeper.pid")" 2>/dev/null || true
+    rm -f "$session/keeper.pid"
   fi
   for pid_file in "$session/pulse/keep-alive.pid" "$session/pulse/server.pid"; do
     [ -f "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null || true

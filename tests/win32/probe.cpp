@@ -6,10 +6,11 @@
 //                                 BUTTON when given
 //   probe hold TITLE MS [WxH]     keeps a window (64 x 64 unless sized) at (0, 0) for MS ms;
 //                                 "ready" and its handle in decimal
-//   probe children TITLE          the window's client area on the screen ("client",
-//                                 left,top,width,height), then each window inside it: enabled,
-//                                 control id, left,top,right,bottom in the client area, text;
-//                                 all in the window's own pixels
+//   probe children TITLE          once the window's thread takes messages: the window's client
+//                                 area on the screen ("client", left,top,width,height), its
+//                                 thread's focus ("focus", control id, class), then each window
+//                                 inside it: enabled, control id, left,top,right,bottom in the
+//                                 client area, text; all in the window's own pixels
 //   probe close TITLE             posts WM_CLOSE to the window
 //   probe launch PATH             starts PATH the way the screen saver starts its renderer (its
 //                                 unquoted path alone as its command line, shown normally),
@@ -79,11 +80,21 @@ int ListWindows() {
   return 0;
 }
 
+// A shown box's text, once it has one: a box is shown before its text is set, and built with
+// every button before it loses the unused ones.
+std::wstring MessageText(HWND box) {
+  for (HWND child : ChildWindows(box)) {
+    if (IsWindowVisible(child) && IsClass(child, L"Static") && !WindowText(child).empty()) {
+      return WindowText(child);
+    }
+  }
+  return L"";
+}
+
 HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs) {
   for (const DWORD start = GetTickCount();; Sleep(50)) {
-    // A box is complete once shown: it is built with every button, then loses the unused ones.
     HWND box = FindWindowW(L"#32770", caption.c_str());
-    if (box && IsWindowVisible(box)) return box;
+    if (box && IsWindowVisible(box) && !MessageText(box).empty()) return box;
     if (GetTickCount() - start >= timeoutMs) return nullptr;
   }
 }
@@ -92,12 +103,9 @@ int AnswerMessageBox(const std::wstring& caption, DWORD timeoutMs, const wchar_t
   HWND box = WaitForMessageBox(caption, timeoutMs);
   if (!box) return 1;
   bool pressed = !press;
+  PrintUtf8(L"text\t" + MessageText(box) + L"\n");
   for (HWND child : ChildWindows(box)) {
-    if (!IsWindowVisible(child)) continue;
-    if (IsClass(child, L"Static") && !WindowText(child).empty()) {
-      PrintUtf8(L"text\t" + WindowText(child) + L"\n");
-    }
-    if (!IsClass(child, L"Button")) continue;
+    if (!IsWindowVisible(child) || !IsClass(child, L"Button")) continue;
     PrintUtf8(L"button\t" + WindowText(child) + L"\n");
     if (press && WindowText(child) == press) {
       PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
@@ -121,13 +129,36 @@ void UseDpiAwarenessOf(HWND window) {
   if (get && set) set(get(window));
 }
 
+// The control of `top`'s thread that has the keyboard focus: its control id and class. The edit
+// box inside a combo box counts as the combo box.
+void PrintFocus(HWND top) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread) || !thread.hwndFocus) {
+    return;
+  }
+  HWND focus = thread.hwndFocus;
+  if (GetParent(focus) && IsClass(GetParent(focus), L"ComboBox")) focus = GetParent(focus);
+  wchar_t className[256] = {};
+  GetClassNameW(focus, className, 256);
+  PrintLine(L"focus\t%d\t%ls\n", GetDlgCtrlID(focus), className);
+}
+
 int ListChildren(HWND top) {
+  // Waits until the window's thread takes messages again: whatever it was doing has ended, and
+  // a window it closed meanwhile is gone.
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) ||
+      !IsWindow(top)) {
+    return 1;
+  }
   UseDpiAwarenessOf(top);
   RECT client{};
   GetClientRect(top, &client);
   POINT origin{0, 0};
   ClientToScreen(top, &origin);
   PrintLine(L"client\t%ld,%ld,%ld,%ld\n", origin.x, origin.y, client.right, client.bottom);
+  PrintFocus(top);
   for (HWND child : ChildWindows(top)) {
     RECT r{};
     GetWindowRect(child, &r);

@@ -18,6 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kDialogTitle = "<3dOrvaneの設定>";
+const std::string kChooserTitle = "ﾌｧｲﾙを開く";
+constexpr int kChooserFileName = 0x47c;  // the system's file chooser's file name box
 
 // The dialog's controls, by the identifiers their windows carry.
 enum DialogControl : int {
@@ -64,8 +66,7 @@ class DialogTest : public E2eTest {
   ChildProcess OpenDialog(const std::string& ini, const std::vector<std::string>& locale = {}) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
     ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale);
-    if (!Eventually([&] { return Shown(kDialogTitle); }) || !Refresh()) ADD_FAILURE() << "no dialog";
-    std::this_thread::sleep_for(500ms);
+    if (!Eventually([&] { return Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
     return saver;
   }
   // Reads the dialog's windows again; false once it has gone.
@@ -84,13 +85,14 @@ class DialogTest : public E2eTest {
     Xdotool({"mousemove", std::to_string(dialog_.clientLeft + (c.left + c.right) / 2 + dx),
              std::to_string(dialog_.clientTop + (c.top + c.bottom) / 2)});
   }
-  void Click(int id, const std::string& button = "1") {
+  // Clicks a control and waits until the click has had its `outcome`.
+  void Click(int id, const std::string& button, const std::function<bool()>& outcome) {
     PointAt(id);
     Xdotool({"click", button});
-    // The button's hover poll and the dialog's handlers have run by then.
-    std::this_thread::sleep_for(300ms);
-    Refresh();
+    EXPECT_TRUE(Eventually([&] { return (Refresh(), outcome()); }))
+        << "clicking control " << id << " had not its outcome";
   }
+  bool Focused(int id) const { return dialog_.focusId == id; }
   bool Shown(const std::string& title) {
     const std::vector<WindowInfo> windows = probe().Windows();
     return std::any_of(windows.begin(), windows.end(),
@@ -124,9 +126,28 @@ class DialogTest : public E2eTest {
     const bool whiteAtTop = Brightness(column[upper + 3]) > Brightness(column[lower - 3]);
     return whiteAtTop == (face == "normal" || face == "focused") ? face : "unknown";
   }
-  // The pixels of every text control, as the screen shows them.
-  std::vector<std::vector<Rgb>> TextsOnScreen() {
-    const Picture screen = this->screen().Capture();
+  // In the strip right of the file name, the panel shows its tile, repeated downwards.
+  bool TileShown(const Picture& screen) {
+    const Picture tile = artwork::PaintTile();
+    const ChildWindowInfo panel = Control(kPanel);
+    for (int y = panel.top; y < panel.bottom; ++y) {
+      for (int x = Control(kFileName).right; x < panel.right; ++x) {
+        if (!(Pixel(screen, x, y) == tile.At(x - panel.left, (y - panel.top) % tile.height))) return false;
+      }
+    }
+    return true;
+  }
+  // The screen once the dialog has painted its band and its tile.
+  Picture PaintedScreen() {
+    Picture screen;
+    EXPECT_TRUE(Eventually([&] {
+      screen = this->screen().Capture();
+      return Brightness(Pixel(screen, 4, dialog_.clientHeight / 2)) > 0 && TileShown(screen);
+    })) << "the dialog did not paint its band and tile";
+    return screen;
+  }
+  // The pixels of each text control.
+  std::vector<std::vector<Rgb>> TextsOn(const Picture& screen) {
     std::vector<std::vector<Rgb>> texts;
     for (const auto& [id, text] : kTexts) {
       const ChildWindowInfo& c = Control(id);
@@ -136,17 +157,6 @@ class DialogTest : public E2eTest {
       }
     }
     return texts;
-  }
-  // Chooses the CD, by its mark and with the right button, and the last track of its list,
-  // and saves; the program ends.
-  void SaveTheCdsLastTrack(ChildProcess& saver) {
-    Click(kSourceMark + 1, "3");
-    EXPECT_TRUE(Control(kTrackBox).enabled);
-    EXPECT_FALSE(Control(kFileButton).enabled);
-    Click(kTrackBox);
-    Xdotool({"key", "--repeat", "40", "Down"});
-    Click(kSaveButton);
-    EXPECT_EQ(saver.WaitForExit(10s), 0);
   }
   void ExpectFace(const std::string& face) {
     std::string shown;
@@ -163,9 +173,9 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   ChildProcess saver = OpenDialog(ini);
   for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
 
-  // Beside the panel, on both sides alike, each row is a bluish grey that brightens from the
-  // top to the middle and darkens again to the bottom, dark at both edges.
-  const Picture screen = this->screen().Capture();
+  // Once painted: beside the panel, on both sides alike, each row is a bluish grey that
+  // brightens from the top to the middle and darkens again to the bottom, dark at both edges.
+  const Picture screen = PaintedScreen();
   const auto brightness = [&](int y) { return Brightness(Pixel(screen, 4, y)); };
   const int middle = dialog_.clientHeight / 2, bottom = dialog_.clientHeight - 1;
   for (int y = 0; y <= bottom; ++y) {
@@ -176,14 +186,6 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
     EXPECT_TRUE(y <= middle ? change >= 0 : change <= 0) << y;
   }
   EXPECT_LT(4 * std::max(brightness(0), brightness(bottom)), brightness(middle));
-  // In the strip right of the file name, the panel shows its tile, repeated downwards.
-  const Picture tile = artwork::PaintTile();
-  const ChildWindowInfo panel = Control(kPanel);
-  for (int y = panel.top; y < panel.bottom; ++y) {
-    for (int x = Control(kFileName).right; x < panel.right; ++x) {
-      ASSERT_EQ(Pixel(screen, x, y), tile.At(x - panel.left, (y - panel.top) % tile.height)) << x << "," << y;
-    }
-  }
 
   // "設定" at rest, under the pointer and pressed; dragged off until the hover poll has seen
   // the pointer leave, it shows the focus it took, and released there it clicks nothing.
@@ -195,11 +197,18 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   PointAt(kSaveButton, -60);
   ExpectFace("focused");
   Xdotool({"mouseup", "1"});
-  std::this_thread::sleep_for(500ms);
+
+  // The CD, by its mark and with the right button (by then the release above has been taken,
+  // and it saved nothing), and the last track of its list.
+  Click(kSourceMark + 1, "3", [&] { return Control(kTrackBox).enabled; });
   EXPECT_FALSE(saver.HasEnded());
   EXPECT_EQ(ReadBytes(IniFile()), ini);
-
-  SaveTheCdsLastTrack(saver);
+  EXPECT_FALSE(Control(kFileButton).enabled);
+  Click(kTrackBox, "1", [&] { return Focused(kTrackBox); });
+  Xdotool({"key", "--repeat", "40", "Down"});
+  EXPECT_TRUE(Eventually([&] { return Refresh() && Control(kTrackBox).text == "30"; }));
+  Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
 }
 
@@ -208,20 +217,22 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
 TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
   const std::string ini = IniText("2", "0", kJapaneseFileBytes);
   ChildProcess japanese = OpenDialog(ini);
-  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOnScreen();
-  Click(kCancelButton);
-  ASSERT_EQ(japanese.WaitForExit(10s), 0);
+  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOn(PaintedScreen());
+  Click(kCancelButton, "1", [&] { return japanese.HasEnded(); });
   Xdotool({"mousemove", "1000", "700"});
 
   ChildProcess saver = OpenDialog(ini, kEnglishLocale);
   for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
-  const std::vector<std::vector<Rgb>> englishTexts = TextsOnScreen();
+  const Picture screen = PaintedScreen();
+  SaveBitmap(screen, OutputFolder() / "english-locale.bmp");
+  const std::vector<std::vector<Rgb>> englishTexts = TextsOn(screen);
   for (std::size_t i = 0; i < std::size(kTexts); ++i) {
     EXPECT_TRUE(englishTexts[i] == japaneseTexts[i]) << kTexts[i].second << " looks other than in Japanese";
   }
-  SaveBitmap(screen().Capture(), OutputFolder() / "english-locale.bmp");
-  SaveTheCdsLastTrack(saver);
-  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
+  Click(kSourceMark + 1, "1", [&] { return Control(kTrackBox).enabled; });
+  Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "0", kJapaneseFileBytes));
 }
 
 // The x86_64 build, which is also the primary one where the session runs no other.
@@ -230,28 +241,29 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWitho
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
-  Click(kSourceName + 2, "2");
-  EXPECT_FALSE(Control(kTrackBox).enabled);
-  Click(kFileButton);
-  ASSERT_TRUE(Eventually([&] { return Shown("ﾌｧｲﾙを開く"); })) << "no file chooser";
-  std::this_thread::sleep_for(500ms);
+  Click(kSourceName + 2, "2", [&] { return !Control(kTrackBox).enabled; });
+  Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
+  ASSERT_TRUE(Eventually([&] {
+    const auto chooser = probe().Contents(kChooserTitle);
+    return chooser && chooser->focusId == kChooserFileName;
+  })) << "the file chooser's file name box did not take the focus";
   Xdotool({"type", "--delay", "30", R"(C:\new song.wav)"});
   Xdotool({"key", "Return"});
-  ASSERT_TRUE(Eventually([&] { return !Shown("ﾌｧｲﾙを開く"); }) && Refresh()) << "the chooser stayed";
+  ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
   EXPECT_EQ(Control(kFileName).text, R"(C:\new song.wav)");
 
   // A folder where the settings file belongs makes every write fail, even for root, under
   // whom Wine rewrites a read-only file.
   fs::remove(IniFile());
   fs::create_directory(IniFile());
-  Click(kSaveButton);
+  Click(kSaveButton, "1", [] { return true; });
   const auto box = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
   ASSERT_TRUE(box) << "no message with OK";
   EXPECT_EQ(box->text, WindowsPath(IniFile()) + " に設定を保存できませんでした！");
-  std::this_thread::sleep_for(500ms);
+  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
   ASSERT_TRUE(Refresh()) << "the dialog closed";
   fs::remove(IniFile());
-  Click(kCancelButton);
+  Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));
 }

@@ -1,10 +1,29 @@
 #include "e2e_test.h"
 
+#include <deque>
 #include <fstream>
+#include <iostream>
+#include <sstream>
 #include <thread>
 
 namespace orvane::e2e {
 namespace fs = std::filesystem;
+
+namespace {
+
+std::string LastLines(const fs::path& file, std::size_t count) {
+  std::ifstream in(file, std::ios::binary);
+  std::deque<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    lines.push_back(line);
+    if (lines.size() > count) lines.pop_front();
+  }
+  std::string text;
+  for (const std::string& line : lines) text += "  " + line + "\n";
+  return text;
+}
+
+}  // namespace
 
 void E2eTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -17,10 +36,33 @@ void E2eTest::SetUp() {
 
 void E2eTest::TearDown() {
   if (HasFailure()) {
-    SaveBitmap(screen_.Capture(), outputFolder_ / "at-failure.bmp");
+    ReportFailure();
   } else {
     fs::remove_all(outputFolder_);
   }
+}
+
+void E2eTest::ReportFailure() {
+  SaveBitmap(screen_.Capture(), outputFolder_ / "at-failure.bmp");
+  std::ostringstream report;
+  report << "At the failure (screen in " << (outputFolder_ / "at-failure.bmp").string() << ")\n"
+         << "Processes of the Wine session:\n";
+  for (const std::string& process : WineSession::Current().Processes()) {
+    report << "  " << process << "\n";
+  }
+  report << "Top-level windows (visible, rectangle, title):\n";
+  for (const WindowInfo& w : probe_.Windows()) {
+    report << "  " << w.visible << " " << w.left << "," << w.top << "," << w.right << ","
+           << w.bottom << " " << w.title << "\n";
+  }
+  for (const auto& entry : fs::directory_iterator(outputFolder_)) {
+    const std::string name = entry.path().filename();
+    if (entry.is_regular_file() && name.find(".log") != std::string::npos) {
+      report << "The end of " << name << ":\n" << LastLines(entry.path(), 10);
+    }
+  }
+  std::ofstream(outputFolder_ / "at-failure.txt") << report.str();
+  std::cout << report.str();
 }
 
 fs::path E2eTest::NextLog(const std::string& name) {

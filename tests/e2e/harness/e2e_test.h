@@ -57,6 +57,9 @@ class E2eTest : public ::testing::Test {
 
  private:
   std::filesystem::path NextLog(const std::string& name);
+  // Keeps, and prints, what a failure is read by: the screen, the session's Wine processes, the
+  // top-level windows and the end of each log the test's programs wrote.
+  void ReportFailure();
 
   std::filesystem::path outputFolder_;
   Probe probe_{""};

@@ -103,6 +103,9 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
     if (fields.size() == 2 && fields[0] == "client") {
       ReadRectangle(fields[1], contents.clientLeft, contents.clientTop, contents.clientWidth,
                     contents.clientHeight);
+    } else if (fields.size() == 3 && fields[0] == "focus") {
+      contents.focusId = std::atoi(fields[1].c_str());
+      contents.focusClass = fields[2];
     } else if (fields.size() >= 3) {
       ChildWindowInfo& child = contents.children.emplace_back();
       child.enabled = fields[0] == "1";

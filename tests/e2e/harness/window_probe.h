@@ -27,6 +27,8 @@ struct ChildWindowInfo {
 // The client area of a top-level window on the screen, and the windows inside it.
 struct WindowContents {
   int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
+  int focusId = 0;  // the control that has the keyboard focus, and its class
+  std::string focusClass;
   std::vector<ChildWindowInfo> children;
 
   const ChildWindowInfo* Control(int controlId) const;  // null when there is none
@@ -57,6 +59,7 @@ class Probe {
   // command line. The probe ends with the program, with its exit code.
   ChildProcess Launch(const std::filesystem::path& program,
                       const std::vector<std::string>& overrides);
+  // The window's contents once its thread takes messages again; none once it has gone.
   std::optional<WindowContents> Contents(const std::string& title);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
 

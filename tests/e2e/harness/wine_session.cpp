@@ -120,6 +120,21 @@ ChildProcess WineSession::Start(const std::filesystem::path& program,
   return ChildProcess(command, outputFile, overrides);
 }
 
+std::vector<std::string> WineSession::Processes() const {
+  const std::string prefix = "WINEPREFIX=" + Variable("WINEPREFIX");
+  std::vector<std::string> processes;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string pid = entry.path().filename();
+    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string environment = ReadBytes(entry.path() / "environ");
+    if (environment.find(prefix + '\0') == std::string::npos) continue;
+    std::string commandLine = ReadBytes(entry.path() / "cmdline");
+    std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
+    processes.push_back(pid + " " + commandLine);
+  }
+  return processes;
+}
+
 Build PrimaryBuild() {
   const bool runs32Bit =
       WineSession::Current().Variable("ORVANE_BUILDS").find("win32") != std::string::npos;

@@ -44,6 +44,9 @@ class WineSession {
 
   const std::vector<std::string>& Environment() const { return environment_; }
   std::string Variable(const std::string& name) const;
+  // The command lines of the processes running in the session's prefix: its programs, Wine's
+  // own services and the wineserver.
+  std::vector<std::string> Processes() const;
   // Starts a Windows program under Wine.
   ChildProcess Start(const std::filesystem::path& program,
                      const std::vector<std::string>& arguments,

@@ -51,14 +51,23 @@ class RendererTest : public E2eTest {
     // Away from the screen's edges, so that small moves are not cut short there.
     Xdotool({"mousemove", "512", "384"});
   }
-  // Waits for the renderer's window, and for the scene to settle past the renderer's half
-  // second of grace for mouse moves; then looks at it, keeping the picture.
-  SceneLook WaitForScene(const fs::path& picture) {
+  // Waits for the renderer's window and for its scene (with the model when `withModel`), keeps
+  // the picture and returns what it shows; by then the renderer's half second of grace, in which
+  // it ignores mouse moves, has passed too.
+  SceneLook WaitForScene(const fs::path& picture, bool withModel) {
     EXPECT_TRUE(WaitForWindow(kRendererTitle, true, 60s)) << "the renderer's window never showed";
-    std::this_thread::sleep_for(2s);
-    const Picture scene = screen().Capture();
+    const auto graceOver = std::chrono::steady_clock::now() + 500ms;
+    Picture scene;
+    SceneLook look;
+    for (const auto deadline = std::chrono::steady_clock::now() + 30s;
+         (!look.rain || (withModel && !look.model)) && std::chrono::steady_clock::now() < deadline;
+         std::this_thread::sleep_for(100ms)) {
+      scene = screen().Capture();
+      look = LookAt(scene);
+    }
     SaveBitmap(scene, picture);
-    return LookAt(scene);
+    std::this_thread::sleep_until(graceOver);
+    return look;
   }
 };
 
@@ -83,7 +92,7 @@ TEST_F(RendererTest, ShowsTheRainWithOrWithoutOpenGLOverTheWholeScreenAndEndsOnI
         probe().Launch(folder / "3dOrvane.dll",
                        {"WINEDLLOVERRIDES=" + WineSession::Current().Variable("WINEDLLOVERRIDES") +
                         ";" + c.dllOverrides});
-    EXPECT_TRUE(WaitForScene(OutputFolder() / (std::string(c.what) + ".bmp")).rain);
+    EXPECT_TRUE(WaitForScene(OutputFolder() / (std::string(c.what) + ".bmp"), false).rain);
     std::vector<std::vector<int>> rectangles;
     for (const WindowInfo& w : probe().Windows()) {
       if (w.title == kRendererTitle) rectangles.push_back({w.left, w.top, w.right, w.bottom});
@@ -121,8 +130,8 @@ TEST_F(SaverWithRendererTest,
     ChildProcess saver = StartScreenSaver(OutputFolder() / program, {"/s"});
 
     // The primary build's scene is kept after the run: the README's picture of it.
-    const SceneLook look = WaitForScene(&run == &runs[0] ? kOutputFolder / "renderer-scene.bmp"
-                                                         : OutputFolder() / "scene.bmp");
+    const SceneLook look = WaitForScene(
+        &run == &runs[0] ? kOutputFolder / "renderer-scene.bmp" : OutputFolder() / "scene.bmp", true);
     EXPECT_TRUE(look.rain);
     EXPECT_TRUE(look.model);
     EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"),

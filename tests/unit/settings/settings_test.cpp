@@ -36,8 +36,9 @@ TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   const struct {
     const char* text;
     std::int16_t expected;
-  } cases[] = {{"5", 5},    {" 2", 2},     {"1.9", 1}, {"-0.5", -1},
-               {"abc", 9},  {"40000", 9},  {"", 0},    {"-32768", -32768}};
+  } cases[] = {{"5", 5},         {" 2", 2},          {"1.9", 1},      {"-0.5", -1},
+               {"+3", 3},        {"abc", 9},         {"40000", 9},    {"", 0},
+               {"32767", 32767}, {"32768", 9},       {"-32768", -32768}, {"-32769", 9}};
   for (const auto& c : cases) {
     SetIni(c.text, c.text, "");
     settings = {9, 9, L""};
