@@ -224,7 +224,8 @@ TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
   ChildProcess saver = OpenDialog(ini, kEnglishLocale);
   for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
   const Picture screen = PaintedScreen();
-  SaveBitmap(screen, OutputFolder() / "english-locale.bmp");
+  // Kept after the run: the README's picture of it.
+  SaveBitmap(screen, kOutputFolder / "settings-dialog-english.bmp");
   const std::vector<std::vector<Rgb>> englishTexts = TextsOn(screen);
   for (std::size_t i = 0; i < std::size(kTexts); ++i) {
     EXPECT_TRUE(englishTexts[i] == japaneseTexts[i]) << kTexts[i].second << " looks other than in Japanese";
