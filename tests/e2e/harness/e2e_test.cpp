@@ -35,11 +35,10 @@ void E2eTest::SetUp() {
 }
 
 void E2eTest::TearDown() {
-  if (HasFailure()) {
-    ReportFailure();
-  } else {
-    fs::remove_all(outputFolder_);
-  }
+  if (HasFailure()) ReportFailure();
+  // A test that stopped half-way may leave programs running; the next one starts without them.
+  WineSession::Current().EndProgramsOfTheBuild();
+  if (!HasFailure()) fs::remove_all(outputFolder_);
 }
 
 void E2eTest::ReportFailure() {
@@ -47,8 +46,8 @@ void E2eTest::ReportFailure() {
   std::ostringstream report;
   report << "At the failure (screen in " << (outputFolder_ / "at-failure.bmp").string() << ")\n"
          << "Processes of the Wine session:\n";
-  for (const std::string& process : WineSession::Current().Processes()) {
-    report << "  " << process << "\n";
+  for (const SessionProcess& process : WineSession::Current().Processes()) {
+    report << "  " << process.pid << " " << process.commandLine << "\n";
   }
   report << "Top-level windows (visible, rectangle, title):\n";
   for (const WindowInfo& w : probe_.Windows()) {

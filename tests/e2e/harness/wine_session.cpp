@@ -120,9 +120,9 @@ ChildProcess WineSession::Start(const std::filesystem::path& program,
   return ChildProcess(command, outputFile, overrides);
 }
 
-std::vector<std::string> WineSession::Processes() const {
+std::vector<SessionProcess> WineSession::Processes() const {
   const std::string prefix = "WINEPREFIX=" + Variable("WINEPREFIX");
-  std::vector<std::string> processes;
+  std::vector<SessionProcess> processes;
   for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
     const std::string pid = entry.path().filename();
     if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
@@ -130,9 +130,24 @@ std::vector<std::string> WineSession::Processes() const {
     if (environment.find(prefix + '\0') == std::string::npos) continue;
     std::string commandLine = ReadBytes(entry.path() / "cmdline");
     std::replace(commandLine.begin(), commandLine.end(), '\0', ' ');
-    processes.push_back(pid + " " + commandLine);
+    processes.push_back({std::stoi(pid), commandLine});
   }
   return processes;
+}
+
+void WineSession::EndProgramsOfTheBuild() const {
+  const auto isProgramOfTheBuild = [](const SessionProcess& process) {
+    return process.commandLine.rfind("Z:\\", 0) == 0;
+  };
+  for (const SessionProcess& process : Processes()) {
+    if (isProgramOfTheBuild(process)) kill(process.pid, SIGKILL);
+  }
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  for (auto left = Processes(); std::any_of(left.begin(), left.end(), isProgramOfTheBuild) &&
+                                std::chrono::steady_clock::now() < deadline;
+       left = Processes()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
 }
 
 Build PrimaryBuild() {

@@ -36,6 +36,11 @@ class ChildProcess {
   std::filesystem::path outputFile_;
 };
 
+struct SessionProcess {
+  pid_t pid;
+  std::string commandLine;  // its words joined by blanks
+};
+
 // The Wine session that the test run's set-up started (tools/wine-rig.sh).
 // ORVANE_WINE_SESSION names another session's folder.
 class WineSession {
@@ -44,9 +49,12 @@ class WineSession {
 
   const std::vector<std::string>& Environment() const { return environment_; }
   std::string Variable(const std::string& name) const;
-  // The command lines of the processes running in the session's prefix: its programs, Wine's
-  // own services and the wineserver.
-  std::vector<std::string> Processes() const;
+  // The processes running in the session's prefix: its programs, Wine's own services and the
+  // wineserver.
+  std::vector<SessionProcess> Processes() const;
+  // Ends every Windows program that runs from a folder of the build (Wine's drive Z:), such as
+  // a renderer that a failed test's screen saver left behind, and waits until they have gone.
+  void EndProgramsOfTheBuild() const;
   // Starts a Windows program under Wine.
   ChildProcess Start(const std::filesystem::path& program,
                      const std::vector<std::string>& arguments,
