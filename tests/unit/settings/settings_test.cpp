@@ -125,16 +125,5 @@ TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatEls
   }
 }
 
-TEST_F(SettingsFileTest, AMusicFileWhoseNameCodePage932CannotHoldWithoutAShortFormLeavesTheFileAlone) {
-  fake.fileContents[kIniFile] = IniBytes("1", "3", "");
-  EXPECT_EQ(SaveSettings(fake.services, {2, 0, L"C:\\Music\\Café.mp3"}),
-            SaveResult::kMusicFileNameNotStorable);
-  EXPECT_EQ(fake.calls, (testing::Calls{L"ShortPath(C:\\Music\\Café.mp3)"}));
-  EXPECT_EQ(fake.fileContents[kIniFile], IniBytes("1", "3", ""));
-
-  fake.writesFail = true;
-  EXPECT_EQ(SaveSettings(fake.services, {2, 0, kSong}), SaveResult::kNotWritten);
-}
-
 }  // namespace
 }  // namespace orvane::settings
