@@ -158,6 +158,18 @@ class DialogTest : public E2eTest {
     }
     return texts;
   }
+  // Types `file` into the file chooser that the "..." button opens.
+  void ChooseFile(const std::string& file) {
+    Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
+    ASSERT_TRUE(Eventually([&] {
+      const auto chooser = probe().Contents(kChooserTitle);
+      return chooser && chooser->focusId == kChooserFileName;
+    })) << "the file chooser's file name box did not take the focus";
+    Xdotool({"type", "--delay", "30", file});
+    Xdotool({"key", "Return"});
+    ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
+    EXPECT_EQ(Control(kFileName).text, file);
+  }
   void ExpectFace(const std::string& face) {
     std::string shown;
     EXPECT_TRUE(Eventually([&] { return (shown = FaceShown()) == face; }))
@@ -237,21 +249,13 @@ TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
 }
 
 // The x86_64 build, which is also the primary one where the session runs no other.
-TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWithoutWriting) {
+TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannotStoreAndCancelsWithoutWriting) {
   program_ = MakeProgramFolder({}, Build::k64Bit, "program64");
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
   Click(kSourceName + 2, "2", [&] { return !Control(kTrackBox).enabled; });
-  Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
-  ASSERT_TRUE(Eventually([&] {
-    const auto chooser = probe().Contents(kChooserTitle);
-    return chooser && chooser->focusId == kChooserFileName;
-  })) << "the file chooser's file name box did not take the focus";
-  Xdotool({"type", "--delay", "30", R"(C:\new song.wav)"});
-  Xdotool({"key", "Return"});
-  ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
-  EXPECT_EQ(Control(kFileName).text, R"(C:\new song.wav)");
+  ChooseFile(R"(C:\new song.wav)");
 
   // A folder where the settings file belongs makes every write fail, even for root, under
   // whom Wine rewrites a read-only file.
@@ -264,6 +268,16 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWitho
   ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
   ASSERT_TRUE(Refresh()) << "the dialog closed";
   fs::remove(IniFile());
+
+  // A name code page 932 cannot hold, of a file that is not there to have a short name.
+  ChooseFile(R"(C:\Café.wav)");
+  Click(kSaveButton, "1", [] { return true; });
+  const auto refused = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
+  ASSERT_TRUE(refused) << "no message with OK";
+  EXPECT_EQ(refused->text, R"(C:\Café.wav)" " は設定ファイルに書けない文字を名前に含み、短い名前もありません。"
+                           "別の名前のファイルを選んでください。");
+  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
+  ASSERT_TRUE(Refresh()) << "the dialog closed";
   Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));
