@@ -1,4 +1,4 @@
-// Frame rates of the renderer's scene with vsync off, over the whole primary screen:
+// Frame rates of the renderer's scene with vsync off, over every monitor:
 //   renderer_bench [SECONDS]
 // Measures frames that are only cleared and shown (the baseline: what the driver and the copy
 // to the screen cost) and frames of the full scene, SECONDS of each (10 by default), in
@@ -50,13 +50,13 @@ int main(int argc, char** argv) {
   const Clock clock;
   SceneAssets assets = LoadSceneAssets();
   RendererWindow window(GetModuleHandleW(nullptr), clock);
-  const Scene scene(window.Width(), window.Height(), assets.atlas.Variety());
-  const auto painter = GlScenePainter::Create(window.Handle(), scene, assets, false);
+  const std::vector<SceneView> views = MonitorViews(window, assets.atlas.Variety());
+  const auto painter = GlScenePainter::Create(window.Handle(), views, assets, false);
   if (!painter) {
     std::printf("no usable OpenGL\n");
     return 1;
   }
-  std::printf("screen %dx%d, model %s, glow texture %s\n", window.Width(), window.Height(),
+  std::printf("screen %dx%d over %zu monitors, model %s, glow texture %s\n", window.Width(), window.Height(), views.size(),
               assets.model ? "loaded" : "missing", assets.glow ? "loaded" : "missing");
 
   Tally clearOnly, sceneFrames;

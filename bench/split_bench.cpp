@@ -1,11 +1,11 @@
-// Times the split effect on the real screen: the saver's full-screen window with a picture
-// of the desktop, torn apart frame by frame exactly as in a saver run, each frame held for one
+// Times the split effect on the real screen: the saver's window over every monitor with a
+// picture of the desktop, torn apart frame by frame exactly as in a saver run, each frame held for one
 // display refresh. A frame's time runs from the end of the previous frame's refresh (or, after
 // a late frame, from its present) to its own present: composing and presenting it. A frame
 // misses its refresh when it is presented after the refresh it was meant for, or when the wait
 // for that refresh oversleeps a whole one. The slide is timed from the end of the crack's
 // refresh to the end of the last frame's, against frames x refresh interval. As a baseline in
-// the same run, the same number of frames are each one full-screen copy, presented and held
+// the same run, the same number of frames are each one copy of the whole virtual screen, presented and held
 // the same way.
 //   split_bench [RUNS]
 #include <windows.h>
@@ -15,6 +15,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/monitor_layout.h"
 #include "platform/win32/win32_platform.h"
 #include "saver/frame_pacer.h"
 #include "saver/split_desktop.h"
@@ -42,7 +43,7 @@ class WatchedDisplay final : public DisplayServices {
 
   int TwipsPerPixelX() override { return display_.TwipsPerPixelX(); }
   int TwipsPerPixelY() override { return display_.TwipsPerPixelY(); }
-  void SetDpiAware(bool aware) override { display_.SetDpiAware(aware); }
+  void SetDpiAwareness(DpiAwareness awareness) override { display_.SetDpiAwareness(awareness); }
   Time Now() override { return display_.Now(); }
   Time RefreshInterval() override { return interval_; }
   Time WaitForRefresh(Time due) override {
@@ -111,12 +112,14 @@ int main(int argc, char** argv) {
   auto& forms = platform.services().forms;
   NoHandlers handlers;
   const auto form = forms.CreateForm(L"3dOrvane_Main", handlers);
-  const int width = forms.PrimaryScreenWidth();
-  const int height = forms.PrimaryScreenHeight();
-  form->SetBounds({0, 0, width, height});
+  const orvane::platform::Rect desk = forms.VirtualScreen();
+  form->SetBounds(desk);
+  const int width = form->ClientWidth();
+  const int height = form->ClientHeight();
   form->Image().Resize(width, height);
+  const auto monitors = orvane::platform::MonitorsOnWindow(forms.Monitors(), desk, width, height);
   const auto desktop = forms.CreateImage(width, height);
-  desktop->CopyFromScreen();
+  desktop->CopyFromScreen({desk.left, desk.top});
   form->Show();
 
   std::mt19937 generator(12345);
@@ -129,7 +132,7 @@ int main(int argc, char** argv) {
     WatchedDisplay effectDisplay(platform.services().display);
     const Time interval = effectDisplay.RefreshInterval();
     FrameTimes effect(effectDisplay);
-    orvane::saver::SplitDesktop(*form, *desktop, forms, effectDisplay,
+    orvane::saver::SplitDesktop(*form, *desktop, monitors, forms, effectDisplay,
                                 [&] { return uniform(generator); }, [&] { effect.OnPresent(); });
     const double slideMs = Milliseconds(effectDisplay.Now() - effect.firstStart);
     const std::size_t frames = effect.frameMs.size();
@@ -147,11 +150,11 @@ int main(int argc, char** argv) {
     }
 
     std::printf(
-        "%dx%d, refresh every %.2f ms, run %d: %zu frames; compose+present %.2f ms median, "
+        "%dx%d over %zu monitors, refresh every %.2f ms, run %d: %zu frames; compose+present %.2f ms median, "
         "%.2f worst; %d missed refreshes; slide %.0f ms against %.0f ms (frames x refresh, "
         "%+.1f%%); one full-screen copy a frame %.2f ms median, %.2f worst, %d missed; "
         "ratio of medians %.2f\n",
-        width, height, Milliseconds(interval), run, frames, effect.MedianMs(), effect.WorstMs(),
+        width, height, monitors.size(), Milliseconds(interval), run, frames, effect.MedianMs(), effect.WorstMs(),
         effect.MissedRefreshes(), slideMs, pacedMs, pacedMs > 0 ? (slideMs / pacedMs - 1) * 100 : 0.0,
         baseline.MedianMs(), baseline.WorstMs(), baseline.MissedRefreshes(),
         baseline.MedianMs() > 0 ? effect.MedianMs() / baseline.MedianMs() : 0.0);

@@ -34,12 +34,15 @@ void SettingsDialog::OnLoad() {
   platform::FormWindow& form = *form_;
   const settings::Settings& settings = settings_;
   SkipOnFailure([&] {
-    // Centred across the screen, a third of the free height down.
+    // Centred across the monitor that holds the pointer, on the part the taskbar leaves free,
+    // a third of the free height down; the primary monitor when the pointer is not known.
+    const std::optional<platform::Point> pointer = services_.windows.GetCursorPos();
+    const platform::Rect free = services_.forms.MonitorAt(pointer.value_or(platform::Point{})).workArea;
     const platform::Rect outer = services_.windows.GetWindowRect(form.Handle());
     const std::int32_t width = outer.right - outer.left;
     const std::int32_t height = outer.bottom - outer.top;
-    const std::int32_t left = (services_.forms.PrimaryScreenWidth() - width) / 2;
-    const std::int32_t top = (services_.forms.PrimaryScreenHeight() - height) / 3;
+    const std::int32_t left = free.left + (free.right - free.left - width) / 2;
+    const std::int32_t top = free.top + (free.bottom - free.top - height) / 3;
     form.SetBounds({left, top, left + width, top + height});
   });
   SkipOnFailure([&] { InitialiseButtons(); });

@@ -14,10 +14,13 @@ class DisplayServices {
   // Twips (1/1440 inch) per screen pixel: 15 at 96 dots per inch.
   virtual int TwipsPerPixelX() = 0;
   virtual int TwipsPerPixelY() = 0;
-  // Chosen once, before the first window: whether the program works in the display's own
-  // pixels and dots per inch (`aware`), or in pixels of 96 dots per inch that the system
-  // scales up on a scaled display.
-  virtual void SetDpiAware(bool aware) = 0;
+  // How the program sees a scaled display, chosen once, before the first window.
+  enum class DpiAwareness {
+    kUnaware,     // in pixels of 96 dots per inch, which the system scales up
+    kPrimary,     // in the display's own pixels, at the primary monitor's dots per inch
+    kPerMonitor,  // in each monitor's own pixels, where the system offers it; else as kPrimary
+  };
+  virtual void SetDpiAwareness(DpiAwareness awareness) = 0;
 
   virtual Time Now() = 0;
   // How long the primary display shows each picture: one over the refresh rate its display

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/form_controls.h"
 #include "platform/pixel_image.h"
@@ -107,8 +108,13 @@ class FormServices {
   // One of the program's stored pictures, as an image of the picture's own size; empty when
   // the program holds no such picture.
   virtual std::unique_ptr<PixelImage> LoadPicture(const std::wstring& pictureName) = 0;
-  virtual std::int32_t PrimaryScreenWidth() = 0;
-  virtual std::int32_t PrimaryScreenHeight() = 0;
+  // The rectangle round every monitor (the virtual screen), in screen pixels: the primary
+  // monitor's top-left corner is (0, 0), so monitors left of or above it lie at negative ones.
+  virtual Rect VirtualScreen() = 0;
+  // Every monitor of the desk, the primary first.
+  virtual std::vector<Monitor> Monitors() = 0;
+  // The monitor that holds `point`, or the one nearest to it.
+  virtual Monitor MonitorAt(const Point& point) = 0;
   // Handles the window messages waiting now, then returns.
   virtual void ProcessPendingMessages() = 0;
   virtual void SetScreenPointer(ScreenPointer pointer) = 0;

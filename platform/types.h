@@ -19,4 +19,11 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
+// One monitor of the desk, in screen pixels: all of it, and the part of it that the taskbar and
+// other docked bars leave free.
+struct Monitor {
+  Rect area;
+  Rect workArea;
+};
+
 }  // namespace orvane::platform

@@ -2,6 +2,7 @@
 
 #include "contract/program_contract.h"
 #include "music/music_file_type.h"
+#include "platform/monitor_layout.h"
 #include "platform/skip_on_failure.h"
 #include "saver/split_desktop.h"
 #include "saver/staging.h"
@@ -30,17 +31,25 @@ void SaverWindow::Load() {
 
 void SaverWindow::OnLoad() {
   platform::FormWindow& form = *form_;
+  platform::Rect desk{};
   SkipOnFailure([&] {
-    form.SetBounds({0, 0, services_.forms.PrimaryScreenWidth(),
-                    services_.forms.PrimaryScreenHeight()});
+    desk = services_.forms.VirtualScreen();
+    form.SetBounds(desk);
   });
   SkipOnFailure([&] { form.Image().Resize(form.ClientWidth(), form.ClientHeight()); });
   SkipOnFailure([&] {
-    // Taken while the window is still hidden, so it never shows in its own picture.
+    monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
+                                           form.ClientHeight());
+  });
+  SkipOnFailure([&] {
+    // Taken while the window is still hidden, so it never shows in its own picture. What no
+    // monitor shows of the virtual screen stays black.
     desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
-    desktopPicture_->CopyFromScreen();
-    form.Image().CopyFrom(*desktopPicture_, 0, 0, desktopPicture_->Width(),
-                          desktopPicture_->Height(), 0, 0);
+    desktopPicture_->CopyFromScreen({desk.left, desk.top});
+    for (const platform::Rect& monitor : monitors_) {
+      form.Image().CopyFrom(*desktopPicture_, monitor.left, monitor.top, monitor.right - monitor.left,
+                            monitor.bottom - monitor.top, monitor.left, monitor.top);
+    }
   });
   SkipOnFailure([&] { StageRendererFiles(services_); });
   SkipOnFailure([&] { form.Show(); });
@@ -86,7 +95,7 @@ void SaverWindow::OnStartEffectTimer() {
     if (!desktopPicture_) {
       desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
     }
-    SplitDesktop(form, *desktopPicture_, services_.forms, services_.display, draw_);
+    SplitDesktop(form, *desktopPicture_, monitors_, services_.forms, services_.display, draw_);
   } catch (const std::exception&) {
     // A failed effect ends the run the normal way: music off, cursor back, files removed.
     return form.Unload();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "music/background_music.h"
 #include "platform/form_services.h"
@@ -13,9 +14,9 @@
 
 namespace orvane::saver {
 
-// The full-screen saver window: it shows the desktop picture, plays the music, tears the
-// picture apart, starts the renderer and hides, then closes once the renderer's window has
-// come and gone.
+// The saver window over every monitor: it shows the desktop picture, plays the music, tears the
+// picture apart on each monitor, starts the renderer and hides, then closes once the
+// renderer's window has come and gone.
 class SaverWindow final : public platform::FormHandlers {
  public:
   // Timers of the window, with their intervals in milliseconds.
@@ -54,6 +55,8 @@ class SaverWindow final : public platform::FormHandlers {
   music::BackgroundMusic music_;
   std::unique_ptr<platform::FormWindow> form_;
   std::unique_ptr<platform::PixelImage> desktopPicture_;
+  // Where the monitors lie on the window, in its pixels.
+  std::vector<platform::Rect> monitors_;
   std::unique_ptr<platform::StartedProgram> renderer_;
   bool waitingForRenderer_ = false;
   int ticksWaitedForRenderer_ = 0;

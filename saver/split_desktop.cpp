@@ -1,34 +1,52 @@
 #include "saver/split_desktop.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "saver/frame_pacer.h"
 
 namespace orvane::saver {
 namespace {
 
-constexpr std::int32_t kBandHeight = 2;
+// One monitor's own effect.
+struct MonitorSplit {
+  platform::Rect area;
+  Crack crack;
+  int frames = 0;
+
+  std::int32_t Width() const { return area.right - area.left; }
+  std::int32_t Height() const { return area.bottom - area.top; }
+};
 
 platform::Point Pixel(const Crack::Point& point) {
   return {RoundHalfEven(point.x), RoundHalfEven(point.y)};
 }
 
-void DrawCrack(platform::PixelImage& display, const Crack& crack) {
-  for (std::size_t i = 1; i < crack.line.size(); ++i) {
-    display.DrawLine(Pixel(crack.line[i - 1]), Pixel(crack.line[i]), platform::kBlack);
+// Drawn on a picture of the monitor alone, so that a crack held at its edge stays off the
+// monitor beside it.
+void DrawCrack(platform::PixelImage& display, platform::PixelImage& snapshot,
+               platform::FormServices& forms, const MonitorSplit& split) {
+  const platform::Rect& area = split.area;
+  const auto picture = forms.CreateImage(split.Width(), split.Height());
+  picture->CopyFrom(snapshot, area.left, area.top, split.Width(), split.Height(), 0, 0);
+  const std::vector<Crack::Point>& line = split.crack.line;
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    picture->DrawLine(Pixel(line[i - 1]), Pixel(line[i]), platform::kBlack);
   }
+  display.CopyFrom(*picture, 0, 0, split.Width(), split.Height(), area.left, area.top);
 }
 
 void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
-                  const Crack& crack, double offset) {
-  const int width = display.Width();
-  for (int y = 0; y <= display.Height() - 1; y += kBandHeight) {
-    for (const BandCopy& copy : BandCopies(crack.table[y], y, width, offset)) {
-      if (copy.source == BandCopy::Source::kSnapshot) {
-        display.CopyFrom(snapshot, copy.sourceX, copy.y, copy.width, kBandHeight,
-                         copy.destinationX, copy.y);
+                  const MonitorSplit& split, double offset) {
+  const std::int32_t width = split.Width(), height = split.Height();
+  for (int y = 0; y <= height - 1; y += 2) {
+    for (const BandCopy& band : BandCopies(split.crack.table[y], y, width, height, offset)) {
+      const std::optional<BandCopy> copy = OnMonitor(band, split.area);
+      if (!copy) continue;
+      if (copy->source == BandCopy::Source::kSnapshot) {
+        display.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height,
+                         copy->destinationX, copy->y);
       } else {
-        display.FillRectangle(copy.destinationX, copy.y, copy.width, kBandHeight, platform::kBlack);
+        display.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
       }
     }
   }
@@ -37,8 +55,9 @@ void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
 }  // namespace
 
 void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
-                  platform::FormServices& forms, platform::DisplayServices& display,
-                  const RandomDraw& draw, const std::function<void()>& afterPresent) {
+                  const std::vector<platform::Rect>& monitors, platform::FormServices& forms,
+                  platform::DisplayServices& display, const RandomDraw& draw,
+                  const std::function<void()>& afterPresent) {
   FramePacer pacer(display);
   // False once the window was closed while the frame was on the screen.
   const auto showFrame = [&] {
@@ -50,13 +69,26 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
   };
 
   platform::PixelImage& image = form.Image();
-  const Crack crack = WalkCrack(image.Width(), image.Height(), draw);
-  DrawCrack(image, crack);
+  std::vector<MonitorSplit> splits;
+  int frames = 0;
+  for (const platform::Rect& area : monitors) {
+    MonitorSplit split{area, {}, 0};
+    split.crack = WalkCrack(split.Width(), split.Height(), draw);
+    split.frames = SlideFrameCount(split.crack.travel);
+    frames = std::max(frames, split.frames);
+    DrawCrack(image, snapshot, forms, split);
+    splits.push_back(std::move(split));
+  }
   if (!showFrame()) return;
 
-  const int frames = SlideFrameCount(crack.travel);
   for (int frame = 1; frame <= frames; ++frame) {
-    ComposeFrame(image, snapshot, crack, SlideOffset(frame));
+    for (const MonitorSplit& split : splits) {
+      if (frame <= split.frames) {
+        ComposeFrame(image, snapshot, split, SlideOffset(frame));
+      } else if (frame == split.frames + 1) {
+        image.FillRectangle(split.area.left, split.area.top, split.Width(), split.Height(), platform::kBlack);
+      }
+    }
     if (!showFrame()) return;
   }
 }

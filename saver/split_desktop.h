@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "platform/display_services.h"
 #include "platform/form_services.h"
@@ -8,14 +9,17 @@
 
 namespace orvane::saver {
 
-// Tears the desktop picture apart on the window's image: the crack is drawn at once, then
-// each frame of the slide is composed from `snapshot` (the desktop picture) and black. Every
-// presented frame, the crack's included, stays on the screen until the display's next
-// refresh, while pending messages are handled, so music timers tick between frames. Stops
-// early when the window is closed meanwhile. `afterPresent`, when given, is called right
-// after each frame is presented.
+// Tears the desktop picture apart on the window's image, each monitor on its own: `monitors`
+// are where the monitors lie on the window, in its pixels. Each gets a crack of its own, all
+// drawn at once, then each frame of the slide is composed from `snapshot` (the desktop
+// picture) and black, every monitor's parts leaving by its own edges; a monitor whose slide
+// is over stays black until the last one's is. Every presented frame, the cracks' included,
+// stays on the screen until the display's next refresh, while pending messages are handled,
+// so music timers tick between frames. Stops early when the window is closed meanwhile.
+// `afterPresent`, when given, is called right after each frame is presented.
 void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
-                  platform::FormServices& forms, platform::DisplayServices& display,
-                  const RandomDraw& draw, const std::function<void()>& afterPresent = {});
+                  const std::vector<platform::Rect>& monitors, platform::FormServices& forms,
+                  platform::DisplayServices& display, const RandomDraw& draw,
+                  const std::function<void()>& afterPresent = {});
 
 }  // namespace orvane::saver

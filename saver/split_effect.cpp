@@ -4,6 +4,11 @@
 #include <cmath>
 
 namespace orvane::saver {
+namespace {
+
+constexpr std::int32_t kBandHeight = 2;
+
+}  // namespace
 
 Crack WalkCrack(int width, int height, const RandomDraw& draw) {
   Crack crack;
@@ -33,15 +38,30 @@ int SlideFrameCount(double travel) {
   return frames;
 }
 
-std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, double offset) {
+std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset) {
   using Source = BandCopy::Source;
+  const std::int32_t rows = std::min(kBandHeight, height - y);
   return {{
-      {Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX)},
+      {Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX), rows},
       {Source::kSnapshot, RoundHalfEven(crackX), RoundHalfEven(crackX - offset), y,
-       RoundHalfEven(width - crackX)},
+       RoundHalfEven(width - crackX), rows},
       {Source::kBlack, RoundHalfEven(crackX + offset), RoundHalfEven(crackX + offset), y,
-       RoundHalfEven(-2 * offset)},
+       RoundHalfEven(-2 * offset), rows},
   }};
+}
+
+std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
+  if (copy.destinationX < 0) {
+    copy.sourceX -= copy.destinationX;
+    copy.width += copy.destinationX;
+    copy.destinationX = 0;
+  }
+  copy.width = std::min(copy.width, monitor.right - monitor.left - copy.destinationX);
+  if (copy.width <= 0 || copy.height <= 0) return std::nullopt;
+  copy.sourceX += monitor.left;
+  copy.destinationX += monitor.left;
+  copy.y += monitor.top;
+  return copy;
 }
 
 std::int32_t RoundHalfEven(double value) {

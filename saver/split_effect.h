@@ -3,7 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
+
+#include "platform/types.h"
 
 namespace orvane::saver {
 
@@ -39,9 +42,10 @@ double SlideOffset(int frame);
 // How many frames the slide draws: up to the last whose offset stays within `travel`.
 int SlideFrameCount(double travel);
 
-// One block copy of a frame: `width` columns of the two rows at `y`, from `sourceX` of the
-// snapshot (or black for the gap) to `destinationX` of the screen. Positions and widths are
-// whole pixels, exact halves rounded to the even neighbour.
+// One block copy of a frame: `width` columns of the `height` rows at `y` (two, one in the
+// last band of an odd height), from `sourceX` of the snapshot (or black for the gap) to
+// `destinationX` of the screen. Positions and widths are whole pixels, exact halves rounded to
+// the even neighbour.
 struct BandCopy {
   enum class Source { kSnapshot, kBlack };
   Source source;
@@ -49,11 +53,18 @@ struct BandCopy {
   std::int32_t destinationX;
   std::int32_t y;
   std::int32_t width;
+  std::int32_t height;
 };
 
-// The three copies of one band in a frame with the given offset: the left part, the right
-// part, then the gap, which wins where rounding makes it overlap a part.
-std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, double offset);
+// The three copies of one band of a screen `width` by `height` in a frame with the given
+// offset: the left part, the right part, then the gap, which wins where rounding makes it
+// overlap a part.
+std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset);
+
+// A copy of a monitor's own effect placed where the monitor lies on the saver window
+// (`monitor`, in the window's pixels): cut to the monitor's columns, so that no part slides
+// onto a neighbouring monitor. Empty when nothing of it is left on the monitor.
+std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor);
 
 // Rounds to the nearest whole number, an exact half to the even one.
 std::int32_t RoundHalfEven(double value);

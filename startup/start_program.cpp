@@ -72,9 +72,13 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
 
   const std::wstring commandLine = services.process.CommandLine();
   const wchar_t mode = ModeLetter(commandLine);
-  // The saver's desktop picture and the preview's pane are in the display's own pixels; the
-  // dialog is laid out in pixels of 96 dots per inch and lets the system scale it.
-  services.display.SetDpiAware(mode != kSettingsMode);
+  // The saver's desktop picture and windows are in each monitor's own pixels and the preview's
+  // pane in the display's; the dialog is laid out in pixels of 96 dots per inch and lets the
+  // system scale it.
+  using Awareness = platform::DisplayServices::DpiAwareness;
+  services.display.SetDpiAwareness(mode == kSettingsMode  ? Awareness::kUnaware
+                                   : mode == kPreviewMode ? Awareness::kPrimary
+                                                          : Awareness::kPerMonitor);
   if (mode == kPreviewMode) {
     return ShowPreview(services, windows) ? AfterStart::kRunOpenWindows : AfterStart::kEndProcess;
   }

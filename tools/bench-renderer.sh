@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Measures the renderer's frame rate under Wine on Xvfb with vsync off, at 1024 x 768 and at
-# 1920 x 1080: the full scene against frames that are only cleared and shown (the baseline,
+# Measures the renderer's frame rate under Wine on Xvfb with vsync off, at 1024 x 768, at
+# 1920 x 1080 and on two 1920 x 1080 monitors side by side: the full scene against frames that are only cleared and shown (the baseline,
 # measured in the same run), with the staged model and a glow texture in place. Not part of
 # the tests, as timings depend on the machine and on whatever else runs on it. Runs the i686
 # build where Wine can run 32-bit programs, else the x86_64 build.
@@ -16,8 +16,10 @@ seconds=${1:-10}
 session=$(pwd)/build/bench/session
 trap 'tools/wine-rig.sh stop "$session"' EXIT
 
-for screen in 1024x768 1920x1080; do
-  tools/wine-rig.sh start "$session" --screen "$screen"
+for layout in "--screen 1024x768" "--screen 1920x1080" "--heads 1920x1080+0+0,1920x1080+1920+0"; do
+  echo "== $layout"
+  # shellcheck disable=SC2086
+  tools/wine-rig.sh start "$session" $layout
   (
     while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null
     staging=$WINEPREFIX/drive_c/v_orim

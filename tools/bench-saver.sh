@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Benchmarks the saver run under Wine on Xvfb screens of 1024 x 768, 1920 x 1080 and
-# 3840 x 2160: the split effect, each frame held for one display refresh (the time to compose
+# 3840 x 2160, and on desks of two 1920 x 1080 and of two 3840 x 2160 monitors: the split effect, each frame held for one display refresh (the time to compose
 # and present a frame, median and worst, against the refresh interval; the refreshes missed;
-# the slide's duration against frames x refresh interval; one full-screen copy per frame as
-# the baseline, measured in the same run) and the start-up (to the desktop picture on screen,
+# the slide's duration against frames x refresh interval; one copy of the whole virtual screen per
+# frame as the baseline, measured in the same run) and the start-up (to the desktop picture on screen,
 # against a trivial Wine program). Prints the figures; asserts nothing. Runs in a Wine session
 # of its own, beside any test run, with the i686 build where Wine can run 32-bit programs,
 # else the x86_64 build.
@@ -16,8 +16,11 @@ tools/wine-rig.sh builds
 export ORVANE_WINE_SESSION=$(pwd)/build/bench/session
 session=$ORVANE_WINE_SESSION
 trap 'tools/wine-rig.sh stop "$session"' EXIT
-for screen in 1024x768 1920x1080 3840x2160; do
-  tools/wine-rig.sh start "$session" --screen "$screen"
+for layout in "--screen 1024x768" "--screen 1920x1080" "--screen 3840x2160" \
+  "--heads 1920x1080+0+0,1920x1080+1920+0" "--heads 3840x2160+0+0,3840x2160+3840+0"; do
+  echo "== $layout"
+  # shellcheck disable=SC2086
+  tools/wine-rig.sh start "$session" $layout
   (while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null; "$WINE" "build/${ORVANE_BUILDS%% *}/test-tools/split_bench.exe" 3 2>/dev/null)
   build/bench/startup_bench 5
   tools/wine-rig.sh stop "$session"

@@ -3,8 +3,9 @@
 # prefix in the Japanese locale (ANSI code page 932) with Japanese fonts, a private Xvfb
 # display (or the caller's own) and one wineserver kept running for the whole session.
 #
-#   wine-rig.sh start SESSION_DIR [--display :N] [--screen WxH]
-#       starts a session and writes its environment to SESSION_DIR/env (KEY=VALUE lines)
+#   wine-rig.sh start SESSION_DIR [--display :N] [--screen WxH | --heads WxH+X+Y,...]
+#       starts a session and writes its environment to SESSION_DIR/env (KEY=VALUE lines);
+#       with --heads its private display has several monitors, the primary first
 #   wine-rig.sh stop SESSION_DIR
 #       ends the session: every Wine process of it, its wineserver and its Xvfb display
 #   wine-rig.sh builds
@@ -17,6 +18,10 @@
 # program (or one of Wine's own tools: "$WINE" msiexec) and WINESERVER the session's server.
 # Debian's wrapper scripts (wine, winepath, wineserver...) are never used: they pick the 32-bit
 # loader whenever its file is executable, even where the kernel cannot run it.
+#
+# Several monitors: Xvfb has one screen, as large as the whole layout, and no RandR, so Wine
+# asks Xinerama for the monitors; a stand-in libXinerama.so.1 (tools/xinerama), built here for
+# each loader that runs, tells it the heads.
 #
 # The prefix (about 1.3 GB, 20 s to create) and the locale are made once and kept in
 # ORVANE_WINE_CACHE, by default the "wine" folder beside SESSION_DIR.
@@ -107,8 +112,9 @@ make_locale() {
 
 start_xvfb() {
   local screen=$1
+  shift
   rm -f "$session/display"
-  setsid Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset \
+  setsid Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset "$@" \
     3>"$session/display" </dev/null >"$session/xvfb.log" 2>&1 &
   echo $! >"$session/xvfb.pid"
   for _ in $(seq 100); do
@@ -117,6 +123,31 @@ start_xvfb() {
   done
   echo "Xvfb did not start; see $session/xvfb.log" >&2
   exit 1
+}
+
+# The size that holds every head of a list "WxH+X+Y,...", as "WxH".
+layout_size() {
+  local head width=0 height=0 w h x y
+  for head in ${1//,/ }; do
+    IFS='x+' read -r w h x y <<<"$head"
+    width=$((x + w > width ? x + w : width)) height=$((y + h > height ? y + h : height))
+  done
+  echo "${width}x${height}"
+}
+
+# Builds the stand-in libXinerama.so.1 for each loader that runs; prints the folders that
+# hold it, as a library path.
+build_xinerama() {
+  local source=$1 path="" arch flags
+  for arch in $builds; do
+    [ "$arch" = win32 ] && flags=-m32 || flags=""
+    mkdir -p "$session/xinerama/$arch"
+    # shellcheck disable=SC2086
+    cc $flags -shared -fPIC -nostdlib -O2 -Wl,-soname,libXinerama.so.1 \
+      -o "$session/xinerama/$arch/libXinerama.so.1" "$source"
+    path=${path:+$path:}$session/xinerama/$arch
+  done
+  echo "$path"
 }
 
 # A sound server in user space: no devices, one null sink that never suspends, so what Wine
@@ -163,12 +194,13 @@ session_runs() {
 }
 
 start() {
-  local display="" screen=1024x768
+  local display="" screen=1024x768 heads=""
   shift 2
   while [ $# -gt 0 ]; do
     case $1 in
       --display) display=$2; shift 2 ;;
       --screen) screen=$2; shift 2 ;;
+      --heads) heads=$2; screen=$(layout_size "$2"); shift 2 ;;
       *) echo "unknown option $1" >&2; exit 2 ;;
     esac
   done
@@ -178,11 +210,18 @@ start() {
   make_locale
   # A private display has no window manager, so Wine draws the windows' frames itself.
   local decorated=Y
-  if [ -z "$display" ]; then
+  if [ -z "$display" ] && [ -n "$heads" ]; then
+    display=$(start_xvfb "$screen" -extension RANDR)
+    decorated=N
+  elif [ -z "$display" ]; then
     display=$(start_xvfb "$screen")
     decorated=N
   fi
   session_environment "$display" >"$session/env"
+  if [ -n "$heads" ]; then
+    echo "ORVANE_XINERAMA_HEADS=$heads" >>"$session/env"
+    echo "LD_LIBRARY_PATH=$(build_xinerama "$(dirname "$0")/xinerama/xinerama_heads.c")" >>"$session/env"
+  fi
   load_environment
   start_sound_server
   if [ ! -f "$WINEPREFIX/.orvane-ready" ]; then
@@ -219,7 +258,7 @@ stop() {
     kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
     rm -f "$session/xvfb.pid" "$session/display"
   fi
-  rm -rf "$session/tmp"
+  rm -rf "$session/tmp" "$session/xinerama"
 }
 
 case $command in

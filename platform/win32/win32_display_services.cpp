@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/win32/dpi_awareness.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 
@@ -26,8 +27,9 @@ Function User32Function(const char* name) {
 int Win32DisplayServices::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
 int Win32DisplayServices::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
 
-void Win32DisplayServices::SetDpiAware(bool aware) {
-  if (aware) {
+void Win32DisplayServices::SetDpiAwareness(DpiAwareness awareness) {
+  if (awareness == DpiAwareness::kPerMonitor) return UsePhysicalPixels();
+  if (awareness == DpiAwareness::kPrimary) {
     // Windows Vista and later.
     if (const auto set = User32Function<BOOL(WINAPI*)()>("SetProcessDPIAware")) set();
     return;

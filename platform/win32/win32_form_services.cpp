@@ -250,9 +250,6 @@ std::unique_ptr<PixelImage> Win32FormServices::CreateImage(std::int32_t width, s
   return std::make_unique<Win32PixelImage>(width, height);
 }
 
-std::int32_t Win32FormServices::PrimaryScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-std::int32_t Win32FormServices::PrimaryScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
-
 void Win32FormServices::ProcessPendingMessages() { HandleWaitingMessages(); }
 
 bool HandleWaitingMessages() {

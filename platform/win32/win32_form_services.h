@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form_services.h"
+#include "platform/win32/monitors.h"
 
 namespace orvane::platform::win32 {
 
@@ -11,8 +12,9 @@ class Win32FormServices final : public FormServices {
                                          const FormStyle& style) override;
   std::unique_ptr<PixelImage> CreateImage(std::int32_t width, std::int32_t height) override;
   std::unique_ptr<PixelImage> LoadPicture(const std::wstring& pictureName) override;
-  std::int32_t PrimaryScreenWidth() override;
-  std::int32_t PrimaryScreenHeight() override;
+  Rect VirtualScreen() override { return VirtualScreenRect(); }
+  std::vector<Monitor> Monitors() override { return DesktopMonitors(); }
+  Monitor MonitorAt(const Point& point) override { return MonitorNearest(point); }
   void ProcessPendingMessages() override;
   void SetScreenPointer(ScreenPointer pointer) override;
   std::optional<std::wstring> ChooseFileToOpen(const OpenFileRequest& request) override;

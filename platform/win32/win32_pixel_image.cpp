@@ -36,10 +36,10 @@ void Win32PixelImage::Resize(std::int32_t width, std::int32_t height) {
   height_ = height;
 }
 
-void Win32PixelImage::CopyFromScreen() {
+void Win32PixelImage::CopyFromScreen(const Point& origin) {
   const HWND desktop = GetDesktopWindow();
   const WindowDC screen(desktop);
-  BitBlt(dc_.get(), 0, 0, width_, height_, screen.get(), 0, 0, SRCCOPY);
+  BitBlt(dc_.get(), 0, 0, width_, height_, screen.get(), origin.x, origin.y, SRCCOPY);
   gdiDrawingPending_ = true;
 }
 

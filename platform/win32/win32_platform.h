@@ -58,7 +58,7 @@ class Win32DisplayServices final : public DisplayServices {
  public:
   int TwipsPerPixelX() override;
   int TwipsPerPixelY() override;
-  void SetDpiAware(bool aware) override;
+  void SetDpiAwareness(DpiAwareness awareness) override;
   Time Now() override;
   Time RefreshInterval() override;
   Time WaitForRefresh(Time due) override;

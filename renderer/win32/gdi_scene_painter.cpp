@@ -19,15 +19,20 @@ BYTE Channel(float value) { return static_cast<BYTE>(std::clamp(value, 0.0f, 1.0
 
 }  // namespace
 
-std::unique_ptr<GdiScenePainter> GdiScenePainter::Create(HWND window, const Scene& scene,
+std::unique_ptr<GdiScenePainter> GdiScenePainter::Create(HWND window, const std::vector<SceneView>& views,
                                                          const GlyphAtlas& atlas) {
-  std::unique_ptr<GdiScenePainter> painter(new GdiScenePainter(window, scene, atlas));
+  std::unique_ptr<GdiScenePainter> painter(new GdiScenePainter(window, views, atlas));
   if (!painter->SetUp()) return nullptr;
   return painter;
 }
 
-GdiScenePainter::GdiScenePainter(HWND window, const Scene& scene, const GlyphAtlas& atlas)
-    : window_(window), scene_(scene), atlas_(atlas) {}
+GdiScenePainter::GdiScenePainter(HWND window, const std::vector<SceneView>& views, const GlyphAtlas& atlas)
+    : window_(window), views_(views), atlas_(atlas) {
+  RECT client{};
+  GetClientRect(window, &client);
+  width_ = client.right;
+  height_ = client.bottom;
+}
 
 GdiScenePainter::~GdiScenePainter() {
   if (originalBitmap_) SelectObject(buffer_.get(), originalBitmap_);
@@ -36,7 +41,7 @@ GdiScenePainter::~GdiScenePainter() {
 bool GdiScenePainter::SetUp() {
   const platform::win32::WindowDC screen(window_);
   buffer_.reset(CreateCompatibleDC(screen.get()));
-  bitmap_.reset(CreateCompatibleBitmap(screen.get(), scene_.Width(), scene_.Height()));
+  bitmap_.reset(CreateCompatibleBitmap(screen.get(), width_, height_));
   if (!buffer_ || !bitmap_) return false;
   originalBitmap_ = SelectObject(buffer_.get(), bitmap_.get());
   SetBkMode(buffer_.get(), TRANSPARENT);
@@ -59,11 +64,23 @@ HFONT GdiScenePainter::FontFor(float glyphPixels) const {
 
 void GdiScenePainter::Paint(double seconds) {
   const HDC dc = buffer_.get();
-  PatBlt(dc, 0, 0, scene_.Width(), scene_.Height(), BLACKNESS);
+  PatBlt(dc, 0, 0, width_, height_, BLACKNESS);
+  for (const SceneView& view : views_) PaintView(view, seconds);
+  const platform::win32::WindowDC window(window_);
+  BitBlt(window.get(), 0, 0, width_, height_, dc, 0, 0, SRCCOPY);
+}
+
+// Drawn with the monitor's top-left corner as the origin, cut off at its edges.
+void GdiScenePainter::PaintView(const SceneView& view, double seconds) {
+  const HDC dc = buffer_.get();
+  const platform::Rect& area = view.area;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  SetViewportOrgEx(dc, area.left, area.top, nullptr);
   sprites_.clear();
-  scene_.AppendGlyphs(seconds, sprites_);
+  view.scene.AppendGlyphs(seconds, sprites_);
   glyphs_.clear();
-  scene_.Project(seconds, sprites_, glyphs_);
+  view.scene.Project(seconds, sprites_, glyphs_);
   SetTextAlign(dc, TA_CENTER | TA_TOP);
   const platform::win32::ScopedSelection dotBrush(dc, GetStockObject(DC_BRUSH));
   for (const ScreenGlyph& glyph : glyphs_) {
@@ -82,8 +99,7 @@ void GdiScenePainter::Paint(double seconds) {
     const wchar_t character = atlas_.characters[static_cast<std::size_t>(atlas_.usableCells[glyph.glyph])];
     TextOutW(dc, static_cast<int>(glyph.x), static_cast<int>(glyph.y - textPixels / 2), &character, 1);
   }
-  const platform::win32::WindowDC window(window_);
-  BitBlt(window.get(), 0, 0, scene_.Width(), scene_.Height(), dc, 0, 0, SRCCOPY);
+  RestoreDC(dc, saved);
 }
 
 }  // namespace orvane::renderer::win32

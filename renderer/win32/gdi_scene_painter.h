@@ -16,18 +16,22 @@ namespace orvane::renderer::win32 {
 class GdiScenePainter final : public ScenePainter {
  public:
   // Empty when not even the off-screen bitmap can be made.
-  static std::unique_ptr<GdiScenePainter> Create(HWND window, const Scene& scene, const GlyphAtlas& atlas);
+  static std::unique_ptr<GdiScenePainter> Create(HWND window, const std::vector<SceneView>& views,
+                                                 const GlyphAtlas& atlas);
   ~GdiScenePainter() override;
 
   void Paint(double seconds) override;
 
  private:
-  GdiScenePainter(HWND window, const Scene& scene, const GlyphAtlas& atlas);
+  GdiScenePainter(HWND window, const std::vector<SceneView>& views, const GlyphAtlas& atlas);
   bool SetUp();
+  void PaintView(const SceneView& view, double seconds);
   HFONT FontFor(float glyphPixels) const;
 
   HWND window_;
-  const Scene& scene_;
+  const std::vector<SceneView>& views_;
+  int width_ = 0;
+  int height_ = 0;
   const GlyphAtlas& atlas_;
   platform::win32::UniqueMemoryDc buffer_;
   platform::win32::UniqueBitmap bitmap_;

@@ -40,15 +40,19 @@ void SetMaterial(const GlApi& gl, const Material& material) {
 
 }  // namespace
 
-std::unique_ptr<GlScenePainter> GlScenePainter::Create(HWND window, const Scene& scene,
+std::unique_ptr<GlScenePainter> GlScenePainter::Create(HWND window, const std::vector<SceneView>& views,
                                                        const SceneAssets& assets, bool vsync) {
-  std::unique_ptr<GlScenePainter> painter(new GlScenePainter(window, scene, assets));
+  if (views.empty()) return nullptr;
+  std::unique_ptr<GlScenePainter> painter(new GlScenePainter(window, views, assets));
   if (!painter->SetUp(vsync)) return nullptr;
   return painter;
 }
 
-GlScenePainter::GlScenePainter(HWND window, const Scene& scene, const SceneAssets& assets)
-    : dc_(window), scene_(scene), assets_(assets) {
+GlScenePainter::GlScenePainter(HWND window, const std::vector<SceneView>& views, const SceneAssets& assets)
+    : dc_(window), views_(views), assets_(assets) {
+  RECT client{};
+  GetClientRect(window, &client);
+  windowHeight_ = client.bottom;
   if (assets_.model) fit_ = FitModel(*assets_.model);
 }
 
@@ -81,7 +85,6 @@ bool GlScenePainter::SetUp(bool vsync) {
       reinterpret_cast<void*>(gl.GetExtensionAddress("wglSwapIntervalEXT")));
   if (swapInterval) swapInterval(vsync ? 1 : 0);
 
-  gl.Viewport(0, 0, scene_.Width(), scene_.Height());
   gl.ClearColor(0, 0, 0, 1);
   gl.PixelStorei(GL_UNPACK_ALIGNMENT, 1);
   gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
@@ -102,9 +105,6 @@ bool GlScenePainter::SetUp(bool vsync) {
     sheenTexture_ = Upload(Dimmed(*assets_.glow, kSheenStrength), false);
   }
   SetUpLights();
-  gl.MatrixMode(GL_PROJECTION);
-  gl.LoadMatrixf(scene_.Projection().m.data());
-  gl.MatrixMode(GL_MODELVIEW);
   return gl.GetError() == GL_NO_ERROR;
 }
 
@@ -143,7 +143,8 @@ GreyImage GlScenePainter::StripImage(GLint largestTexture) const {
     ++level;
   }
   const std::vector<GreyImage> smaller = SmallerLevels(assets_.atlas.image);
-  const GlyphRain& rain = scene_.Rain();
+  // The glyphs of the strips are the same whatever the view's shape.
+  const GlyphRain& rain = views_.front().scene.Rain();
   return ArrangeCells(smaller[level - 1], cellPixels, GlyphRain::kStrips, GlyphRain::kStripLength,
                       [&](int strip, int row) {
                         const int glyph = rain.GlyphInStrip(strip, GlyphRain::kStripLength - 1 - row);
@@ -169,28 +170,38 @@ void GlScenePainter::SetUpLights() {
 }
 
 void GlScenePainter::Paint(double seconds) {
+  library_->Api().Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  for (const SceneView& view : views_) PaintView(view, seconds);
+  SwapBuffers(dc_.get());
+}
+
+void GlScenePainter::PaintView(const SceneView& sceneView, double seconds) {
   const GlApi& gl = library_->Api();
-  gl.Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const Mat4 view = scene_.View(seconds);
+  const Scene& scene = sceneView.scene;
+  const platform::Rect& area = sceneView.area;
+  gl.Viewport(area.left, windowHeight_ - area.bottom, area.right - area.left, area.bottom - area.top);
+  gl.MatrixMode(GL_PROJECTION);
+  gl.LoadMatrixf(scene.Projection().m.data());
+  gl.MatrixMode(GL_MODELVIEW);
+  const Mat4 view = scene.View(seconds);
   gl.LoadMatrixf(view.m.data());
 
   // Software OpenGL pays for every pixel of every quad, so the light is laid down without
   // depth tests: the model's halo straight onto the black, the glyphs added to it. The model
   // comes last and covers what is behind it; the few columns in front of it are fading anyway.
   gl.Enable(GL_TEXTURE_2D);
-  if (assets_.model && glowTexture_) DrawHalo(seconds);
+  if (assets_.model && glowTexture_) DrawHalo(scene, seconds);
   gl.Enable(GL_BLEND);
   gl.BlendFunc(GL_ONE, GL_ONE);
-  DrawLargeGlyphs(seconds);
-  DrawColumns(seconds);
+  DrawLargeGlyphs(scene, seconds);
+  DrawColumns(scene, seconds);
   gl.Disable(GL_BLEND);
   gl.Disable(GL_TEXTURE_2D);
   if (assets_.model) {
     gl.Enable(GL_DEPTH_TEST);
-    DrawModel(view * scene_.ModelTransform(fit_, seconds));
+    DrawModel(view * scene.ModelTransform(fit_, seconds));
     gl.Disable(GL_DEPTH_TEST);
   }
-  SwapBuffers(dc_.get());
 }
 
 void GlScenePainter::PaintClearOnly() {
@@ -252,15 +263,15 @@ void GlScenePainter::DrawQuads(GLuint texture) {
   vertices_.clear();
 }
 
-void GlScenePainter::DrawHalo(double seconds) {
-  const Billboard halo = scene_.Halo(seconds);
+void GlScenePainter::DrawHalo(const Scene& scene, double seconds) {
+  const Billboard halo = scene.Halo(seconds);
   AddQuad(halo.centre, halo.size, halo.size, {0, 0, 1, 1}, halo.colour, halo.colour);
   DrawQuads(glowTexture_);
 }
 
-void GlScenePainter::DrawLargeGlyphs(double seconds) {
+void GlScenePainter::DrawLargeGlyphs(const Scene& scene, double seconds) {
   sprites_.clear();
-  scene_.Rain().AppendLargeGlyphs(seconds, sprites_);
+  scene.Rain().AppendLargeGlyphs(seconds, sprites_);
   const float cell = 1.0f / GlyphAtlas::kCellsPerRow;
   for (const GlyphSprite& sprite : sprites_) {
     const int atlasCell = assets_.atlas.usableCells[static_cast<std::size_t>(sprite.glyph)];
@@ -272,9 +283,9 @@ void GlScenePainter::DrawLargeGlyphs(double seconds) {
 }
 
 // Each column as two quads: its head, and its tail above it fading out as far as it is seen.
-void GlScenePainter::DrawColumns(double seconds) {
+void GlScenePainter::DrawColumns(const Scene& scene, double seconds) {
   columns_.clear();
-  scene_.Rain().AppendColumns(seconds, columns_);
+  scene.Rain().AppendColumns(seconds, columns_);
   constexpr float kSize = GlyphRain::kGlyphSize;
   constexpr float kCells = GlyphRain::kStripLength;
   for (const RainColumn& column : columns_) {

@@ -20,8 +20,8 @@ class GlScenePainter final : public ScenePainter {
  public:
   // Empty when OpenGL cannot draw into `window`. With `vsync` each frame waits for the display
   // where the driver offers that.
-  static std::unique_ptr<GlScenePainter> Create(HWND window, const Scene& scene, const SceneAssets& assets,
-                                                bool vsync);
+  static std::unique_ptr<GlScenePainter> Create(HWND window, const std::vector<SceneView>& views,
+                                                const SceneAssets& assets, bool vsync);
   ~GlScenePainter() override;
 
   void Paint(double seconds) override;
@@ -40,15 +40,16 @@ class GlScenePainter final : public ScenePainter {
     float s0, t0, s1, t1;
   };
 
-  GlScenePainter(HWND window, const Scene& scene, const SceneAssets& assets);
+  GlScenePainter(HWND window, const std::vector<SceneView>& views, const SceneAssets& assets);
   bool SetUp(bool vsync);
   GLuint Upload(const GreyImage& image, bool withMipmaps);
   GreyImage StripImage(GLint largestTexture) const;
   void SetUpLights();
   void DrawModel(const Mat4& modelView);
-  void DrawHalo(double seconds);
-  void DrawLargeGlyphs(double seconds);
-  void DrawColumns(double seconds);
+  void PaintView(const SceneView& view, double seconds);
+  void DrawHalo(const Scene& scene, double seconds);
+  void DrawLargeGlyphs(const Scene& scene, double seconds);
+  void DrawColumns(const Scene& scene, double seconds);
   void DrawQuads(GLuint texture);
   void AddQuad(const Vec3& centre, float width, float height, const TextureArea& area, const Colour& bottom,
                const Colour& top);
@@ -56,7 +57,9 @@ class GlScenePainter final : public ScenePainter {
   platform::win32::WindowDC dc_;
   std::unique_ptr<OpenGlLibrary> library_;
   HGLRC context_ = nullptr;
-  const Scene& scene_;
+  const std::vector<SceneView>& views_;
+  // The window's client height: OpenGL counts viewport rows from the bottom.
+  int windowHeight_ = 0;
   const SceneAssets& assets_;
   ModelFit fit_;
   GLuint atlasTexture_ = 0;

@@ -3,6 +3,7 @@
 // there is nothing to read there; its inputs are the two files the saver staged.
 #include <windows.h>
 
+#include "platform/win32/dpi_awareness.h"
 #include "platform/win32/finer_timer_period.h"
 #include "renderer/scene/frame_pacer.h"
 #include "renderer/win32/clock.h"
@@ -13,14 +14,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace orvane::renderer;
   using namespace orvane::renderer::win32;
 
+  // Its window and views in each monitor's own pixels, as the saver's.
+  orvane::platform::win32::UsePhysicalPixels();
   // Sleep() waits to the millisecond only while a finer timer period is asked for.
   const orvane::platform::win32::FinerTimerPeriod finerPeriod;
   const Clock clock;
   const SceneAssets assets = LoadSceneAssets();
   RendererWindow window(instance, clock);
   if (!window.Handle()) return 1;
-  const Scene scene(window.Width(), window.Height(), assets.atlas.Variety());
-  const std::unique_ptr<ScenePainter> painter = CreateScenePainter(window.Handle(), scene, assets);
+  const std::vector<SceneView> views = MonitorViews(window, assets.atlas.Variety());
+  const std::unique_ptr<ScenePainter> painter = CreateScenePainter(window.Handle(), views, assets);
   const FramePacer pacer(DisplayRefreshRate());
 
   const double start = clock.Seconds();

@@ -1,6 +1,8 @@
 #include "renderer/win32/renderer_window.h"
 
 #include "contract/program_contract.h"
+#include "platform/monitor_layout.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/window_class.h"
 
 namespace orvane::renderer::win32 {
@@ -17,12 +19,17 @@ ScreenPoint CursorPosition() {
 }  // namespace
 
 RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
-    : clock_(clock), width_(GetSystemMetrics(SM_CXSCREEN)), height_(GetSystemMetrics(SM_CYSCREEN)) {
+    : clock_(clock),
+      desk_(platform::win32::VirtualScreenRect()),
+      width_(desk_.right - desk_.left),
+      height_(desk_.bottom - desk_.top),
+      monitors_(platform::MonitorsOnWindow(platform::win32::DesktopMonitors(), desk_, width_, height_)) {
   // OpenGL wants a drawing context of the window's own.
   platform::win32::RegisterWindowClass<RendererWindow>(
       {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
   window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, contract::kRendererWindowTitle,
-                                WS_POPUP, 0, 0, width_, height_, nullptr, nullptr, instance, this));
+                                WS_POPUP, desk_.left, desk_.top, width_, height_, nullptr, nullptr,
+                                instance, this));
   if (!window_) return;
   ShowWindow(window_.get(), SW_SHOWNORMAL);
   SetForegroundWindow(window_.get());

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
+
+#include "platform/types.h"
 
 #include "renderer/scene/input_watch.h"
 #include "renderer/win32/clock.h"
@@ -10,7 +13,7 @@
 
 namespace orvane::renderer::win32 {
 
-// The renderer's one window: borderless, over the whole primary screen, titled "3dOrvane_VC"
+// The renderer's one window: borderless, over every monitor, titled "3dOrvane_VC"
 // (the screen saver watches for that title), without a cursor. A key, a mouse button, the
 // wheel or a real mouse movement closes it, and so do WM_CLOSE and the end of the session;
 // its closing ends the message loop and with it the program.
@@ -23,6 +26,8 @@ class RendererWindow {
   HWND Handle() const { return window_.get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // Where the monitors lie in the window, in its pixels.
+  const std::vector<platform::Rect>& Monitors() const { return monitors_; }
 
   // Every message of the window, from its window procedure.
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -34,8 +39,10 @@ class RendererWindow {
   void Close();
 
   const Clock& clock_;
+  const platform::Rect desk_;
   int width_;
   int height_;
+  std::vector<platform::Rect> monitors_;
   platform::win32::UniqueWindow window_;
   std::optional<InputWatch> inputWatch_;
 };

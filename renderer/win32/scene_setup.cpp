@@ -17,9 +17,18 @@ SceneAssets LoadSceneAssets() {
   return assets;
 }
 
-std::unique_ptr<ScenePainter> CreateScenePainter(HWND window, const Scene& scene, const SceneAssets& assets) {
-  if (auto painter = GlScenePainter::Create(window, scene, assets, true)) return painter;
-  return GdiScenePainter::Create(window, scene, assets.atlas);
+std::vector<SceneView> MonitorViews(const RendererWindow& window, int glyphVariety) {
+  std::vector<SceneView> views;
+  for (const platform::Rect& area : window.Monitors()) {
+    views.push_back({area, Scene(area.right - area.left, area.bottom - area.top, glyphVariety)});
+  }
+  return views;
+}
+
+std::unique_ptr<ScenePainter> CreateScenePainter(HWND window, const std::vector<SceneView>& views,
+                                                 const SceneAssets& assets) {
+  if (auto painter = GlScenePainter::Create(window, views, assets, true)) return painter;
+  return GdiScenePainter::Create(window, views, assets.atlas);
 }
 
 int DisplayRefreshRate() {

@@ -59,6 +59,21 @@ std::vector<WindowInfo> Probe::Windows() {
   return windows;
 }
 
+std::vector<MonitorInfo> Probe::Monitors() {
+  std::vector<MonitorInfo> monitors;
+  for (const auto& fields : Run({"monitors"})) {
+    if (fields.size() < 2) continue;
+    MonitorInfo& monitor = monitors.emplace_back();
+    ReadRectangle(fields[0], monitor.left, monitor.top, monitor.right, monitor.bottom);
+    ReadRectangle(fields[1], monitor.workLeft, monitor.workTop, monitor.workRight, monitor.workBottom);
+  }
+  return monitors;
+}
+
+ChildProcess Probe::PaintDesktop(const std::filesystem::path& bitmap) {
+  return StartReady({"desktop", WindowsPath(bitmap)});
+}
+
 std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
                                                        std::chrono::milliseconds timeout,
                                                        const std::string& button) {

@@ -34,6 +34,12 @@ struct WindowContents {
   const ChildWindowInfo* Control(int controlId) const;  // null when there is none
 };
 
+// A monitor in screen pixels: all of it, and the part the taskbar leaves free.
+struct MonitorInfo {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int workLeft = 0, workTop = 0, workRight = 0, workBottom = 0;
+};
+
 struct MessageBoxInfo {
   std::string text;
   std::vector<std::string> buttons;
@@ -61,6 +67,11 @@ class Probe {
                       const std::vector<std::string>& overrides);
   // The window's contents once its thread takes messages again; none once it has gone.
   std::optional<WindowContents> Contents(const std::string& title);
+  // The monitors as Windows programs see them, the primary first.
+  std::vector<MonitorInfo> Monitors();
+  // Shows `bitmap` as the desktop over the whole virtual screen, beneath every other window,
+  // for as long as the probe is kept.
+  ChildProcess PaintDesktop(const std::filesystem::path& bitmap);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
 
  private:

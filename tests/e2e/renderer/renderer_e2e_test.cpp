@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "e2e_test.h"
+#include "screen_checks.h"
 
 namespace orvane::e2e {
 namespace {
@@ -13,36 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kRendererTitle = "3dOrvane_VC";
-
-// What a screenshot of the scene shows.
-struct SceneLook {
-  bool rain = false;   // far from black, with blue and yellow glyphs
-  bool model = false;  // the model and its glow light the middle far more than the rain the sides
-};
-
-SceneLook LookAt(const Picture& image) {
-  const int width = image.width, height = image.height;
-  int lit = 0, blue = 0, yellow = 0, centreCount = 0, edgeCount = 0;
-  double centreSum = 0, edgeSum = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Rgb p = image.At(x, y);
-      lit += std::max({p.red, p.green, p.blue}) > 40;
-      blue += p.blue > 60 && p.blue > p.red + 40;
-      yellow += p.red > 100 && p.green > 70 && p.blue < p.red * 2 / 3;
-      if (x > width / 3 && x < width * 2 / 3 && y > height / 3 && y < height * 2 / 3) {
-        centreSum += p.red + p.green + p.blue;
-        ++centreCount;
-      } else if (x < width / 10 || x > width * 9 / 10) {
-        edgeSum += p.red + p.green + p.blue;
-        ++edgeCount;
-      }
-    }
-  }
-  const int total = width * height;
-  return {lit > total / 100 && blue > total / 500 && yellow > total / 2000,
-          centreSum / std::max(centreCount, 1) > 2 * edgeSum / std::max(edgeCount, 1) + 20};
-}
 
 class RendererTest : public E2eTest {
  protected:

@@ -17,12 +17,12 @@ using testing::Calls;
 
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
 
-// The dialog with the program's own push buttons on a 1024 x 768 screen, its window (23130)
-// 501 x 272 pixels with the frame, and the mouse at (300, 200).
+// The dialog with the program's own push buttons on a desk of a primary monitor of 1024 x 768
+// with a taskbar 30 pixels high at its foot, and an 800 x 600 monitor left of it, 168 pixels
+// lower; its window (23130) 501 x 272 pixels with the frame, and the mouse at (300, 200).
 struct DialogRig {
   DialogRig() {
-    fake.forms.screenWidth = 1024;
-    fake.forms.screenHeight = 768;
+    fake.forms.monitors = {{{0, 0, 1024, 768}, {0, 0, 1024, 738}}, {{-800, 168, 0, 768}, {-800, 168, 0, 768}}};
     fake.windowRects[0x5A5A] = {10, 20, 511, 292};
     fake.cursorPosition = platform::Point{300, 200};
   }
@@ -78,8 +78,9 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
                                 L"window: DrawLine(0, 245, ", L"ShowModal"}),
             (Calls{
                 L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
-                // Centred across the 1024-pixel screen, a third of the free height down.
-                L"SetBounds(261, 165, 762, 437)",
+                // Centred across the pointer's 1024-pixel monitor, a third of the free height
+                // above the taskbar down.
+                L"SetBounds(261, 155, 762, 427)",
                 L"DrawAnimatedRects(23130, 3, 300, 200, 0, 0, 10, 20, 501, 272)",
                 L"SetScreenPointer(default)",
                 L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
@@ -87,6 +88,15 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
                 L"window: DrawLine(0, 245, 495, 245, 2163459)",   // and near dark blue again
                 L"ShowModal",
             }));
+  // With the pointer on the other monitor the dialog opens there; with no pointer, on the primary.
+  for (const auto& [pointer, bounds] :
+       {std::pair{std::optional<platform::Point>{{-400, 300}}, L"SetBounds(-651, 277, -150, 549)"},
+        std::pair{std::optional<platform::Point>{}, L"SetBounds(261, 155, 762, 427)"}}) {
+    DialogRig elsewhere;
+    elsewhere.fake.cursorPosition = pointer;
+    elsewhere.Open({0, 0, L""});
+    EXPECT_EQ(elsewhere.CallsBeginningWith({L"SetBounds"}), Calls{bounds});
+  }
   // The link shows the home page under a hand; a click opens it under the hourglass.
   EXPECT_EQ(Control(kLink).caption, L"http://3dorvane.example.com/");
   EXPECT_EQ(Control(kLink).style.pointer, platform::Pointer::kHand);

@@ -1,5 +1,7 @@
 #include "fakes/fake_forms.h"
 
+#include <algorithm>
+
 namespace orvane::testing {
 
 void FakeFormWindow::Unload() {
@@ -21,6 +23,25 @@ std::unique_ptr<platform::FormWindow> FakeFormServices::CreateForm(const std::ws
   auto created = std::make_unique<FakeFormWindow>(handlers, calls_, style, dialog ? platform::Point{6, 26} : platform::Point{});
   form = created.get();
   return created;
+}
+
+platform::Rect FakeFormServices::VirtualScreen() {
+  platform::Rect all = monitors.front().area;
+  for (const platform::Monitor& monitor : monitors) {
+    all = {std::min(all.left, monitor.area.left), std::min(all.top, monitor.area.top),
+           std::max(all.right, monitor.area.right), std::max(all.bottom, monitor.area.bottom)};
+  }
+  return all;
+}
+
+platform::Monitor FakeFormServices::MonitorAt(const platform::Point& point) {
+  for (const platform::Monitor& monitor : monitors) {
+    const platform::Rect& area = monitor.area;
+    if (point.x >= area.left && point.x < area.right && point.y >= area.top && point.y < area.bottom) {
+      return monitor;
+    }
+  }
+  return monitors.front();
 }
 
 }  // namespace orvane::testing

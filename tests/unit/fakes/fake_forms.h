@@ -68,8 +68,8 @@ class FakeFormServices : public platform::FormServices {
  public:
   explicit FakeFormServices(Calls& calls) : calls_(calls) {}
 
-  std::int32_t screenWidth = 8;
-  std::int32_t screenHeight = 4;
+  // One monitor of 8 x 4 pixels unless a test gives others, the primary first.
+  std::vector<platform::Monitor> monitors{{{0, 0, 8, 4}, {0, 0, 8, 4}}};
   // The last form created.
   FakeFormWindow* form = nullptr;
   // The program's stored pictures, with their sizes.
@@ -90,8 +90,9 @@ class FakeFormServices : public platform::FormServices {
     if (found == pictures.end()) return nullptr;
     return std::make_unique<FakePixelImage>(pictureName, found->second.first, found->second.second, calls_);
   }
-  std::int32_t PrimaryScreenWidth() override { return screenWidth; }
-  std::int32_t PrimaryScreenHeight() override { return screenHeight; }
+  platform::Rect VirtualScreen() override;
+  std::vector<platform::Monitor> Monitors() override { return monitors; }
+  platform::Monitor MonitorAt(const platform::Point& point) override;
   void ProcessPendingMessages() override { calls_.push_back(L"ProcessPendingMessages"); }
   void SetScreenPointer(platform::ScreenPointer pointer) override {
     calls_.push_back(Call(L"SetScreenPointer", pointer == platform::ScreenPointer::kHourglass ? L"hourglass" : L"default"));

@@ -121,7 +121,9 @@ class FakePlatform : public platform::WindowServices,
   Time RefreshInterval() override { return Time{16667}; }
   // Recorded as "WaitForRefresh(<due in microseconds>)"; the refresh comes at `due`.
   Time WaitForRefresh(Time due) override;
-  void SetDpiAware(bool aware) override { Record(L"SetDpiAware", aware); }
+  void SetDpiAwareness(DpiAwareness awareness) override {
+    Record(L"SetDpiAwareness", static_cast<int>(awareness));
+  }
 
  private:
   template <typename... Arguments>

@@ -56,7 +56,7 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartHandsOverToTheRendererAndCleans
   // The desktop is taken before the window shows, so the window is never in its own picture.
   EXPECT_EQ(run.fake.calls,
             (Calls{L"CreateForm(3dOrvane_Main)", L"SetBounds(0, 0, 8, 4)", L"window: Resize(8, 4)",
-                   L"CreateImage(image1, 8, 4)", L"image1: CopyFromScreen",
+                   L"CreateImage(image1, 8, 4)", L"image1: CopyFromScreen(0, 0)",
                    L"window: CopyFrom(image1, 0, 0, 8, 4, 0, 0)",
                    L"CopyFileReplacing(" + kFolder + L"\\3dOrvane.x, C:\\v_orim\\3dOrvane.x)",
                    L"ResourceData(101)", L"WriteWholeFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)", L"Show",
@@ -65,10 +65,15 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartHandsOverToTheRendererAndCleans
   run.fake.calls.clear();
   EXPECT_TRUE(run.form->Tick(SaverWindow::kStartEffect));
   EXPECT_EQ(run.fake.calls[0], L"DisableTimer(3)");
-  EXPECT_EQ(run.fake.calls[1], L"window: DrawLine(4, 0, 8, 0, 0)") << "the crack comes first";
-  // The first frame: the left part 2 pixels left, the gap of 4 black pixels round the crack.
-  EXPECT_TRUE(run.Called(L"window: CopyFrom(image1, 0, 0, 8, 2, -2, 0)"));
-  EXPECT_TRUE(run.Called(L"window: FillRectangle(6, 0, 4, 2, 0)"));
+  // The crack comes first, drawn on a picture of the screen.
+  EXPECT_EQ(Calls(run.fake.calls.begin() + 1, run.fake.calls.begin() + 5),
+            (Calls{L"CreateImage(image2, 8, 4)", L"image2: CopyFrom(image1, 0, 0, 8, 4, 0, 0)",
+                   L"image2: DrawLine(4, 0, 8, 0, 0)", L"image2: DrawLine(8, 0, 8, 2, 0)"}));
+  EXPECT_EQ(run.fake.calls[5], L"window: CopyFrom(image2, 0, 0, 8, 4, 0, 0)");
+  // The first frame: the left part 2 pixels left, the gap of 4 black pixels round the crack,
+  // both cut at the screen's edge.
+  EXPECT_TRUE(run.Called(L"window: CopyFrom(image1, 2, 0, 6, 2, 0, 0)"));
+  EXPECT_TRUE(run.Called(L"window: FillRectangle(6, 0, 2, 2, 0)"));
   // The crack and each frame stay on the screen for one refresh.
   EXPECT_EQ(run.FrameCalls(), (Calls{L"Present", L"WaitForRefresh(16667)", L"ProcessPendingMessages",
                                      L"Present", L"WaitForRefresh(33334)", L"ProcessPendingMessages",
@@ -94,6 +99,43 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartHandsOverToTheRendererAndCleans
   close.insert(close.end(), kRemoveStagedFiles.begin(), kRemoveStagedFiles.end());
   EXPECT_EQ(run.fake.calls, close);
   EXPECT_EQ(run.saverMode.savedCursorCount, 0);
+}
+
+TEST(SaverWindow, EveryMonitorIsCoveredAndTornApartOnItsOwn) {
+  SaverRun run;
+  // The primary monitor of 8 x 4, and one of 6 x 4 left of it and a row lower: a virtual
+  // screen of 14 x 5 from (-6, 0), whose top-left 6 x 1 and bottom-right 8 x 1 no monitor shows.
+  run.fake.forms.monitors = {{{0, 0, 8, 4}, {0, 0, 8, 4}}, {{-6, 1, 0, 5}, {-6, 1, 0, 5}}};
+  run.Load();
+  EXPECT_EQ(Calls(run.fake.calls.begin() + 1, run.fake.calls.begin() + 7),
+            (Calls{L"SetBounds(-6, 0, 8, 5)", L"window: Resize(14, 5)", L"CreateImage(image1, 14, 5)",
+                   L"image1: CopyFromScreen(-6, 0)", L"window: CopyFrom(image1, 6, 0, 8, 4, 6, 0)",
+                   L"window: CopyFrom(image1, 0, 1, 6, 4, 0, 1)"}));
+
+  run.fake.calls.clear();
+  run.form->Tick(SaverWindow::kStartEffect);
+  // Each monitor's crack runs down its own middle, on a picture of that monitor alone.
+  for (const std::wstring& call :
+       {L"image2: CopyFrom(image1, 6, 0, 8, 4, 0, 0)", L"image2: DrawLine(4, 0, 8, 0, 0)",
+        L"window: CopyFrom(image2, 0, 0, 8, 4, 6, 0)", L"image3: CopyFrom(image1, 0, 1, 6, 4, 0, 0)",
+        L"image3: DrawLine(3, 0, 6, 0, 0)", L"window: CopyFrom(image3, 0, 0, 6, 4, 0, 1)"}) {
+    EXPECT_TRUE(run.Called(call)) << call;
+  }
+  // The first frame: each left part leaves by its own monitor's left edge, each gap stops at
+  // its right edge; nothing reaches the other monitor.
+  for (const std::wstring& call :
+       {L"window: CopyFrom(image1, 8, 0, 6, 2, 6, 0)", L"window: FillRectangle(12, 0, 2, 2, 0)",
+        L"window: CopyFrom(image1, 2, 1, 4, 2, 0, 1)", L"window: FillRectangle(4, 1, 2, 2, 0)"}) {
+    EXPECT_TRUE(run.Called(call)) << call;
+  }
+  // The smaller monitor's travel of 6 takes two frames, the primary's of 8 three: in the third
+  // the smaller one turns black, and the monitors advance together, one present a refresh.
+  Calls presentsAndBlack;
+  std::copy_if(run.fake.calls.begin(), run.fake.calls.end(), std::back_inserter(presentsAndBlack),
+               [](const auto& call) { return call == L"Present" || call == L"window: FillRectangle(0, 1, 6, 4, 0)"; });
+  EXPECT_EQ(presentsAndBlack, (Calls{L"Present", L"Present", L"Present", L"window: FillRectangle(0, 1, 6, 4, 0)",
+                                     L"Present", L"Present"}));
+  EXPECT_TRUE(run.Called(L"window: FillRectangle(0, 0, 14, 5, 0)"));
 }
 
 TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {

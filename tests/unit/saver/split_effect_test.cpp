@@ -52,7 +52,7 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
   for (int frame = 1; frame <= 119; frame += 2) {
     const double offset = SlideOffset(frame);
     for (const double crackX : {0.0, 3.0, 511.5, 512.0, 1023.0}) {
-      const auto [left, right, gap] = BandCopies(crackX, 10, 1023, offset);
+      const auto [left, right, gap] = BandCopies(crackX, 10, 1023, 767, offset);
       const std::string where = std::to_string(crackX) + " at " + std::to_string(offset);
       EXPECT_EQ(left.source, BandCopy::Source::kSnapshot);
       EXPECT_EQ(left.sourceX, 0);
@@ -65,10 +65,13 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
       EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
       EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
       for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.y, 10);
+      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.height, 2);
     }
   }
+  // The last band of an odd height is one row, so it stays off a monitor below.
+  for (const BandCopy& copy : BandCopies(300, 766, 1023, 767, -9)) EXPECT_EQ(copy.height, 1);
   // An odd width puts the crack on half pixels, which go to the even pixel.
-  const auto halves = BandCopies(511.5, 0, 1023, -4.5);
+  const auto halves = BandCopies(511.5, 0, 1023, 767, -4.5);
   EXPECT_EQ(halves[0].destinationX, -4);
   EXPECT_EQ(halves[1].destinationX, 516);
   EXPECT_EQ(halves[2].destinationX, 507);

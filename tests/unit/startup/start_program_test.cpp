@@ -63,7 +63,8 @@ struct System {
 };
 
 TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
-  const std::wstring aware = L"SetDpiAware(1)", unaware = L"SetDpiAware(0)";
+  const std::wstring aware = L"SetDpiAwareness(2)", unaware = L"SetDpiAwareness(0)";
+  const std::wstring primaryAware = L"SetDpiAwareness(1)";
   const std::wstring stage = L"CreateFolder(C:\\v_orim)";
   const std::wstring testRenderer = L"CanOpenForReading(" + kFolder + L"3dOrvane.dll)";
   const std::wstring testModel = L"CanOpenForReading(" + kFolder + L"3dOrvane.x)";
@@ -96,9 +97,9 @@ TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
       {L"x", false, false, nullptr, kEnd, 0, {aware, stage, testRenderer, noRenderer}},
       // The preview tests no files and is sized to the pane in twips.
       {L"/p:1234", false, false, nullptr, kRun, 0,
-       {aware, L"IsWindow(1234)", L"GetWindowRect(1234)", L"ShowPreview(1234, 2280, 1680)"}},
-      {L"/p abc", true, true, nullptr, kEnd, 0, {aware, L"IsWindow(0)"}},
-      {L"/p 4321", true, true, nullptr, kEnd, 0, {aware, L"IsWindow(4321)"}},
+       {primaryAware, L"IsWindow(1234)", L"GetWindowRect(1234)", L"ShowPreview(1234, 2280, 1680)"}},
+      {L"/p abc", true, true, nullptr, kEnd, 0, {primaryAware, L"IsWindow(0)"}},
+      {L"/p 4321", true, true, nullptr, kEnd, 0, {primaryAware, L"IsWindow(4321)"}},
       // An open saver or dialog ends every mode at once.
       {L"/s", true, true, L"3dOrvane_Main", kEnd, 0, {}},
       {L"/p 1234", true, true, L"<3dOrvaneの設定>", kEnd, 0, {}},

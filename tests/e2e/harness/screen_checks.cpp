@@ -1,0 +1,130 @@
+#include "screen_checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace orvane::e2e {
+namespace {
+
+// The column a pattern pixel came from; -1 for black or anything else.
+int ColumnOf(const Rgb& pixel) {
+  if (pixel.green < 32 || (pixel.green - 32) % 48 != 0) return -1;
+  return (pixel.green - 32) / 48 * 256 + pixel.red;
+}
+
+void Fill(Picture& image, int left, int top, int width, int height, Rgb colour) {
+  for (int y = std::max(top, 0); y < std::min(top + height, image.height); ++y) {
+    for (int x = std::max(left, 0); x < std::min(left + width, image.width); ++x) {
+      image.pixels[std::size_t(y) * image.width + x] = colour;
+    }
+  }
+}
+
+std::uint8_t Mix(int from, int to, double share) { return std::uint8_t(from + (to - from) * share); }
+
+// A window with a blue title bar and its three buttons, and lines of grey text on white.
+void DrawWindow(Picture& image, int left, int top, int width, int height) {
+  Fill(image, left - 1, top - 1, width + 2, height + 2, {90, 90, 100});
+  Fill(image, left, top, width, 26, {40, 90, 200});
+  Fill(image, left + 8, top + 8, width / 3, 10, {220, 230, 250});
+  for (int button = 1; button <= 3; ++button) Fill(image, left + width - 26 * button, top + 5, 20, 16, {200, 210, 235});
+  Fill(image, left, top + 26, width, height - 26, {250, 250, 250});
+  for (int line = 0; top + 44 + line * 18 < top + height - 12; ++line) {
+    Fill(image, left + 16, top + 40 + line * 18, (width - 32) * (5 + line * 37 % 5) / 10, 6, {150, 150, 160});
+  }
+}
+
+void DrawMonitorDesktop(Picture& image, const Area& area, bool primary) {
+  for (int y = 0; y < area.height; ++y) {
+    for (int x = 0; x < area.width; ++x) {
+      const double horizon = area.height * (0.62 + 0.07 * std::sin(x * 6.0 / area.width));
+      const Rgb colour = y < horizon ? Rgb{Mix(40, 160, y / horizon), Mix(90, 205, y / horizon), Mix(170, 235, y / horizon)}
+                                     : Rgb{Mix(70, 30, (y - horizon) / area.height * 2.5),
+                                           Mix(150, 90, (y - horizon) / area.height * 2.5), Mix(70, 40, 0.5)};
+      image.pixels[std::size_t(area.top + y) * image.width + area.left + x] = colour;
+    }
+  }
+  // Icons: a folder, a document, the recycle bin and the browser, each over its white label.
+  const Rgb icons[] = {{240, 200, 80}, {245, 245, 245}, {170, 175, 185}, {70, 140, 225}};
+  for (int i = 0; i < 4; ++i) {
+    Fill(image, area.left + 28, area.top + 24 + i * 92, 48, 44, icons[i]);
+    Fill(image, area.left + 20, area.top + 74 + i * 92, 64, 9, {250, 250, 250});
+  }
+  if (primary) {
+    Fill(image, area.left, area.top + area.height - 32, area.width, 32, {28, 36, 56});
+    Fill(image, area.left + 4, area.top + area.height - 28, 90, 24, {60, 150, 70});
+    DrawWindow(image, area.left + area.width * 3 / 10, area.top + area.height / 6, area.width * 9 / 20,
+               area.height / 2);
+  } else {
+    DrawWindow(image, area.left + area.width * 2 / 5, area.top + area.height / 4, area.width * 2 / 5,
+               area.height * 2 / 5);
+  }
+}
+
+}  // namespace
+
+Picture UserDesktop(int width, int height, const std::vector<Area>& monitors) {
+  Picture image{width, height, std::vector<Rgb>(std::size_t(width) * height, Rgb{40, 40, 40})};
+  for (const Area& area : monitors) DrawMonitorDesktop(image, area, &area == &monitors.front());
+  return image;
+}
+
+Picture Crop(const Picture& image, const Area& area) {
+  Picture part{area.width, area.height, {}};
+  for (int y = 0; y < area.height; ++y) {
+    for (int x = 0; x < area.width; ++x) part.pixels.push_back(image.At(area.left + x, area.top + y));
+  }
+  return part;
+}
+
+Picture ColumnPattern(int width, int height) {
+  Picture image{width, height, {}};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      image.pixels.push_back({std::uint8_t(x), std::uint8_t(32 + (x >> 8) * 48), std::uint8_t(y & 0x7F)});
+    }
+  }
+  return image;
+}
+
+int SlideShift(const Picture& image) {
+  const int last = image.width - 1;
+  const int shift = ColumnOf(image.At(0, 1));
+  if (shift <= 0) return 0;
+  for (int y = 1; y < image.height; y += 2) {
+    int black = 0;
+    for (int x = 0; x <= last; ++x) black += image.At(x, y) == Rgb{0, 0, 0};
+    if (ColumnOf(image.At(0, y)) != shift || last - ColumnOf(image.At(last, y)) != shift ||
+        std::abs(black - 2 * shift) > 2) {
+      return 0;
+    }
+  }
+  return shift;
+}
+
+SceneLook LookAt(const Picture& image) {
+  const int width = image.width, height = image.height;
+  int lit = 0, blue = 0, yellow = 0, centreCount = 0, edgeCount = 0;
+  double centreSum = 0, edgeSum = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb p = image.At(x, y);
+      lit += std::max({p.red, p.green, p.blue}) > 40;
+      blue += p.blue > 60 && p.blue > p.red + 40;
+      yellow += p.red > 100 && p.green > 70 && p.blue < p.red * 2 / 3;
+      if (x > width / 3 && x < width * 2 / 3 && y > height / 3 && y < height * 2 / 3) {
+        centreSum += p.red + p.green + p.blue;
+        ++centreCount;
+      } else if (x < width / 10 || x > width * 9 / 10) {
+        edgeSum += p.red + p.green + p.blue;
+        ++edgeCount;
+      }
+    }
+  }
+  const int total = width * height;
+  return {lit > total / 100 && blue > total / 500 && yellow > total / 2000,
+          centreSum / std::max(centreCount, 1) > 2 * edgeSum / std::max(edgeCount, 1) + 20};
+}
+
+}  // namespace orvane::e2e

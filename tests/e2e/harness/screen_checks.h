@@ -1,0 +1,40 @@
+#pragma once
+
+#include <vector>
+
+#include "x_screen.h"
+
+namespace orvane::e2e {
+
+// Checks on screenshots of the saver's effect and the renderer's scene.
+
+// A rectangle of a picture: where a monitor lies on the X screen, say.
+struct Area {
+  int left, top, width, height;
+};
+
+Picture Crop(const Picture& image, const Area& area);
+
+// A desktop picture in which every pixel tells its column, so a moved part shows how far it
+// moved: red is the column's low byte, green steps with its high byte; nothing is black.
+Picture ColumnPattern(int width, int height);
+
+// How far the two parts of a frame of the slide have moved apart while both still show: in
+// every other row the left edge shows the column `shift` further right, the right edge the
+// column `shift` further left, with a black gap of twice the shift between. 0 for any other
+// picture.
+int SlideShift(const Picture& image);
+
+// A desktop as a user would know it, for pictures meant for people: on each monitor a sky over
+// green hills and a column of icons, on the first (the primary) a taskbar and an open window,
+// on the others a smaller window; dark grey where no monitor shows.
+Picture UserDesktop(int width, int height, const std::vector<Area>& monitors);
+
+// What a screenshot of the renderer's scene shows.
+struct SceneLook {
+  bool rain = false;   // far from black, with blue and yellow glyphs
+  bool model = false;  // the model and its glow light the middle far more than the rain the sides
+};
+SceneLook LookAt(const Picture& image);
+
+}  // namespace orvane::e2e
