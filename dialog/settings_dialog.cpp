@@ -78,15 +78,25 @@ void SettingsDialog::InitialiseButtons() {
 
 void SettingsDialog::OnSave() {
   settings_.bgmRepeat = RepeatFromText(trackBox_->Text());
-  // The file is written whatever the source, so a file once chosen is remembered.
-  if (!settings::SaveSettings(services_, settings_)) {
-    // The dialog stays, so the user can cancel or try again.
-    const std::wstring file = settings::SettingsFilePath(services_.process.ProgramFolder());
-    services_.windows.ShowOkMessage(file + L" に設定を保存できませんでした！",
-                                    contract::kApplicationTitle, form_->Handle());
-    return;
+  // The file is written whatever the source, so a file once chosen is remembered. When it
+  // cannot be, the dialog stays, so the user can cancel or try again.
+  switch (settings::SaveSettings(services_, settings_)) {
+    case settings::SaveResult::kSaved:
+      form_->Unload();
+      return;
+    case settings::SaveResult::kNotWritten:
+      ShowMessage(settings::SettingsFilePath(services_.process.ProgramFolder()) +
+                  L" に設定を保存できませんでした！");
+      return;
+    case settings::SaveResult::kMusicFileNameNotStorable:
+      ShowMessage(settings_.bgmFile + L" は設定ファイルに書けない文字を名前に含み、短い名前もありません。"
+                  L"別の名前のファイルを選んでください。");
+      return;
   }
-  form_->Unload();
+}
+
+void SettingsDialog::ShowMessage(const std::wstring& text) {
+  services_.windows.ShowOkMessage(text, contract::kApplicationTitle, form_->Handle());
 }
 
 void SettingsDialog::OnCancel() { form_->Unload(); }

@@ -69,6 +69,7 @@ class SettingsDialog final : public platform::FormHandlers {
   void SelectSource(int index);
   void OnSave();
   void OnCancel();
+  void ShowMessage(const std::wstring& text);
   void OnChooseFile();
   void OnLinkClick();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ class FileServices {
   // Writes `bytes` as the whole content of the file, replacing it; false when it fails.
   virtual bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) = 0;
   virtual bool RemoveFile(const std::wstring& path) = 0;
+  // The whole content of the file; nothing when it cannot be read.
+  virtual std::optional<std::string> ReadWholeFile(const std::wstring& path) = 0;
+  // The path in the short (8.3) form of each of its names where the volume keeps one, the
+  // name as it is where it keeps none; nothing when the file cannot be found.
+  virtual std::optional<std::wstring> ShortPath(const std::wstring& path) = 0;
 };
 
 }  // namespace orvane::platform

@@ -47,13 +47,13 @@ struct FormStyle {
 // The pointer shown over every window of the program, whatever its controls would show.
 enum class ScreenPointer { kDefault, kHourglass };
 
-// What the system's file-open dialog is asked for: an ANSI OPENFILENAME record without the
+// What the system's file-open dialog is asked for: an OPENFILENAME record without the
 // later extension fields, with one filter and no initial folder.
 struct OpenFileRequest {
   WindowHandle owner = 0;
   std::wstring filterDescription;
   std::wstring filterPattern;
-  // Buffer lengths in bytes of the ANSI code page, the closing NUL included.
+  // Buffer lengths in characters, the closing NUL included.
   std::size_t fileBufferSize = 0;
   std::size_t fileTitleBufferSize = 0;
   std::wstring title;

@@ -21,11 +21,11 @@ class MultimediaServices {
  public:
   virtual ~MultimediaServices() = default;
 
-  // mciSendStringA with no callback window; with no reply buffer, the reply length is 0.
+  // mciSendStringW with no callback window; with no reply buffer, the reply length is 0.
   virtual std::int32_t SendMciString(const std::wstring& command, ReplyBuffer* reply) = 0;
   // mciGetErrorStringA into `description`; false when the system has no text for `code`.
   virtual bool GetMciErrorText(std::int32_t code, ReplyBuffer& description) = 0;
-  // PlaySoundA(name, module 0, flags); no name stops the sound the process plays.
+  // PlaySoundW(name, module 0, flags); no name stops the sound the process plays.
   virtual void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) = 0;
   // waveOutGetNumDevs.
   virtual std::uint32_t WaveOutDeviceCount() = 0;

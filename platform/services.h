@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/code_page_932.h"
 #include "platform/display_services.h"
 #include "platform/file_services.h"
 #include "platform/form_services.h"
 #include "platform/multimedia_services.h"
 #include "platform/process_services.h"
-#include "platform/profile_services.h"
 #include "platform/window_services.h"
 
 namespace orvane::platform {
@@ -14,7 +14,7 @@ namespace orvane::platform {
 struct Services {
   WindowServices& windows;
   FileServices& files;
-  ProfileServices& profile;
+  CodePage932& codePage932;
   ProcessServices& process;
   DisplayServices& display;
   MultimediaServices& multimedia;

@@ -33,7 +33,7 @@ class WindowServices {
   virtual WindowHandle WindowFromPoint(const Point& point) = 0;
   virtual void DrawAnimatedRects(WindowHandle window, int animation, const Rect& from,
                                  const Rect& to) = 0;
-  // SystemParametersInfoA(action, uiParam, NULL, 0).
+  // SystemParametersInfoW(action, uiParam, NULL, 0).
   virtual void SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) = 0;
   // A message box with an OK button only and no icon; returns when it is dismissed. With an
   // owner (not 0) the box is modal to that window.

@@ -4,17 +4,29 @@
 
 #include "platform/file_exists.h"
 #include "platform/rounding.h"
+#include "settings/ini_text.h"
 #include "settings/number_text.h"
 
 namespace orvane::settings {
 namespace {
 
-constexpr std::size_t kValueBufferSize = 256;
-// Section and key reach the system through fixed fields of 128 characters with a NUL.
-constexpr std::size_t kLongestName = 127;
+// Values come back as through a buffer of 256 bytes with its NUL.
+constexpr std::size_t kLongestValue = 255;
+
+// The section, the keys and the numbers: texts of the program, which code page 932 holds.
+std::string OwnTextBytes(platform::Services& services, const std::wstring& name) {
+  return services.codePage932.Encode(name).value_or(std::string());
+}
+
+// The path as the file can keep it: as it is, or else in its short form.
+std::optional<std::string> StorableMusicFile(platform::Services& services, const std::wstring& path) {
+  if (auto bytes = services.codePage932.Encode(path)) return bytes;
+  const std::optional<std::wstring> shortPath = services.files.ShortPath(path);
+  return shortPath ? services.codePage932.Encode(*shortPath) : std::nullopt;
+}
 
 std::optional<std::int16_t> ReadIniNumber(platform::Services& services, const std::wstring& key) {
-  const std::wstring text = ReadIniValue(services.profile, kSettingsSection, key,
+  const std::wstring text = ReadIniValue(services, kSettingsSection, key,
                                          SettingsFilePath(services.process.ProgramFolder()));
   if (text.empty()) return std::int16_t{0};
   const auto value = NumericLiteralValue(text);
@@ -28,16 +40,11 @@ std::wstring SettingsFilePath(const std::wstring& programFolder) {
   return programFolder + L"\\3dOrvane.ini";
 }
 
-std::wstring ReadIniValue(platform::ProfileServices& profile, const std::wstring& section,
+std::wstring ReadIniValue(platform::Services& services, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fileName) {
-  return profile.ReadPrivateProfileValue(section, key, L"", kValueBufferSize, fileName);
-}
-
-bool WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
-                   const std::wstring& key, const std::wstring& value,
-                   const std::wstring& fileName) {
-  return profile.WritePrivateProfileValue(section.substr(0, kLongestName), key.substr(0, kLongestName),
-                                    value, fileName);
+  const std::string file = services.files.ReadWholeFile(fileName).value_or(std::string());
+  return services.codePage932.Decode(IniValue(file, OwnTextBytes(services, section),
+                                              OwnTextBytes(services, key), kLongestValue));
 }
 
 std::wstring FormatIniNumber(std::int16_t number) {
@@ -47,7 +54,7 @@ std::wstring FormatIniNumber(std::int16_t number) {
 void ReadSettings(platform::Services& services, Settings& settings) {
   if (const auto kind = ReadIniNumber(services, kBgmKindKey)) settings.bgmKind = *kind;
   if (const auto repeat = ReadIniNumber(services, kBgmRepeatKey)) settings.bgmRepeat = *repeat;
-  settings.bgmFile = ReadIniValue(services.profile, kSettingsSection, kBgmFileKey,
+  settings.bgmFile = ReadIniValue(services, kSettingsSection, kBgmFileKey,
                                   SettingsFilePath(services.process.ProgramFolder()));
 }
 
@@ -59,13 +66,22 @@ void LoadSettings(platform::Services& services, Settings& settings) {
   }
 }
 
-bool SaveSettings(platform::Services& services, const Settings& settings) {
-  const std::wstring file = SettingsFilePath(services.process.ProgramFolder());
-  return WriteIniValue(services.profile, kSettingsSection, kBgmKindKey,
-                       FormatIniNumber(settings.bgmKind), file) &&
-         WriteIniValue(services.profile, kSettingsSection, kBgmRepeatKey,
-                       FormatIniNumber(settings.bgmRepeat), file) &&
-         WriteIniValue(services.profile, kSettingsSection, kBgmFileKey, settings.bgmFile, file);
+SaveResult SaveSettings(platform::Services& services, const Settings& settings) {
+  const std::optional<std::string> musicFile = StorableMusicFile(services, settings.bgmFile);
+  if (!musicFile) return SaveResult::kMusicFileNameNotStorable;
+  const std::wstring fileName = SettingsFilePath(services.process.ProgramFolder());
+  // A file that is not there yet starts empty.
+  std::string file = services.files.ReadWholeFile(fileName).value_or(std::string());
+  const std::string section = OwnTextBytes(services, kSettingsSection);
+  const auto encodeNumber = [&](std::int16_t number) {
+    return OwnTextBytes(services, FormatIniNumber(number));
+  };
+  file = WithIniValue(file, section, OwnTextBytes(services, kBgmKindKey), encodeNumber(settings.bgmKind));
+  file = WithIniValue(file, section, OwnTextBytes(services, kBgmRepeatKey), encodeNumber(settings.bgmRepeat));
+  file = WithIniValue(file, section, OwnTextBytes(services, kBgmFileKey), *musicFile);
+  return services.files.WriteWholeFile(fileName, std::vector<std::uint8_t>(file.begin(), file.end()))
+             ? SaveResult::kSaved
+             : SaveResult::kNotWritten;
 }
 
 }  // namespace orvane::settings

@@ -25,13 +25,10 @@ inline constexpr wchar_t kBgmFileKey[] = L"BGMﾌｧｲﾙ";
 
 std::wstring SettingsFilePath(const std::wstring& programFolder);
 
-// One value of the INI file, at most 255 bytes of it; empty when file, section or key is missing.
-std::wstring ReadIniValue(platform::ProfileServices& profile, const std::wstring& section,
+// One value of the INI file, at most 255 bytes of it in code page 932; empty when file,
+// section or key is missing.
+std::wstring ReadIniValue(platform::Services& services, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fileName);
-// False when the file could not be written.
-bool WriteIniValue(platform::ProfileServices& profile, const std::wstring& section,
-                   const std::wstring& key, const std::wstring& value,
-                   const std::wstring& fileName);
 
 // How numbers are stored: a blank before a number that is not negative (" 2"), "-1" otherwise.
 std::wstring FormatIniNumber(std::int16_t number);
@@ -44,8 +41,16 @@ void ReadSettings(platform::Services& services, Settings& settings);
 // now is dropped, and with it the music-file source.
 void LoadSettings(platform::Services& services, Settings& settings);
 
-// Writes the three keys, in their fixed order; false when a write failed, and then the keys
-// after it are not tried.
-bool SaveSettings(platform::Services& services, const Settings& settings);
+enum class SaveResult {
+  kSaved,
+  kNotWritten,
+  // The music file's path has a character that code page 932 lacks, and no short form.
+  kMusicFileNameNotStorable,
+};
+
+// Writes the three keys, in their fixed order, in one write of the file; nothing is written
+// unless all three can be. A music file whose path code page 932 cannot hold is stored in its
+// short form.
+SaveResult SaveSettings(platform::Services& services, const Settings& settings);
 
 }  // namespace orvane::settings

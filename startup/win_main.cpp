@@ -55,7 +55,7 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::platform::win32::Win32Platform platform;
   ProgramState state;
   ProgramWindows windows(platform.services(), state);

@@ -98,12 +98,16 @@ load_environment() {
   { while IFS="=" read -r key value; do export "$key=$value"; done < "$session/env"; } 2>/dev/null
 }
 
-# Wine reports code page 932 only when the ja_JP.UTF-8 locale really exists.
+# Wine reports code page 932 only when the ja_JP.UTF-8 locale really exists, and 1252 for
+# en_US.UTF-8, in which tests run programs as on an English Windows.
 make_locale() {
-  [ -d "$cache/locale/ja_JP.UTF-8" ] && return
+  local name
   mkdir -p "$cache/locale"
-  localedef -i ja_JP -f UTF-8 "$cache/locale/ja_JP.UTF-8" >/dev/null 2>&1 ||
-    [ -d "$cache/locale/ja_JP.UTF-8" ]
+  for name in ja_JP en_US; do
+    [ -d "$cache/locale/$name.UTF-8" ] ||
+      localedef -i "$name" -f UTF-8 "$cache/locale/$name.UTF-8" >/dev/null 2>&1 ||
+      [ -d "$cache/locale/$name.UTF-8" ]
+  done
 }
 
 start_xvfb() {

@@ -8,8 +8,8 @@ void PaintParentBackground(HWND window, HDC dc) {
   MapWindowPoints(window, parent, &offset, 1);
   POINT previousOrigin{};
   OffsetViewportOrgEx(dc, -offset.x, -offset.y, &previousOrigin);
-  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
   SetViewportOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
 }
 

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/parent_background.h"
@@ -16,9 +15,9 @@
 namespace orvane::platform::win32 {
 namespace {
 
-constexpr char kLabelClass[] = "ThreeDOrvane.Label";
-constexpr char kImageClass[] = "ThreeDOrvane.Image";
-constexpr char kPictureBoxClass[] = "ThreeDOrvane.PictureBox";
+constexpr wchar_t kLabelClass[] = L"ThreeDOrvane.Label";
+constexpr wchar_t kImageClass[] = L"ThreeDOrvane.Image";
+constexpr wchar_t kPictureBoxClass[] = L"ThreeDOrvane.PictureBox";
 
 int TwipsPerPixelY() { return Win32DisplayServices().TwipsPerPixelY(); }
 
@@ -29,7 +28,7 @@ class ChildWindow : public Win32Control {
   ChildWindow(const ChildWindow&) = delete;
   ChildWindow& operator=(const ChildWindow&) = delete;
   ~ChildWindow() override {
-    if (window_) SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    if (window_) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   }
 
   HWND hwnd() const { return window_; }
@@ -39,7 +38,7 @@ class ChildWindow : public Win32Control {
     if (message == WM_NCCREATE) window_ = window;
     if (message == WM_NCDESTROY) {
       window_ = nullptr;
-      return DefWindowProcA(window, message, wParam, lParam);
+      return DefWindowProcW(window, message, wParam, lParam);
     }
     return OnMessage(message, wParam, lParam);
   }
@@ -47,17 +46,17 @@ class ChildWindow : public Win32Control {
  protected:
   // Makes the window; from then on its messages come to OnMessage. Called last in the
   // constructor of the control, so the messages of the creation reach it whole.
-  void CreateChildWindow(const char* className, HWND parent, int controlId, const Rect& box,
+  void CreateChildWindow(const wchar_t* className, HWND parent, int controlId, const Rect& box,
                          DWORD style, DWORD extendedStyle, const std::wstring& text) {
     RegisterWindowClass<ChildWindow>({className});
-    CreateWindowExA(extendedStyle, className, ToAnsi(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+    CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
                     box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                    GetModuleHandleA(nullptr), this);
+                    GetModuleHandleW(nullptr), this);
   }
 
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcW(window_, message, wParam, lParam);
   }
 
  private:
@@ -147,7 +146,7 @@ class Win32Label final : public PressableWindow, public Label {
 
   void SetCaption(const std::wstring& caption) override {
     caption_ = caption;
-    SetWindowTextA(hwnd(), ToAnsi(caption).c_str());
+    SetWindowTextW(hwnd(), caption.c_str());
     InvalidateRect(hwnd(), nullptr, FALSE);
   }
 
@@ -162,8 +161,7 @@ class Win32Label final : public PressableWindow, public Label {
     // An edit control's breaking also breaks a word too long for a line, such as a path.
     format |= style_.wordWrap ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
     RECT box = client;
-    const std::string text = ToAnsi(caption_);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, format);
+    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box, format);
   }
 
   std::wstring caption_;
@@ -212,39 +210,38 @@ class Win32ComboBox final : public Win32Control, public ComboBox {
       : font_(MakeFont(font, TwipsPerPixelY())) {
     constexpr int kListHeight = 200;
     const int height = box.bottom - box.top;
-    window_ = CreateWindowExA(0, "COMBOBOX", "",
+    window_ = CreateWindowExW(0, L"COMBOBOX", L"",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
                                   CBS_AUTOHSCROLL,
                               box.left, box.top, box.right - box.left, height + kListHeight,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                              GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+                              GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     // The closed box's height follows its field's, which is set until the box has the
     // height asked for. The field's height can read back other than it was set (Wine adds
     // two pixels), so each try goes on from the one set before.
-    LRESULT field = SendMessageA(window_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    LRESULT field = SendMessageW(window_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
       RECT shown{};
       GetWindowRect(window_, &shown);
       if (shown.bottom - shown.top == height) break;
       field += height - (shown.bottom - shown.top);
-      SendMessageA(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+      SendMessageW(window_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
   }
 
   void SetEnabled(bool enabled) override { EnableWindow(window_, enabled); }
 
   std::wstring Text() override {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-    GetWindowTextA(window_, text.data(), static_cast<int>(text.size()));
-    return FromAnsiBuffer(text.data(), text.size());
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    return text;
   }
 
-  void SetText(const std::wstring& text) override { SetWindowTextA(window_, ToAnsi(text).c_str()); }
+  void SetText(const std::wstring& text) override { SetWindowTextW(window_, text.c_str()); }
 
   void AddItem(const std::wstring& item) override {
-    const std::string text = ToAnsi(item);
-    SendMessageA(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
 
  private:
@@ -259,7 +256,7 @@ class Win32DrawnControl final : public ChildWindow, public DrawnControl {
   Win32DrawnControl(HWND parent, int controlId, const Rect& box, const std::wstring& className,
                     DrawnControlHandlers& handlers)
       : image_(box.right - box.left, box.bottom - box.top) {
-    CreateChildWindow(ToAnsi(className).c_str(), parent, controlId, box,
+    CreateChildWindow(className.c_str(), parent, controlId, box,
                       WS_TABSTOP | WS_CLIPSIBLINGS, 0, L"");
     handlers_ = &handlers;
   }

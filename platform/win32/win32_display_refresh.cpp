@@ -18,7 +18,7 @@ constexpr DWORD kHighResolutionTimer = 0x00000002;
 
 bool RunsUnderWine() {
   static const bool wine =
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
   return wine;
 }
 
@@ -65,10 +65,10 @@ Time Win32DisplayServices::Now() {
 }
 
 Time Win32DisplayServices::RefreshInterval() {
-  DEVMODEA mode{};
+  DEVMODEW mode{};
   mode.dmSize = sizeof(mode);
   DWORD rate = 0;
-  if (EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) rate = mode.dmDisplayFrequency;
+  if (EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) rate = mode.dmDisplayFrequency;
   // 0 and 1 stand for the hardware's default rate, which the system does not tell.
   if (rate <= 1) rate = kDefaultRefreshRate;
   return Time((1'000'000 + rate / 2) / rate);

@@ -7,7 +7,6 @@
 #include <set>
 #include <vector>
 
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_window_messages.h"
 #include "platform/win32/screen_pointer.h"
@@ -19,7 +18,7 @@
 namespace orvane::platform::win32 {
 namespace {
 
-constexpr char kFormClassName[] = "ThreeDOrvane.Form";
+constexpr wchar_t kFormClassName[] = L"ThreeDOrvane.Form";
 
 class Win32FormWindow final : public FormWindow {
  public:
@@ -83,15 +82,15 @@ Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handle
   const WindowFrame frame = FrameOf(style.border);
   RECT outer{0, 0, style.clientWidth, style.clientHeight};
   AdjustWindowRectEx(&outer, frame.style, FALSE, frame.extendedStyle);
-  window_ = CreateWindowExA(frame.extendedStyle, kFormClassName, ToAnsi(title).c_str(), frame.style,
+  window_ = CreateWindowExW(frame.extendedStyle, kFormClassName, title.c_str(), frame.style,
                             0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), this);
+                            nullptr, GetModuleHandleW(nullptr), this);
   controls_ = std::make_unique<Win32ControlLayer>(window_, handlers_);
 }
 
 Win32FormWindow::~Win32FormWindow() {
   if (window_) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
 }
@@ -116,7 +115,7 @@ LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
       OnDestroyedFromOutside();
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void Win32FormWindow::Paint(HDC dc) {
@@ -136,16 +135,16 @@ void Win32FormWindow::ShowModal() {
   Show();
   MSG message;
   while (window_) {
-    const BOOL received = GetMessageA(&message, nullptr, 0, 0);
+    const BOOL received = GetMessageW(&message, nullptr, 0, 0);
     if (received <= 0) {
       // Whoever runs the main loop must still see the end of the program.
       if (received == 0) PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
     // Tab and the arrow keys move the focus between the window's controls.
-    if (window_ && IsDialogMessageA(window_, &message)) continue;
+    if (window_ && IsDialogMessageW(window_, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -200,7 +199,7 @@ void Win32FormWindow::OnDestroyedFromOutside() {
 void Win32FormWindow::Forget() {
   for (const int timerId : enabledTimers_) KillTimer(window_, static_cast<UINT_PTR>(timerId));
   enabledTimers_.clear();
-  SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
   // Each mode opens one window, so the program's work is done when it goes.
   PostQuitMessage(0);
@@ -222,30 +221,29 @@ void Win32FormServices::SetScreenPointer(ScreenPointer pointer) { ChangeScreenPo
 
 std::optional<std::wstring> Win32FormServices::ChooseFileToOpen(const OpenFileRequest& request) {
   // The record without the later extension fields: 76 bytes in a 32-bit program.
-  constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+  constexpr DWORD kRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
   static_assert(sizeof(void*) != 4 || kRecordSize == 76);
-  std::string filter = ToAnsi(request.filterDescription);
-  filter += '\0';
-  filter += ToAnsi(request.filterPattern);
-  filter += '\0';  // the list ends with a second NUL, the string's own
-  const std::string title = ToAnsi(request.title);
-  std::vector<char> file(request.fileBufferSize, '\0');
-  std::vector<char> fileTitle(request.fileTitleBufferSize, '\0');
+  std::wstring filter = request.filterDescription;
+  filter += L'\0';
+  filter += request.filterPattern;
+  filter += L'\0';  // the list ends with a second NUL, the string's own
+  std::vector<wchar_t> file(request.fileBufferSize, L'\0');
+  std::vector<wchar_t> fileTitle(request.fileTitleBufferSize, L'\0');
 
-  OPENFILENAMEA record{};
+  OPENFILENAMEW record{};
   record.lStructSize = kRecordSize;
   record.hwndOwner = reinterpret_cast<HWND>(request.owner);
-  record.hInstance = GetModuleHandleA(nullptr);
+  record.hInstance = GetModuleHandleW(nullptr);
   record.lpstrFilter = filter.c_str();
   record.lpstrFile = file.data();
   record.nMaxFile = static_cast<DWORD>(file.size());
   record.lpstrFileTitle = fileTitle.data();
   record.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
   record.lpstrInitialDir = nullptr;
-  record.lpstrTitle = title.c_str();
+  record.lpstrTitle = request.title.c_str();
   record.Flags = request.flags;
-  if (GetOpenFileNameA(&record) <= 0) return std::nullopt;
-  return FromAnsiBuffer(file.data(), file.size());
+  if (GetOpenFileNameW(&record) <= 0) return std::nullopt;
+  return std::wstring(file.data());  // up to its first NUL
 }
 
 std::unique_ptr<PixelImage> Win32FormServices::CreateImage(std::int32_t width, std::int32_t height) {
@@ -256,22 +254,22 @@ void Win32FormServices::ProcessPendingMessages() { HandleWaitingMessages(); }
 
 bool HandleWaitingMessages() {
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       return false;
     }
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return true;
 }
 
 void RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 

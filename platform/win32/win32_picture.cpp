@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "platform/win32/ansi_text.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -33,7 +32,7 @@ class ComPointer {
 
 // A stream over a copy of the resource's bytes; the stream frees the copy.
 bool OpenResourceStream(const std::wstring& name, ComPointer<IStream>& stream, DWORD& size) {
-  const HRSRC resource = FindResourceA(nullptr, ToAnsi(name).c_str(), RT_RCDATA);
+  const HRSRC resource = FindResourceW(nullptr, name.c_str(), RT_RCDATA);
   if (!resource) return false;
   const void* bytes = LockResource(LoadResource(nullptr, resource));
   size = SizeofResource(nullptr, resource);
@@ -52,7 +51,7 @@ bool OpenResourceStream(const std::wstring& name, ComPointer<IStream>& stream, D
 // An image of the bitmap's own size holding its pixels.
 std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap) {
   BITMAP description{};
-  if (!GetObjectA(bitmap, sizeof description, &description)) return nullptr;
+  if (!GetObjectW(bitmap, sizeof description, &description)) return nullptr;
   auto image = std::make_unique<Win32PixelImage>(description.bmWidth, description.bmHeight);
   const UniqueMemoryDc source(CreateCompatibleDC(image->DeviceContext()));
   const ScopedSelection selection(source.get(), bitmap);
@@ -63,8 +62,8 @@ std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap) {
 
 // A BITMAP resource, as a DIB section so that its colours stay its own.
 std::unique_ptr<Win32PixelImage> LoadBitmapResource(const std::wstring& name) {
-  const UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageA(
-      GetModuleHandleA(nullptr), ToAnsi(name).c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(
+      GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   return bitmap ? ImageOfBitmap(bitmap.get()) : nullptr;
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/top_down_dib.h"
 #include "platform/win32/win32_platform.h"
@@ -131,11 +130,10 @@ void Win32PixelImage::DrawCentredText(const std::wstring& text, const Rect& box,
   SetBkMode(dc, TRANSPARENT);
   SelectObject(dc, systemFont ? static_cast<HGDIOBJ>(systemFont.get())
                               : GetStockObject(DEFAULT_GUI_FONT));
-  const std::string ansi = ToAnsi(text);
   const auto draw = [&](COLORREF textColour, int offset) {
     RECT rect{box.left + offset, box.top + offset, box.right + offset, box.bottom + offset};
     SetTextColor(dc, textColour);
-    DrawTextA(dc, ansi.c_str(), static_cast<int>(ansi.size()), &rect,
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
               DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
   };
   if (greyed) {

@@ -31,15 +31,14 @@ class Win32FileServices final : public FileServices {
   bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
   bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
   bool RemoveFile(const std::wstring& path) override;
+  std::optional<std::string> ReadWholeFile(const std::wstring& path) override;
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override;
 };
 
-class Win32ProfileServices final : public ProfileServices {
+class Win32CodePage932 final : public CodePage932 {
  public:
-  std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                       const std::wstring& defaultValue, std::size_t bufferSize,
-                                       const std::wstring& fileName) override;
-  bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                const std::wstring& value, const std::wstring& fileName) override;
+  std::optional<std::string> Encode(std::wstring_view text) override;
+  std::wstring Decode(std::string_view bytes) override;
 };
 
 class Win32ProcessServices final : public ProcessServices {
@@ -81,12 +80,12 @@ class Win32Platform {
  private:
   Win32WindowServices windows_;
   Win32FileServices files_;
-  Win32ProfileServices profile_;
+  Win32CodePage932 codePage932_;
   Win32ProcessServices process_;
   Win32DisplayServices display_;
   Win32MultimediaServices multimedia_;
   Win32FormServices forms_;
-  Services services_{windows_, files_, profile_, process_, display_, multimedia_, forms_};
+  Services services_{windows_, files_, codePage932_, process_, display_, multimedia_, forms_};
 };
 
 }  // namespace orvane::platform::win32

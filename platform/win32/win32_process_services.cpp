@@ -4,14 +4,13 @@
 #include <vector>
 
 #include "platform/program_paths.h"
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
 
 std::wstring Win32ProcessServices::CommandLine() {
-  return ArgumentsAfterProgramName(FromAnsi(GetCommandLineA()));
+  return ArgumentsAfterProgramName(GetCommandLineW());
 }
 
 namespace {
@@ -34,13 +33,13 @@ class Win32StartedProgram final : public StartedProgram {
 std::unique_ptr<StartedProgram> Win32ProcessServices::StartProgram(const std::wstring& programPath,
                                                                    const std::wstring& commandLine,
                                                                    int showMode) {
-  std::string arguments = ToAnsi(commandLine);  // CreateProcessA may write into it
-  STARTUPINFOA startup{};
+  std::wstring arguments = commandLine;  // CreateProcessW may write into it
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showMode);
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(ToAnsi(programPath).c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
+  if (!CreateProcessW(programPath.c_str(), arguments.data(), nullptr, nullptr, FALSE, 0,
                       nullptr, nullptr, &startup, &started)) {
     return nullptr;
   }
@@ -51,12 +50,12 @@ std::unique_ptr<StartedProgram> Win32ProcessServices::StartProgram(const std::ws
 void Win32ProcessServices::OpenWithShell(WindowHandle owner, const std::wstring& operation,
                                          const std::wstring& file, const std::wstring& parameters,
                                          const std::wstring& folder, int showCommand) {
-  ShellExecuteA(reinterpret_cast<HWND>(owner), ToAnsi(operation).c_str(), ToAnsi(file).c_str(),
-                ToAnsi(parameters).c_str(), ToAnsi(folder).c_str(), showCommand);
+  ShellExecuteW(reinterpret_cast<HWND>(owner), operation.c_str(), file.c_str(), parameters.c_str(),
+                folder.c_str(), showCommand);
 }
 
 std::vector<std::uint8_t> Win32ProcessServices::ResourceData(int resourceId) {
-  const HRSRC resource = FindResourceA(nullptr, MAKEINTRESOURCEA(resourceId), RT_RCDATA);
+  const HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(resourceId), RT_RCDATA);
   if (!resource) return {};
   const HGLOBAL loaded = LoadResource(nullptr, resource);
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(loaded));
@@ -65,10 +64,10 @@ std::vector<std::uint8_t> Win32ProcessServices::ResourceData(int resourceId) {
 }
 
 std::wstring Win32ProcessServices::ProgramFolder() {
-  std::vector<char> path(MAX_PATH);
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return FolderOfFile(FromAnsi(std::string_view(path.data(), length)));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return FolderOfFile(path.substr(0, length));
     path.resize(path.size() * 2);
   }
 }

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "platform/win32/ansi_text.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
@@ -13,7 +12,7 @@ RECT ToRECT(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bo
 }  // namespace
 
 WindowHandle Win32WindowServices::FindTopLevelWindow(const std::wstring& title) {
-  return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, ToAnsi(title).c_str()));
+  return reinterpret_cast<WindowHandle>(FindWindowW(nullptr, title.c_str()));
 }
 
 bool Win32WindowServices::IsWindow(WindowHandle window) { return ::IsWindow(ToHwnd(window)) != 0; }
@@ -25,11 +24,11 @@ Rect Win32WindowServices::GetWindowRect(WindowHandle window) {
 }
 
 std::int32_t Win32WindowServices::GetWindowStyle(WindowHandle window) {
-  return GetWindowLongA(ToHwnd(window), GWL_STYLE);
+  return GetWindowLongW(ToHwnd(window), GWL_STYLE);
 }
 
 void Win32WindowServices::SetWindowStyle(WindowHandle window, std::int32_t style) {
-  SetWindowLongA(ToHwnd(window), GWL_STYLE, style);
+  SetWindowLongW(ToHwnd(window), GWL_STYLE, style);
 }
 
 void Win32WindowServices::SetParent(WindowHandle child, WindowHandle parent) {
@@ -37,7 +36,7 @@ void Win32WindowServices::SetParent(WindowHandle child, WindowHandle parent) {
 }
 
 void Win32WindowServices::SetWindowTitle(WindowHandle window, const std::wstring& text) {
-  ::SetWindowTextA(ToHwnd(window), ToAnsi(text).c_str());
+  ::SetWindowTextW(ToHwnd(window), text.c_str());
 }
 
 std::int32_t Win32WindowServices::ShowCursor(std::int32_t show) { return ::ShowCursor(show); }
@@ -60,12 +59,12 @@ void Win32WindowServices::DrawAnimatedRects(WindowHandle window, int animation, 
 }
 
 void Win32WindowServices::SetSystemParameter(std::uint32_t action, std::uint32_t uiParam) {
-  SystemParametersInfoA(action, uiParam, nullptr, 0);
+  SystemParametersInfoW(action, uiParam, nullptr, 0);
 }
 
 void Win32WindowServices::ShowOkMessage(const std::wstring& text, const std::wstring& caption,
                                         WindowHandle owner) {
-  MessageBoxA(ToHwnd(owner), ToAnsi(text).c_str(), ToAnsi(caption).c_str(), MB_OK);
+  MessageBoxW(ToHwnd(owner), text.c_str(), caption.c_str(), MB_OK);
 }
 
 }  // namespace orvane::platform::win32

@@ -11,21 +11,20 @@ namespace orvane::platform::win32 {
 template <typename Owner>
 LRESULT CALLBACK OwnerWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    // lpCreateParams sits at the same place in CREATESTRUCTA and CREATESTRUCTW.
-    const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
-  auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!owner) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!owner) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   return owner->HandleMessage(window, message, wParam, lParam);
 }
 
-// What distinguishes one of the program's window classes. The classes are ANSI ones, so their
-// windows' default handling is DefWindowProcA; the arrow is the pointer unless a window sets
-// another.
+// What distinguishes one of the program's window classes. The classes are Unicode ones, so
+// their windows' default handling is DefWindowProcW; the arrow is the pointer unless a window
+// sets another.
 struct WindowClass {
-  const char* name;
+  const wchar_t* name;
   UINT style = 0;
   HBRUSH background = nullptr;
 };
@@ -33,16 +32,16 @@ struct WindowClass {
 // Registers the class once per process, with OwnerWindowProcedure<Owner> as its procedure.
 template <typename Owner>
 void RegisterWindowClass(const WindowClass& description) {
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(instance, description.name, &windowClass)) return;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW windowClass{};
+  if (GetClassInfoW(instance, description.name, &windowClass)) return;
   windowClass.style = description.style;
   windowClass.lpfnWndProc = OwnerWindowProcedure<Owner>;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = description.background;
   windowClass.lpszClassName = description.name;
-  RegisterClassA(&windowClass);
+  RegisterClassW(&windowClass);
 }
 
 }  // namespace orvane::platform::win32

@@ -10,7 +10,7 @@
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/scene_setup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace orvane::renderer;
   using namespace orvane::renderer::win32;
 

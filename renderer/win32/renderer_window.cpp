@@ -8,8 +8,7 @@
 namespace orvane::renderer::win32 {
 namespace {
 
-constexpr char kClassName[] = "3dOrvaneRenderer";
-constexpr wchar_t kClassNameW[] = L"3dOrvaneRenderer";
+constexpr wchar_t kClassName[] = L"3dOrvaneRenderer";
 
 ScreenPoint CursorPosition() {
   POINT point{};
@@ -28,8 +27,7 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
   // OpenGL wants a drawing context of the window's own.
   platform::win32::RegisterWindowClass<RendererWindow>(
       {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
-  // An ANSI class: the system hands the wide title over in the ANSI code page.
-  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassNameW, contract::kRendererWindowTitle,
+  window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, contract::kRendererWindowTitle,
                                 WS_POPUP, desk_.left, desk_.top, width_, height_, nullptr, nullptr,
                                 instance, this));
   if (!window_) return;
@@ -66,7 +64,7 @@ LRESULT RendererWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, 
     default:
       break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void RendererWindow::OnMouseMove(LPARAM lParam) {

@@ -1,7 +1,7 @@
-// The settings dialog under Wine in the Japanese locale, driven with the real pointer and
-// keyboard: its code page 932 texts and settings file, its background's band and tiled panel
-// and its "設定" button's faces on the screen, the file chooser, a file it cannot write, and
-// "ｷｬﾝｾﾙ".
+// The settings dialog under Wine, driven with the real pointer and keyboard: in the Japanese
+// locale its texts and code page 932 settings file, its background's band and tiled panel and
+// its "設定" button's faces on the screen, the file chooser, a file it cannot write, and
+// "ｷｬﾝｾﾙ"; in an English locale the same texts on the screen and the same bytes in the file.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +33,12 @@ enum DialogControl : int {
 const std::string kJapaneseFile = R"(C:\音楽\夜の曲.mp3)";
 const std::string kJapaneseFileBytes = "C:\\\x89\xb9\x8a\x79\\\x96\xe9\x82\xcc\x8b\xc8.mp3";
 
+// Each text control with the text it shows.
+const std::pair<int, std::string> kTexts[] = {
+    {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"}, {kSourceName + 2, "MP3、WAV"},
+    {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
+    {kFileName, kJapaneseFile}};
+
 // The settings file as the system's profile writer under Wine lays it out: the three keys in
 // code page 932 in the order written, the blank the program puts before a number dropped.
 std::string IniText(const std::string& kind, const std::string& repeat, const std::string& file) {
@@ -57,9 +63,9 @@ class DialogTest : public E2eTest {
 
   // Starts the program with /c, its settings file holding `ini`, and waits until its dialog
   // shows and has painted.
-  ChildProcess OpenDialog(const std::string& ini) {
+  ChildProcess OpenDialog(const std::string& ini, const std::vector<std::string>& locale = {}) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
-    ChildProcess saver = StartScreenSaver(program_, {"/c"});
+    ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale);
     if (!Eventually([&] { return Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
     return saver;
   }
@@ -131,6 +137,39 @@ class DialogTest : public E2eTest {
     }
     return true;
   }
+  // The screen once the dialog has painted its band and its tile.
+  Picture PaintedScreen() {
+    Picture screen;
+    EXPECT_TRUE(Eventually([&] {
+      screen = this->screen().Capture();
+      return Brightness(Pixel(screen, 4, dialog_.clientHeight / 2)) > 0 && TileShown(screen);
+    })) << "the dialog did not paint its band and tile";
+    return screen;
+  }
+  // The pixels of each text control.
+  std::vector<std::vector<Rgb>> TextsOn(const Picture& screen) {
+    std::vector<std::vector<Rgb>> texts;
+    for (const auto& [id, text] : kTexts) {
+      const ChildWindowInfo& c = Control(id);
+      std::vector<Rgb>& pixels = texts.emplace_back();
+      for (int y = c.top; y < c.bottom; ++y) {
+        for (int x = c.left; x < c.right; ++x) pixels.push_back(Pixel(screen, x, y));
+      }
+    }
+    return texts;
+  }
+  // Types `file` into the file chooser that the "..." button opens.
+  void ChooseFile(const std::string& file) {
+    Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
+    ASSERT_TRUE(Eventually([&] {
+      const auto chooser = probe().Contents(kChooserTitle);
+      return chooser && chooser->focusId == kChooserFileName;
+    })) << "the file chooser's file name box did not take the focus";
+    Xdotool({"type", "--delay", "30", file});
+    Xdotool({"key", "Return"});
+    ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
+    EXPECT_EQ(Control(kFileName).text, file);
+  }
   void ExpectFace(const std::string& face) {
     std::string shown;
     EXPECT_TRUE(Eventually([&] { return (shown = FaceShown()) == face; }))
@@ -144,20 +183,11 @@ class DialogTest : public E2eTest {
 TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJapaneseFile) {
   const std::string ini = IniText("2", "0", kJapaneseFileBytes);
   ChildProcess saver = OpenDialog(ini);
-  const std::pair<int, std::string> texts[] = {
-      {kSourceName + 0, "なし"}, {kSourceName + 1, "音楽CD"}, {kSourceName + 2, "MP3、WAV"},
-      {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
-      {kFileName, kJapaneseFile}};
-  for (const auto& [id, text] : texts) EXPECT_EQ(Control(id).text, text);
+  for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
 
   // Once painted: beside the panel, on both sides alike, each row is a bluish grey that
   // brightens from the top to the middle and darkens again to the bottom, dark at both edges.
-  Picture screen;
-  const auto painted = [&] {
-    screen = this->screen().Capture();
-    return Brightness(Pixel(screen, 4, dialog_.clientHeight / 2)) > 0 && TileShown(screen);
-  };
-  EXPECT_TRUE(Eventually(painted)) << "the dialog did not paint its band and tile";
+  const Picture screen = PaintedScreen();
   const auto brightness = [&](int y) { return Brightness(Pixel(screen, 4, y)); };
   const int middle = dialog_.clientHeight / 2, bottom = dialog_.clientHeight - 1;
   for (int y = 0; y <= bottom; ++y) {
@@ -194,22 +224,38 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
 }
 
+// A Windows whose ANSI code page is not 932 reads the file a Japanese one wrote, shows every
+// text as the Japanese one does, pixel for pixel, and writes the same bytes.
+TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
+  const std::string ini = IniText("2", "0", kJapaneseFileBytes);
+  ChildProcess japanese = OpenDialog(ini);
+  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOn(PaintedScreen());
+  Click(kCancelButton, "1", [&] { return japanese.HasEnded(); });
+  Xdotool({"mousemove", "1000", "700"});
+
+  ChildProcess saver = OpenDialog(ini, kEnglishLocale);
+  for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
+  const Picture screen = PaintedScreen();
+  // Kept after the run: the README's picture of it.
+  SaveBitmap(screen, kOutputFolder / "settings-dialog-english.bmp");
+  const std::vector<std::vector<Rgb>> englishTexts = TextsOn(screen);
+  for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+    EXPECT_TRUE(englishTexts[i] == japaneseTexts[i]) << kTexts[i].second << " looks other than in Japanese";
+  }
+  Click(kSourceMark + 1, "1", [&] { return Control(kTrackBox).enabled; });
+  Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
+  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "0", kJapaneseFileBytes));
+}
+
 // The x86_64 build, which is also the primary one where the session runs no other.
-TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWithoutWriting) {
+TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannotStoreAndCancelsWithoutWriting) {
   program_ = MakeProgramFolder({}, Build::k64Bit, "program64");
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
   Click(kSourceName + 2, "2", [&] { return !Control(kTrackBox).enabled; });
-  Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
-  ASSERT_TRUE(Eventually([&] {
-    const auto chooser = probe().Contents(kChooserTitle);
-    return chooser && chooser->focusId == kChooserFileName;
-  })) << "the file chooser's file name box did not take the focus";
-  Xdotool({"type", "--delay", "30", R"(C:\new song.wav)"});
-  Xdotool({"key", "Return"});
-  ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
-  EXPECT_EQ(Control(kFileName).text, R"(C:\new song.wav)");
+  ChooseFile(R"(C:\new song.wav)");
 
   // A folder where the settings file belongs makes every write fail, even for root, under
   // whom Wine rewrites a read-only file.
@@ -222,6 +268,16 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsAndCancelsWitho
   ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
   ASSERT_TRUE(Refresh()) << "the dialog closed";
   fs::remove(IniFile());
+
+  // A name code page 932 cannot hold, of a file that is not there to have a short name.
+  ChooseFile(R"(C:\Café.wav)");
+  Click(kSaveButton, "1", [] { return true; });
+  const auto refused = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
+  ASSERT_TRUE(refused) << "no message with OK";
+  EXPECT_EQ(refused->text, R"(C:\Café.wav)" " は設定ファイルに書けない文字を名前に含み、短い名前もありません。"
+                           "別の名前のファイルを選んでください。");
+  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
+  ASSERT_TRUE(Refresh()) << "the dialog closed";
   Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));

@@ -23,6 +23,10 @@ struct Shipped {
 
 inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
 
+// The environment of a program run as on an English Windows, whose ANSI code page is 1252:
+// Wine takes it from the locale.
+inline const std::vector<std::string> kEnglishLocale = {"LANG=en_US.UTF-8", "LC_ALL=en_US.UTF-8"};
+
 // Each test works in its own output folder under the build folder: program folders,
 // screenshots and logs. The folder stays when the test fails and goes when it passes.
 class E2eTest : public ::testing::Test {

@@ -72,10 +72,11 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // A renderer window of an earlier test may take a moment to go under Wine.
   ASSERT_TRUE(WaitForWindow(kRendererTitle, false, 20s)) << "a renderer window was left over";
   screen().SetDesktopPicture(ColumnPattern(screen().Width(), screen().Height()));
-  // The test renderer as the renderer, in a folder with a blank: an unquoted
+  // A run on an English Windows, whose code page holds neither the program folder's name nor
+  // the music file's. The test renderer as the renderer, in a folder with a blank: an unquoted
   // command line would run "my.exe" from the folder above. The music is a two-second tone made
-  // by sox, chosen as the music file with track 3.
-  const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my saver");
+  // by sox, chosen as the music file with track 3, its Japanese name stored in code page 932.
+  const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my セーバー");
   // Each frame is held until the refresh it is due for, and not ten times that.
   const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "refresh_wait.exe", {}).c_str());
   EXPECT_TRUE(waitedMs >= 95 && waitedMs < 500) << "a wait for a refresh due in 100 ms took " << waitedMs;
@@ -86,11 +87,11 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
     std::ofstream model(program / "3dOrvane.x", std::ios::binary);
     for (int i = 0; i < 5000; ++i) model.put(static_cast<char>(i * 7));
   }
-  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (program / "tune.mp3").string(), "synth", "2",
+  RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (OutputFolder() / "夜の曲.mp3").string(), "synth", "2",
               "sine", "440", "vol", "0.5"});
   std::ofstream(program / "3dOrvane.ini", std::ios::binary)
       << "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=3\r\nBGM\xcc\xa7\xb2\xd9="
-      << WindowsPath(program / "tune.mp3") << "\r\n";
+      << WindowsPath(OutputFolder()) << "\\\x96\xe9\x82\xcc\x8b\xc8.mp3\r\n";
   // What the session's sound server plays, from its null sink's monitor; the server's clock
   // runs through silence, so a sample's index is its time.
   std::optional<ChildProcess> recording(
@@ -106,7 +107,7 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // is kept with the time it was first seen.
   std::vector<int> shifts;
   std::vector<std::chrono::steady_clock::time_point> firstSeen;
-  ChildProcess saver = StartScreenSaver(program, {"/s"});
+  ChildProcess saver = StartScreenSaver(program, {"/s"}, kEnglishLocale);
   const auto start = std::chrono::steady_clock::now();
   for (auto next = start;
        next < start + 30s && !saver.HasEnded() && !screen().WindowShown(kRendererTitle);

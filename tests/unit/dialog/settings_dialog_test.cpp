@@ -154,35 +154,52 @@ TEST_F(DialogTest, SavingWritesTheChosenFileAndZoomsShutAndAFailedSaveIsReported
   // Owned by the dialog, with 255-byte buffers and no flags: the file need not exist.
   EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(23130, BGMﾌｧｲﾙ (MP3 WAV), *.MP3;*.WAV, 255, 255, ﾌｧｲﾙを開く, 0)"});
   EXPECT_EQ(Control(kFileName).caption, L"E:\\曲\\loop.WAV");
-  fake.iniWritesFail = true;
+  fake.writesFail = true;
 
   Click(kSaveButton);
-  EXPECT_EQ(fake.calls, (Calls{L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
+  EXPECT_EQ(fake.calls, (Calls{L"ReadWholeFile(" + kIniFile + L")", L"WriteWholeFile(" + kIniFile + L", 59 bytes)",
                                L"ShowOkMessage(" + kIniFile +
                                    L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)"}));
   EXPECT_TRUE(form->IsLoaded());
 
-  fake.iniWritesFail = false;
+  // A name code page 932 cannot hold, on a volume without short names: the dialog says so
+  // and stays, and the file is not touched.
+  fake.writesFail = false;
+  fake.forms.chosenFile = L"E:\\Café.wav";
+  Click(kFileButton);
+  Click(kSaveButton);
+  EXPECT_EQ(fake.calls, (Calls{L"ShortPath(E:\\Café.wav)",
+                               L"ShowOkMessage(E:\\Café.wav は設定ファイルに書けない文字を名前に含み、"
+                               L"短い名前もありません。別の名前のファイルを選んでください。"
+                               L" | 3dOrvane (Screen Saver) | 23130)"}));
+  EXPECT_TRUE(form->IsLoaded());
+  EXPECT_EQ(fake.fileContents.count(kIniFile), 0u);
+
+  fake.shortPaths[L"E:\\Café.wav"] = L"E:\\CAF_~1.WAV";
   Click(kSaveButton);
   EXPECT_EQ(fake.calls, (Calls{
-                            L"WritePrivateProfileValue(Section, BGM区分,  2, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾘﾋﾟｰﾄ,  12, " + kIniFile + L")",
-                            L"WritePrivateProfileValue(Section, BGMﾌｧｲﾙ, E:\\曲\\loop.WAV, " + kIniFile + L")",
+                            L"ShortPath(E:\\Café.wav)",
+                            L"ReadWholeFile(" + kIniFile + L")",
+                            L"WriteWholeFile(" + kIniFile + L", 58 bytes)",
                             L"Unload",
                             L"GetWindowRect(23130)",
                             L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 300, 200, 0, 0)",
                         }));
+  EXPECT_EQ(fake.fileContents[kIniFile],
+            "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=12\r\n"
+            "BGM\xcc\xa7\xb2\xd9=E:\\CAF_~1.WAV\r\n");
   EXPECT_FALSE(form->IsLoaded());
 }
 
 TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKindIsKept) {
   const struct {
     std::int16_t kind;
-    std::wstring typed, savedKind, savedTrack;
-  } rows[] = {{1, L"", L" 1", L" 0"},     {1, L"7.5", L" 1", L" 8"},       {1, L"6.5", L" 1", L" 6"},
-              {1, L"abc", L" 1", L" 0"},  {1, L"12x", L" 1", L" 0"},       {1, L" 30 ", L" 1", L" 30"},
-              {1, L"-3", L" 1", L"-3"},   {1, L"32767", L" 1", L" 32767"}, {1, L"32768", L" 1", L" 0"},
-              {1, L"1e9", L" 1", L" 0"},  {-1, L"2", L"-1", L" 2"}};
+    std::wstring typed;
+    std::string savedKind, savedTrack;
+  } rows[] = {{1, L"", "1", "0"},     {1, L"7.5", "1", "8"},       {1, L"6.5", "1", "6"},
+              {1, L"abc", "1", "0"},  {1, L"12x", "1", "0"},       {1, L" 30 ", "1", "30"},
+              {1, L"-3", "1", "-3"},  {1, L"32767", "1", "32767"}, {1, L"32768", "1", "0"},
+              {1, L"1e9", "1", "0"},  {-1, L"2", "-1", "2"}};
   for (const auto& row : rows) {
     DialogRig rig;
     rig.Open({row.kind, 5, L""});
@@ -190,8 +207,10 @@ TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKi
 
     rig.Click(kSaveButton);
 
-    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGM区分"}]), row.savedKind) << row.typed;
-    EXPECT_EQ((rig.fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}]), row.savedTrack) << row.typed;
+    EXPECT_EQ(rig.fake.fileContents[kIniFile], "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + row.savedKind +
+                                                   "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + row.savedTrack +
+                                                   "\r\nBGM\xcc\xa7\xb2\xd9=\r\n")
+        << row.typed;
   }
 }
 

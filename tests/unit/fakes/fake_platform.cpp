@@ -3,8 +3,26 @@
 #include <algorithm>
 #include <cwchar>
 
+#include <iconv.h>
+
 namespace orvane::testing {
 namespace {
+
+// `size` bytes from one encoding to another; nothing when a character has no form in the other.
+template <typename Text>
+std::optional<Text> Convert(const char* to, const char* from, const void* data, std::size_t size) {
+  const iconv_t converter = iconv_open(to, from);
+  std::string converted(size * 4 + 4, '\0');
+  char* in = const_cast<char*>(static_cast<const char*>(data));
+  char* out = converted.data();
+  std::size_t inLeft = size, outLeft = converted.size();
+  const bool whole = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(converter);
+  if (!whole) return std::nullopt;
+  converted.resize(converted.size() - outLeft);
+  return Text(reinterpret_cast<const typename Text::value_type*>(converted.data()),
+              converted.size() / sizeof(typename Text::value_type));
+}
 
 class FakeStartedProgram : public platform::StartedProgram {
  public:
@@ -29,16 +47,6 @@ void FakePlatform::SetWindowStyle(platform::WindowHandle window, std::int32_t st
   windowStyles[window] = style;
 }
 
-std::wstring FakePlatform::ReadPrivateProfileValue(const std::wstring& section,
-                                                   const std::wstring& key,
-                                                   const std::wstring& defaultValue,
-                                                   std::size_t bufferSize,
-                                                   const std::wstring& fileName) {
-  Record(L"ReadPrivateProfileValue", section, key, defaultValue, bufferSize, fileName);
-  const auto found = iniValues.find({section, key});
-  return (found == iniValues.end() ? defaultValue : found->second).substr(0, bufferSize - 1);
-}
-
 bool FakePlatform::CopyFileReplacing(const std::wstring& source, const std::wstring& target) {
   Record(L"CopyFileReplacing", source, target);
   if (!readableFiles.count(source)) return false;
@@ -46,11 +54,32 @@ bool FakePlatform::CopyFileReplacing(const std::wstring& source, const std::wstr
   return true;
 }
 
-bool FakePlatform::WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                            const std::wstring& value, const std::wstring& fileName) {
-  Record(L"WritePrivateProfileValue", section, key, value, fileName);
-  if (!iniWritesFail) iniValues[{section, key}] = value;
-  return !iniWritesFail;
+bool FakePlatform::WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
+  if (writesFail) return false;
+  fileContents[path].assign(bytes.begin(), bytes.end());
+  readableFiles.insert(path);
+  return true;
+}
+
+std::optional<std::string> FakePlatform::ReadWholeFile(const std::wstring& path) {
+  Record(L"ReadWholeFile", path);
+  const auto found = fileContents.find(path);
+  return found == fileContents.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+std::optional<std::wstring> FakePlatform::ShortPath(const std::wstring& path) {
+  Record(L"ShortPath", path);
+  const auto found = shortPaths.find(path);
+  return found == shortPaths.end() ? path : found->second;
+}
+
+std::optional<std::string> FakePlatform::Encode(std::wstring_view text) {
+  return Convert<std::string>("CP932", "WCHAR_T", text.data(), text.size() * sizeof(wchar_t));
+}
+
+std::wstring FakePlatform::Decode(std::string_view bytes) {
+  return Convert<std::wstring>("WCHAR_T", "CP932", bytes.data(), bytes.size()).value_or(L"");
 }
 
 std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::wstring& programPath,

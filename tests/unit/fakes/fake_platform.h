@@ -18,7 +18,7 @@ namespace orvane::testing {
 // records every call, in order, as the call list shows it (see Call).
 class FakePlatform : public platform::WindowServices,
                      public platform::FileServices,
-                     public platform::ProfileServices,
+                     public platform::CodePage932,
                      public platform::ProcessServices,
                      public platform::DisplayServices {
  public:
@@ -28,8 +28,9 @@ class FakePlatform : public platform::WindowServices,
   std::map<platform::WindowHandle, platform::Rect> windowRects;
   std::map<platform::WindowHandle, std::int32_t> windowStyles;
   std::set<std::wstring> readableFiles;
-  bool iniWritesFail = false;
-  std::map<std::pair<std::wstring, std::wstring>, std::wstring> iniValues;  // (section, key)
+  std::map<std::wstring, std::string> fileContents;  // what files hold, by path
+  bool writesFail = false;
+  std::map<std::wstring, std::wstring> shortPaths;  // where the volume keeps short names
   std::wstring commandLine;
   std::int32_t cursorCountAfterCall = -1;
   std::optional<platform::Point> cursorPosition;
@@ -89,19 +90,15 @@ class FakePlatform : public platform::WindowServices,
   }
   bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
   bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
-  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
-    Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
-    readableFiles.insert(path);
-    return true;
-  }
+  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
   bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return readableFiles.erase(path); }
+  std::optional<std::string> ReadWholeFile(const std::wstring& path) override;
+  // The short form where the test gave one, else the path as it is.
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override;
 
-  // Gives back at most bufferSize - 1 characters, as the system does.
-  std::wstring ReadPrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                       const std::wstring& defaultValue, std::size_t bufferSize,
-                                       const std::wstring& fileName) override;
-  bool WritePrivateProfileValue(const std::wstring& section, const std::wstring& key,
-                                const std::wstring& value, const std::wstring& fileName) override;
+  // Code page 932 as the C library converts it.
+  std::optional<std::string> Encode(std::wstring_view text) override;
+  std::wstring Decode(std::string_view bytes) override;
 
   std::wstring CommandLine() override { return commandLine; }
   std::wstring ProgramFolder() override { return L"C:\\Program Files\\3dOrvane"; }

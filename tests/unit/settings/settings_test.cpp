@@ -8,13 +8,24 @@ namespace orvane::settings {
 namespace {
 
 const std::wstring kSong = L"D:\\Music\\song.mp3";
+const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
+
+// The three keys in code page 932, as a Japanese system's profile functions write them.
+const std::string kKindKey = "BGM\x8b\xe6\x95\xaa";
+const std::string kRepeatKey = "BGM\xd8\xcb\xdf\xb0\xc4";
+const std::string kFileKey = "BGM\xcc\xa7\xb2\xd9";
+// C:\音楽\夜の曲.mp3
+const std::string kJapaneseSongBytes = "C:\\\x89\xb9\x8a\x79\\\x96\xe9\x82\xcc\x8b\xc8.mp3";
+
+std::string IniBytes(const std::string& kind, const std::string& repeat, const std::string& file) {
+  return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=" + repeat + "\r\n" +
+         kFileKey + "=" + file + "\r\n";
+}
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetIni(const std::wstring& kind, const std::wstring& repeat, const std::wstring& file) {
-    fake.iniValues[{L"Section", L"BGM区分"}] = kind;
-    fake.iniValues[{L"Section", L"BGMﾘﾋﾟｰﾄ"}] = repeat;
-    fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = file;
+  void SetIni(const std::string& kind, const std::string& repeat, const std::string& file) {
+    fake.fileContents[kIniFile] = IniBytes(kind, repeat, file);
   }
 
   testing::FakePlatform fake;
@@ -23,13 +34,13 @@ class SettingsFileTest : public ::testing::Test {
 
 TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   const struct {
-    const wchar_t* text;
+    const char* text;
     std::int16_t expected;
-  } cases[] = {{L"5", 5},         {L" 2", 2},          {L"1.9", 1},      {L"-0.5", -1},
-               {L"+3", 3},        {L"abc", 9},         {L"40000", 9},    {L"", 0},
-               {L"32767", 32767}, {L"32768", 9},       {L"-32768", -32768}, {L"-32769", 9}};
+  } cases[] = {{"5", 5},         {" 2", 2},          {"1.9", 1},      {"-0.5", -1},
+               {"+3", 3},        {"abc", 9},         {"40000", 9},    {"", 0},
+               {"32767", 32767}, {"32768", 9},       {"-32768", -32768}, {"-32769", 9}};
   for (const auto& c : cases) {
-    SetIni(c.text, c.text, L"");
+    SetIni(c.text, c.text, "");
     settings = {9, 9, L""};
     ReadSettings(fake.services, settings);
     EXPECT_EQ(settings.bgmKind, c.expected) << c.text;
@@ -37,28 +48,80 @@ TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   }
 }
 
-TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSource) {
-  const std::wstring longPath = L"D:\\" + std::wstring(300, L'a') + L".mp3";
-  fake.readableFiles = {kSong, longPath.substr(0, 255)};
+TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsReadIt) {
   const struct {
-    const wchar_t* kind;
-    std::wstring file;
+    std::string file;
+    Settings expected;
+  } cases[] = {
+      {IniBytes("2", "3", kJapaneseSongBytes), {2, 3, L"C:\\音楽\\夜の曲.mp3"}},
+      // Names whatever the case of their letters, blanks around "=", a quoted value, a key
+      // with no "=", and the first section of the name only; no line end at the very end.
+      {"[Other]\r\n" + kKindKey + "=7\r\n[sECTION] \r\n ; note\r\n" + kKindKey + " =  1 \n" +
+           kRepeatKey + "\r\n" + kFileKey + "= \"D:\\a b.wav\" \r\n[Section]\r\n" + kRepeatKey + "=4",
+       {1, 0, L"D:\\a b.wav"}},
+      {"", {0, 0, L""}},
+  };
+  for (const auto& c : cases) {
+    fake.fileContents[kIniFile] = c.file;
+    settings = {};
+    ReadSettings(fake.services, settings);
+    EXPECT_EQ(settings.bgmKind, c.expected.bgmKind) << c.file;
+    EXPECT_EQ(settings.bgmRepeat, c.expected.bgmRepeat) << c.file;
+    EXPECT_EQ(settings.bgmFile, c.expected.bgmFile) << c.file;
+  }
+}
+
+TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSource) {
+  const std::string longPath = "D:\\" + std::string(300, 'a') + ".mp3";
+  // 254 bytes and a double-byte character that would end at byte 256.
+  const std::string longJapanesePath = "D:\\" + std::string(251, 'a') + "\x89\xb9.mp3";
+  fake.readableFiles = {kSong, std::wstring(longPath.begin(), longPath.begin() + 255),
+                        L"D:\\" + std::wstring(251, L'a')};
+  const struct {
+    const char* kind;
+    std::string file;
     std::int16_t expectedKind;
     std::wstring expectedFile;
   } cases[] = {
-      {L" 2", L"", 0, L""},
-      {L" 2", L"E:\\unplugged.mp3", 0, L""},
-      {L" 1", L"E:\\unplugged.mp3", 1, L""},
+      {" 2", "", 0, L""},
+      {" 2", "E:\\unplugged.mp3", 0, L""},
+      {" 1", "E:\\unplugged.mp3", 1, L""},
       // Tested without the trailing backslash, but kept as read.
-      {L" 2", kSong + L"\\", 2, kSong + L"\\"},
-      // The system gives back at most 255 characters.
-      {L" 2", longPath, 2, longPath.substr(0, 255)},
+      {" 2", "D:\\Music\\song.mp3\\", 2, kSong + L"\\"},
+      // At most 255 bytes come back, and never half a character.
+      {" 2", longPath, 2, std::wstring(longPath.begin(), longPath.begin() + 255)},
+      {" 2", longJapanesePath, 2, L"D:\\" + std::wstring(251, L'a')},
   };
   for (const auto& c : cases) {
-    SetIni(c.kind, L" 3", c.file);
+    SetIni(c.kind, " 3", c.file);
     LoadSettings(fake.services, settings);
     EXPECT_EQ(settings.bgmKind, c.expectedKind) << c.file;
     EXPECT_EQ(settings.bgmFile, c.expectedFile) << c.file;
+  }
+}
+
+TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatElseTheFileHolds) {
+  fake.shortPaths[L"C:\\Music\\Café.mp3"] = L"C:\\Music\\CAF_~1.MP3";
+  struct Case {
+    std::string before;  // empty: no file
+    Settings saved;
+    std::string after;
+  };
+  const std::vector<Case> cases = {
+      {"", {2, 0, L"C:\\音楽\\夜の曲.mp3"}, IniBytes("2", "0", kJapaneseSongBytes)},
+      {IniBytes("2", "5", kJapaneseSongBytes), {-1, 12, L""}, IniBytes("-1", "12", "")},
+      // Other sections, notes and keys stay; a missing key goes after the section's last one.
+      {"[Other]\r\nx=1\r\n[section]\r\n" + kFileKey + "=old\r\n; note\r\n\r\n[Last]\r\ny=2",
+       {1, 3, L"C:\\Music\\Café.mp3"},
+       "[Other]\r\nx=1\r\n[section]\r\n" + kFileKey + "=C:\\Music\\CAF_~1.MP3\r\n; note\r\n" +
+           kKindKey + "=1\r\n" + kRepeatKey + "=3\r\n\r\n[Last]\r\ny=2"},
+      {"[Other]\r\nx=1", {0, 0, L"D:\\a.wav"}, "[Other]\r\nx=1\r\n" + IniBytes("0", "0", "D:\\a.wav")},
+  };
+  for (const auto& c : cases) {
+    fake.fileContents.erase(kIniFile);
+    if (!c.before.empty()) fake.fileContents[kIniFile] = c.before;
+    EXPECT_EQ(SaveSettings(fake.services, c.saved), SaveResult::kSaved);
+    EXPECT_EQ(fake.fileContents[kIniFile], c.after);
   }
 }
 

@@ -40,8 +40,8 @@ struct System {
     if (openWindow) fake.windowTitles.insert(openWindow);
     fake.windows.insert(1234);
     fake.windowRects[1234] = {10, 20, 162, 132};
-    fake.iniValues[{L"Section", L"BGM区分"}] = L" 2";
-    fake.iniValues[{L"Section", L"BGMﾌｧｲﾙ"}] = L"E:\\unplugged.mp3";
+    fake.fileContents[kFolder + L"3dOrvane.ini"] =
+        "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xcc\xa7\xb2\xd9=E:\\unplugged.mp3\r\n";
     fake.cursorCountAfterCall = -3;
   }
   AfterStart Start(const std::wstring& commandLine) {
@@ -54,7 +54,7 @@ struct System {
     Calls result;
     for (std::size_t i = 2; i < fake.calls.size(); ++i) {
       const std::wstring& call = fake.calls[i];
-      if (call.rfind(L"ReadPrivateProfileValue", 0) != 0 && call.find(L"unplugged") == std::wstring::npos) {
+      if (call.rfind(L"ReadWholeFile", 0) != 0 && call.find(L"unplugged") == std::wstring::npos) {
         result.push_back(call);
       }
     }
