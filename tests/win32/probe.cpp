@@ -17,9 +17,6 @@
 //                                 prints "ready", waits for it and ends with its exit code
 //   probe monitors                each monitor, the primary first: left,top,right,bottom and
 //                                 its work area the same way
-//   probe desktop BITMAP          paints the bitmap file as the desktop: a window over the whole
-//                                 virtual screen, beneath every other, until it is killed;
-//                                 "ready" once it shows
 #include <windows.h>
 
 #include <cstdarg>
@@ -211,51 +208,6 @@ int ListMonitors() {
   return 0;
 }
 
-LRESULT CALLBACK DesktopProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
-    const auto picture = reinterpret_cast<HBITMAP>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ previous = SelectObject(source, picture);
-    BITMAP size{};
-    GetObjectW(picture, sizeof size, &size);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
-    EndPaint(window, &paint);
-    return 0;
-  }
-  // Never brought above the windows under test.
-  if (message == WM_WINDOWPOSCHANGING) reinterpret_cast<WINDOWPOS*>(lParam)->hwndInsertAfter = HWND_BOTTOM;
-  if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-int PaintDesktop(const std::wstring& bitmapFile) {
-  const auto picture = static_cast<HBITMAP>(
-      LoadImageW(nullptr, bitmapFile.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (!picture) return 1;
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DesktopProcedure;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"OrvaneProbeDesktop";
-  RegisterClassW(&windowClass);
-  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  HWND window = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, L"OrvaneProbeDesktop", L"desktop",
-                                WS_POPUP, left, top, GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr, nullptr,
-                                windowClass.hInstance, nullptr);
-  if (!window) return 1;
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
-  ShowWindow(window, SW_SHOWNOACTIVATE);
-  UpdateWindow(window);
-  PrintUtf8(L"ready\n");
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
-  return 0;
-}
-
 int Launch(std::wstring commandLine) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -290,7 +242,6 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"launch" && argc == 3) return Launch(argv[2]);
   if (command == L"monitors") return ListMonitors();
-  if (command == L"desktop" && argc == 3) return PaintDesktop(argv[2]);
   HWND window = argc == 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

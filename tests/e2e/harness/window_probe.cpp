@@ -70,10 +70,6 @@ std::vector<MonitorInfo> Probe::Monitors() {
   return monitors;
 }
 
-ChildProcess Probe::PaintDesktop(const std::filesystem::path& bitmap) {
-  return StartReady({"desktop", WindowsPath(bitmap)});
-}
-
 std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
                                                        std::chrono::milliseconds timeout,
                                                        const std::string& button) {

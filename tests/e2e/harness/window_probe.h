@@ -69,9 +69,6 @@ class Probe {
   std::optional<WindowContents> Contents(const std::string& title);
   // The monitors as Windows programs see them, the primary first.
   std::vector<MonitorInfo> Monitors();
-  // Shows `bitmap` as the desktop over the whole virtual screen, beneath every other window,
-  // for as long as the probe is kept.
-  ChildProcess PaintDesktop(const std::filesystem::path& bitmap);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
 
  private:

@@ -15,8 +15,6 @@
 namespace orvane::button {
 namespace {
 
-using testing::Calls;
-
 constexpr platform::WindowHandle kButtonWindow = 0x6007;
 constexpr platform::WindowHandle kFormWindow = 0x400;
 const std::wstring kCaption = L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0";  // as drawn
@@ -51,7 +49,6 @@ struct CommandRig {
     }
     return seen.empty() ? seen : seen.substr(1);
   }
-  bool Called(const std::wstring& call) const { return std::count(fake.calls.begin(), fake.calls.end(), call) > 0; }
 
   testing::FakePlatform fake;
   testing::FakeControl form{0, platform::BoxAt(0, 0, 400, 300), kFormWindow, fake.calls};
