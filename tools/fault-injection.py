@@ -42,11 +42,11 @@ E2E_SUITES = {
     "startup": "StartupTest|DialogTest|PreviewTest",
     "settings": "DialogTest|StartupTest",
     "preview": "PreviewTest",
-    "saver": "SaverRunTest|SaverWithRendererTest",
+    "saver": "SaverRunTest|RendererTest",
     "music": "SaverRunTest",
     "dialog": "DialogTest",
     "button": "DialogTest",
-    "renderer": "RendererTest|SaverWithRendererTest",
+    "renderer": "RendererTest",
     "installer": "InstallerTest",
     "platform": "",
 }

@@ -1,22 +1,16 @@
 // Looks at and acts on the windows of a Wine session for the end-to-end tests; a title names a
 // top-level window, and each command prints tab-separated lines:
 //   probe windows                 each top-level window: visible, left,top,right,bottom, title
-//   probe message CAPTION MS [BUTTON]
-//                                 waits MS for a message box; its text and buttons; presses
-//                                 BUTTON when given
+//   probe message CAPTION [BUTTON] a shown message box's text and buttons; presses BUTTON when
+//                                 given
 //   probe hold TITLE MS [WxH]     keeps a window (64 x 64 unless sized) at (0, 0) for MS ms;
 //                                 "ready" and its handle in decimal
 //   probe children TITLE          once the window's thread takes messages: the window's client
 //                                 area on the screen ("client", left,top,width,height), its
-//                                 thread's focus ("focus", control id, class), then each window
+//                                 thread's focus ("focus", control id), then each window
 //                                 inside it: enabled, control id, left,top,right,bottom in the
-//                                 client area, text; all in the window's own pixels
+//                                 client area, text
 //   probe close TITLE             posts WM_CLOSE to the window
-//   probe launch PATH             starts PATH the way the screen saver starts its renderer (its
-//                                 unquoted path alone as its command line, shown normally),
-//                                 prints "ready", waits for it and ends with its exit code
-//   probe monitors                each monitor, the primary first: left,top,right,bottom and
-//                                 its work area the same way
 #include <windows.h>
 
 #include <cstdarg>
@@ -93,17 +87,9 @@ std::wstring MessageText(HWND box) {
   return L"";
 }
 
-HWND WaitForMessageBox(const std::wstring& caption, DWORD timeoutMs) {
-  for (const DWORD start = GetTickCount();; Sleep(50)) {
-    HWND box = FindWindowW(L"#32770", caption.c_str());
-    if (box && IsWindowVisible(box) && !MessageText(box).empty()) return box;
-    if (GetTickCount() - start >= timeoutMs) return nullptr;
-  }
-}
-
-int AnswerMessageBox(const std::wstring& caption, DWORD timeoutMs, const wchar_t* press) {
-  HWND box = WaitForMessageBox(caption, timeoutMs);
-  if (!box) return 1;
+int AnswerMessageBox(const std::wstring& caption, const wchar_t* press) {
+  HWND box = FindWindowW(L"#32770", caption.c_str());
+  if (!box || !IsWindowVisible(box) || MessageText(box).empty()) return 1;
   bool pressed = !press;
   PrintUtf8(L"text\t" + MessageText(box) + L"\n");
   for (HWND child : ChildWindows(box)) {
@@ -118,20 +104,7 @@ int AnswerMessageBox(const std::wstring& caption, DWORD timeoutMs, const wchar_t
   return pressed ? 0 : 1;
 }
 
-// Makes this thread see the window's geometry in the window's own pixels. Wine does not scale
-// a window that is unaware of the display's dots per inch, so those are the screen's pixels.
-void UseDpiAwarenessOf(HWND window) {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  using GetAwareness = HANDLE(WINAPI*)(HWND);
-  using SetAwareness = HANDLE(WINAPI*)(HANDLE);
-  const auto get = reinterpret_cast<GetAwareness>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
-  const auto set = reinterpret_cast<SetAwareness>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
-  if (get && set) set(get(window));
-}
-
-// The control of `top`'s thread that has the keyboard focus: its control id and class. The edit
+// The control of `top`'s thread that has the keyboard focus: its control id. The edit
 // box inside a combo box counts as the combo box.
 void PrintFocus(HWND top) {
   GUITHREADINFO thread{};
@@ -141,9 +114,7 @@ void PrintFocus(HWND top) {
   }
   HWND focus = thread.hwndFocus;
   if (GetParent(focus) && IsClass(GetParent(focus), L"ComboBox")) focus = GetParent(focus);
-  wchar_t className[256] = {};
-  GetClassNameW(focus, className, 256);
-  PrintLine(L"focus\t%d\t%ls\n", GetDlgCtrlID(focus), className);
+  PrintLine(L"focus\t%d\n", GetDlgCtrlID(focus));
 }
 
 int ListChildren(HWND top) {
@@ -154,7 +125,6 @@ int ListChildren(HWND top) {
       !IsWindow(top)) {
     return 1;
   }
-  UseDpiAwarenessOf(top);
   RECT client{};
   GetClientRect(top, &client);
   POINT origin{0, 0};
@@ -190,58 +160,17 @@ int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int hei
   return 0;
 }
 
-BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM primaryWanted) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  GetMonitorInfoW(monitor, &info);
-  if (((info.dwFlags & MONITORINFOF_PRIMARY) != 0) == (primaryWanted != 0)) {
-    const RECT& a = info.rcMonitor;
-    const RECT& w = info.rcWork;
-    PrintLine(L"%ld,%ld,%ld,%ld\t%ld,%ld,%ld,%ld\n", a.left, a.top, a.right, a.bottom, w.left, w.top,
-              w.right, w.bottom);
-  }
-  return TRUE;
-}
-
-int ListMonitors() {
-  for (const LPARAM primary : {1, 0}) EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, primary);
-  return 0;
-}
-
-int Launch(std::wstring commandLine) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return 255;
-  }
-  PrintUtf8(L"ready\n");
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD exitCode = 255;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return static_cast<int>(exitCode);
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"windows") return ListWindows();
-  if (command == L"message" && (argc == 4 || argc == 5)) {
-    return AnswerMessageBox(argv[2], wcstoul(argv[3], nullptr, 10), argc == 5 ? argv[4] : nullptr);
-  }
+  if (command == L"message" && (argc == 3 || argc == 4)) return AnswerMessageBox(argv[2], argc == 4 ? argv[3] : nullptr);
   if (command == L"hold" && (argc == 4 || argc == 5)) {
     int width = 64, height = 64;
     if (argc == 5) swscanf(argv[4], L"%dx%d", &width, &height);
     return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height);
   }
-  if (command == L"launch" && argc == 3) return Launch(argv[2]);
-  if (command == L"monitors") return ListMonitors();
   HWND window = argc == 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

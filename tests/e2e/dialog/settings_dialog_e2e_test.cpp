@@ -7,17 +7,16 @@
 #include <fstream>
 #include <functional>
 #include <stdexcept>
-#include <thread>
 
 #include "artwork/dialog_pictures.h"
 #include "e2e_test.h"
+#include "screen_checks.h"
 
 namespace orvane::e2e {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kDialogTitle = "<3dOrvaneの設定>";
 const std::string kChooserTitle = "ﾌｧｲﾙを開く";
 constexpr int kChooserFileName = 0x47c;  // the system's file chooser's file name box
 
@@ -66,7 +65,7 @@ class DialogTest : public E2eTest {
   ChildProcess OpenDialog(const std::string& ini, const std::vector<std::string>& locale = {}) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
     ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale);
-    if (!Eventually([&] { return Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
+    if (!Soon([&] { return probe().Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
     return saver;
   }
   // Reads the dialog's windows again; false once it has gone.
@@ -89,22 +88,10 @@ class DialogTest : public E2eTest {
   void Click(int id, const std::string& button, const std::function<bool()>& outcome) {
     PointAt(id);
     Xdotool({"click", button});
-    EXPECT_TRUE(Eventually([&] { return (Refresh(), outcome()); }))
+    EXPECT_TRUE(Soon([&] { return (Refresh(), outcome()); }))
         << "clicking control " << id << " had not its outcome";
   }
-  bool Focused(int id) const { return dialog_.focusId == id; }
-  bool Shown(const std::string& title) {
-    const std::vector<WindowInfo> windows = probe().Windows();
-    return std::any_of(windows.begin(), windows.end(),
-                       [&](const WindowInfo& w) { return w.title == title && w.visible; });
-  }
-  static bool Eventually(const std::function<bool()>& condition) {
-    for (const auto deadline = std::chrono::steady_clock::now() + 15s; !condition();
-         std::this_thread::sleep_for(100ms)) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-    }
-    return true;
-  }
+  static bool Soon(const std::function<bool()>& condition) { return Eventually(condition, 15s, 100ms); }
   Rgb Pixel(const Picture& screen, int x, int y) const {
     return screen.At(dialog_.clientLeft + x, dialog_.clientTop + y);
   }
@@ -140,7 +127,7 @@ class DialogTest : public E2eTest {
   // The screen once the dialog has painted its band and its tile.
   Picture PaintedScreen() {
     Picture screen;
-    EXPECT_TRUE(Eventually([&] {
+    EXPECT_TRUE(Soon([&] {
       screen = this->screen().Capture();
       return Brightness(Pixel(screen, 4, dialog_.clientHeight / 2)) > 0 && TileShown(screen);
     })) << "the dialog did not paint its band and tile";
@@ -151,36 +138,41 @@ class DialogTest : public E2eTest {
     std::vector<std::vector<Rgb>> texts;
     for (const auto& [id, text] : kTexts) {
       const ChildWindowInfo& c = Control(id);
-      std::vector<Rgb>& pixels = texts.emplace_back();
-      for (int y = c.top; y < c.bottom; ++y) {
-        for (int x = c.left; x < c.right; ++x) pixels.push_back(Pixel(screen, x, y));
-      }
+      texts.push_back(Crop(screen, {dialog_.clientLeft + c.left, dialog_.clientTop + c.top, c.right - c.left, c.bottom - c.top}).pixels);
     }
     return texts;
   }
   // Types `file` into the file chooser that the "..." button opens.
   void ChooseFile(const std::string& file) {
-    Click(kFileButton, "1", [&] { return Shown(kChooserTitle); });
-    ASSERT_TRUE(Eventually([&] {
+    Click(kFileButton, "1", [&] { return probe().Shown(kChooserTitle).has_value(); });
+    ASSERT_TRUE(Soon([&] {
       const auto chooser = probe().Contents(kChooserTitle);
       return chooser && chooser->focusId == kChooserFileName;
     })) << "the file chooser's file name box did not take the focus";
     Xdotool({"type", "--delay", "30", file});
     Xdotool({"key", "Return"});
-    ASSERT_TRUE(Eventually([&] { return !Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
+    ASSERT_TRUE(Soon([&] { return !probe().Shown(kChooserTitle); }) && Refresh()) << "the chooser stayed";
     EXPECT_EQ(Control(kFileName).text, file);
   }
   void ExpectFace(const std::string& face) {
     std::string shown;
-    EXPECT_TRUE(Eventually([&] { return (shown = FaceShown()) == face; }))
-        << "the button shows " << shown << ", not " << face;
+    EXPECT_TRUE(Soon([&] { return (shown = FaceShown()) == face; })) << "the button shows " << shown << ", not " << face;
+  }
+  // "設定" meets a save it must refuse: its message box, answered, and the dialog left open.
+  void ExpectRefusedSave(const std::string& message) {
+    Click(kSaveButton, "1", [] { return true; });
+    const auto box = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
+    ASSERT_TRUE(box) << "no message with OK";
+    EXPECT_EQ(box->text, message);
+    ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
+    ASSERT_TRUE(Refresh()) << "the dialog closed";
   }
 
   fs::path program_;
   WindowContents dialog_;
 };
 
-TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJapaneseFile) {
+TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceAlikeUnderAJapaneseAndAnEnglishLocale) {
   const std::string ini = IniText("2", "0", kJapaneseFileBytes);
   ChildProcess saver = OpenDialog(ini);
   for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
@@ -188,6 +180,7 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   // Once painted: beside the panel, on both sides alike, each row is a bluish grey that
   // brightens from the top to the middle and darkens again to the bottom, dark at both edges.
   const Picture screen = PaintedScreen();
+  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOn(screen);
   const auto brightness = [&](int y) { return Brightness(Pixel(screen, 4, y)); };
   const int middle = dialog_.clientHeight / 2, bottom = dialog_.clientHeight - 1;
   for (int y = 0; y <= bottom; ++y) {
@@ -216,35 +209,28 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceKeepingAJa
   EXPECT_FALSE(saver.HasEnded());
   EXPECT_EQ(ReadBytes(IniFile()), ini);
   EXPECT_FALSE(Control(kFileButton).enabled);
-  Click(kTrackBox, "1", [&] { return Focused(kTrackBox); });
+  Click(kTrackBox, "1", [&] { return dialog_.focusId == kTrackBox; });
   Xdotool({"key", "--repeat", "40", "Down"});
-  EXPECT_TRUE(Eventually([&] { return Refresh() && Control(kTrackBox).text == "30"; }));
+  EXPECT_TRUE(Soon([&] { return Refresh() && Control(kTrackBox).text == "30"; }));
   Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "30", kJapaneseFileBytes));
-}
 
-// A Windows whose ANSI code page is not 932 reads the file a Japanese one wrote, shows every
-// text as the Japanese one does, pixel for pixel, and writes the same bytes.
-TEST_F(DialogTest, UnderAnEnglishLocaleShowsTheSameTextsAndSavesTheSameBytes) {
-  const std::string ini = IniText("2", "0", kJapaneseFileBytes);
-  ChildProcess japanese = OpenDialog(ini);
-  const std::vector<std::vector<Rgb>> japaneseTexts = TextsOn(PaintedScreen());
-  Click(kCancelButton, "1", [&] { return japanese.HasEnded(); });
+  // A Windows whose ANSI code page is not 932 reads the file a Japanese one wrote, shows every
+  // text as the Japanese one does, pixel for pixel, and writes the same bytes.
   Xdotool({"mousemove", "1000", "700"});
-
-  ChildProcess saver = OpenDialog(ini, kEnglishLocale);
+  ChildProcess english = OpenDialog(ini, kEnglishLocale);
   for (const auto& [id, text] : kTexts) EXPECT_EQ(Control(id).text, text);
-  const Picture screen = PaintedScreen();
+  const Picture englishScreen = PaintedScreen();
   // Kept after the run: the README's picture of it.
-  SaveBitmap(screen, kOutputFolder / "settings-dialog-english.bmp");
-  const std::vector<std::vector<Rgb>> englishTexts = TextsOn(screen);
+  SaveBitmap(englishScreen, kOutputFolder / "settings-dialog-english.bmp");
+  const std::vector<std::vector<Rgb>> englishTexts = TextsOn(englishScreen);
   for (std::size_t i = 0; i < std::size(kTexts); ++i) {
     EXPECT_TRUE(englishTexts[i] == japaneseTexts[i]) << kTexts[i].second << " looks other than in Japanese";
   }
   Click(kSourceMark + 1, "1", [&] { return Control(kTrackBox).enabled; });
-  Click(kSaveButton, "1", [&] { return saver.HasEnded(); });
-  EXPECT_EQ(saver.WaitForExit(10s), 0);
+  Click(kSaveButton, "1", [&] { return english.HasEnded(); });
+  EXPECT_EQ(english.WaitForExit(10s), 0);
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "0", kJapaneseFileBytes));
 }
 
@@ -261,23 +247,13 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannot
   // whom Wine rewrites a read-only file.
   fs::remove(IniFile());
   fs::create_directory(IniFile());
-  Click(kSaveButton, "1", [] { return true; });
-  const auto box = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
-  ASSERT_TRUE(box) << "no message with OK";
-  EXPECT_EQ(box->text, WindowsPath(IniFile()) + " に設定を保存できませんでした！");
-  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
-  ASSERT_TRUE(Refresh()) << "the dialog closed";
+  ExpectRefusedSave(WindowsPath(IniFile()) + " に設定を保存できませんでした！");
   fs::remove(IniFile());
 
   // A name code page 932 cannot hold, of a file that is not there to have a short name.
   ChooseFile(R"(C:\Café.wav)");
-  Click(kSaveButton, "1", [] { return true; });
-  const auto refused = probe().WaitForMessageBox(kApplicationTitle, 10s, "OK");
-  ASSERT_TRUE(refused) << "no message with OK";
-  EXPECT_EQ(refused->text, R"(C:\Café.wav)" " は設定ファイルに書けない文字を名前に含み、短い名前もありません。"
-                           "別の名前のファイルを選んでください。");
-  ASSERT_TRUE(WaitForWindow(kApplicationTitle, false, 10s)) << "the message stayed";
-  ASSERT_TRUE(Refresh()) << "the dialog closed";
+  ExpectRefusedSave(R"(C:\Café.wav)" " は設定ファイルに書けない文字を名前に含み、短い名前もありません。"
+                    "別の名前のファイルを選んでください。");
   Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));

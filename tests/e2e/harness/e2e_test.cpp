@@ -1,9 +1,9 @@
 #include "e2e_test.h"
 
 #include <algorithm>
-#include <deque>
 #include <fstream>
 #include <iostream>
+#include <numeric>
 #include <sstream>
 #include <thread>
 
@@ -13,15 +13,10 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string LastLines(const fs::path& file, std::size_t count) {
-  std::ifstream in(file, std::ios::binary);
-  std::deque<std::string> lines;
-  for (std::string line; std::getline(in, line);) {
-    lines.push_back(line);
-    if (lines.size() > count) lines.pop_front();
-  }
-  std::string text;
-  for (const std::string& line : lines) text += "  " + line + "\n";
-  return text;
+  std::istringstream in(ReadBytes(file));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back("  " + line + "\n");
+  return std::accumulate(lines.end() - std::min(lines.size(), count), lines.end(), std::string());
 }
 
 }  // namespace
@@ -121,12 +116,26 @@ fs::path E2eTest::StagingFolder() const {
 
 bool E2eTest::WaitForWindow(const std::string& title, bool shown,
                             std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (screen_.WindowShown(title) != shown) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(10ms);
+  return Eventually([&] { return screen_.WindowShown(title) == shown; }, timeout, 10ms);
+}
+
+void E2eTest::WatchTheEffect(ChildProcess& saver, std::chrono::milliseconds period,
+                             const std::function<bool(const Picture&)>& look) {
+  for (auto next = std::chrono::steady_clock::now(), end = next + 60s;
+       next < end && !saver.HasEnded() && !screen_.WindowShown(kRendererTitle); next += period) {
+    std::this_thread::sleep_until(next);
+    if (look(screen_.Capture())) return;
   }
-  return true;
+}
+
+Picture E2eTest::WaitForScene(const std::function<bool(const Picture&)>& complete) {
+  EXPECT_TRUE(WaitForWindow(kRendererTitle, true, 60s)) << "the renderer's window never showed";
+  const auto graceOver = std::chrono::steady_clock::now() + 500ms;
+  Picture scene;
+  EXPECT_TRUE(Eventually([&] { return complete(scene = screen_.Capture()); }, 30s, 100ms))
+      << "the scene did not show";
+  std::this_thread::sleep_until(graceOver);
+  return scene;
 }
 
 }  // namespace orvane::e2e

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct Shipped {
 };
 
 inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
+inline const std::string kDialogTitle = "<3dOrvaneの設定>";
+inline const std::string kRendererTitle = "3dOrvane_VC";
 
 // The environment of a program run as on an English Windows, whose ANSI code page is 1252:
 // Wine takes it from the locale.
@@ -52,6 +55,15 @@ class E2eTest : public ::testing::Test {
   XScreen& screen() { return screen_; }
   // Waits until a window with this title is mapped on the screen (or, `shown` false, is not).
   bool WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout);
+  // Hands `look` a screenshot every `period` while the saver's effect runs: until the
+  // renderer's window shows, the saver ends, `look` has seen enough (returns true) or a minute
+  // has passed.
+  void WatchTheEffect(ChildProcess& saver, std::chrono::milliseconds period,
+                      const std::function<bool(const Picture&)>& look);
+  // Waits for the renderer's window, then for a screenshot that shows the `complete` scene,
+  // and then for the end of the renderer's half second of grace from its window's showing, in
+  // which it ignores mouse moves. The last screenshot.
+  Picture WaitForScene(const std::function<bool(const Picture&)>& complete);
 
   Probe& probe() { return probe_; }
 

@@ -1,7 +1,6 @@
 #include "screen_checks.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace orvane::e2e {
@@ -21,52 +20,38 @@ void Fill(Picture& image, int left, int top, int width, int height, Rgb colour) 
   }
 }
 
-std::uint8_t Mix(int from, int to, double share) { return std::uint8_t(from + (to - from) * share); }
-
 // A window with a blue title bar and its three buttons, and lines of grey text on white.
 void DrawWindow(Picture& image, int left, int top, int width, int height) {
   Fill(image, left - 1, top - 1, width + 2, height + 2, {90, 90, 100});
   Fill(image, left, top, width, 26, {40, 90, 200});
-  Fill(image, left + 8, top + 8, width / 3, 10, {220, 230, 250});
   for (int button = 1; button <= 3; ++button) Fill(image, left + width - 26 * button, top + 5, 20, 16, {200, 210, 235});
   Fill(image, left, top + 26, width, height - 26, {250, 250, 250});
-  for (int line = 0; top + 44 + line * 18 < top + height - 12; ++line) {
-    Fill(image, left + 16, top + 40 + line * 18, (width - 32) * (5 + line * 37 % 5) / 10, 6, {150, 150, 160});
-  }
-}
-
-void DrawMonitorDesktop(Picture& image, const Area& area, bool primary) {
-  for (int y = 0; y < area.height; ++y) {
-    for (int x = 0; x < area.width; ++x) {
-      const double horizon = area.height * (0.62 + 0.07 * std::sin(x * 6.0 / area.width));
-      const Rgb colour = y < horizon ? Rgb{Mix(40, 160, y / horizon), Mix(90, 205, y / horizon), Mix(170, 235, y / horizon)}
-                                     : Rgb{Mix(70, 30, (y - horizon) / area.height * 2.5),
-                                           Mix(150, 90, (y - horizon) / area.height * 2.5), Mix(70, 40, 0.5)};
-      image.pixels[std::size_t(area.top + y) * image.width + area.left + x] = colour;
-    }
-  }
-  // Icons: a folder, a document, the recycle bin and the browser, each over its white label.
-  const Rgb icons[] = {{240, 200, 80}, {245, 245, 245}, {170, 175, 185}, {70, 140, 225}};
-  for (int i = 0; i < 4; ++i) {
-    Fill(image, area.left + 28, area.top + 24 + i * 92, 48, 44, icons[i]);
-    Fill(image, area.left + 20, area.top + 74 + i * 92, 64, 9, {250, 250, 250});
-  }
-  if (primary) {
-    Fill(image, area.left, area.top + area.height - 32, area.width, 32, {28, 36, 56});
-    Fill(image, area.left + 4, area.top + area.height - 28, 90, 24, {60, 150, 70});
-    DrawWindow(image, area.left + area.width * 3 / 10, area.top + area.height / 6, area.width * 9 / 20,
-               area.height / 2);
-  } else {
-    DrawWindow(image, area.left + area.width * 2 / 5, area.top + area.height / 4, area.width * 2 / 5,
-               area.height * 2 / 5);
-  }
+  for (int y = top + 40; y < top + height - 16; y += 18) Fill(image, left + 16, y, (width - 32) * (5 + y % 5) / 10, 6, {150, 150, 160});
 }
 
 }  // namespace
 
 Picture UserDesktop(int width, int height, const std::vector<Area>& monitors) {
   Picture image{width, height, std::vector<Rgb>(std::size_t(width) * height, Rgb{40, 40, 40})};
-  for (const Area& area : monitors) DrawMonitorDesktop(image, area, &area == &monitors.front());
+  for (const Area& area : monitors) {
+    // A sky that pales towards the horizon over a green field.
+    const int horizon = area.height * 2 / 3;
+    for (int y = 0; y < horizon; ++y) {
+      Fill(image, area.left, area.top + y, area.width, 1,
+           {std::uint8_t(40 + 120 * y / horizon), std::uint8_t(90 + 115 * y / horizon), std::uint8_t(170 + 65 * y / horizon)});
+    }
+    Fill(image, area.left, area.top + horizon, area.width, area.height - horizon, {60, 130, 60});
+    // Icons: a folder, a document, the recycle bin and the browser, each over its white label.
+    const Rgb icons[] = {{240, 200, 80}, {245, 245, 245}, {170, 175, 185}, {70, 140, 225}};
+    for (int i = 0; i < 4; ++i) {
+      Fill(image, area.left + 28, area.top + 24 + i * 92, 48, 44, icons[i]);
+      Fill(image, area.left + 20, area.top + 74 + i * 92, 64, 9, {250, 250, 250});
+    }
+    const bool primary = &area == &monitors.front();
+    if (primary) Fill(image, area.left, area.top + area.height - 32, area.width, 32, {28, 36, 56});
+    DrawWindow(image, area.left + area.width * (primary ? 3 : 4) / 10, area.top + area.height / (primary ? 6 : 4),
+               area.width * (primary ? 9 : 8) / 20, area.height * (primary ? 10 : 8) / 20);
+  }
   return image;
 }
 
@@ -78,11 +63,14 @@ Picture Crop(const Picture& image, const Area& area) {
   return part;
 }
 
-Picture ColumnPattern(int width, int height) {
-  Picture image{width, height, {}};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      image.pixels.push_back({std::uint8_t(x), std::uint8_t(32 + (x >> 8) * 48), std::uint8_t(y & 0x7F)});
+Picture ColumnPattern(int width, int height, const std::vector<Area>& monitors) {
+  Picture image{width, height, std::vector<Rgb>(std::size_t(width) * height, Rgb{90, 90, 90})};
+  for (const Area& area : monitors) {
+    for (int y = 0; y < area.height; ++y) {
+      for (int x = 0; x < area.width; ++x) {
+        image.pixels[std::size_t(area.top + y) * width + area.left + x] = {
+            std::uint8_t(x), std::uint8_t(32 + (x >> 8) * 48), std::uint8_t(y & 0x7F)};
+      }
     }
   }
   return image;
@@ -101,6 +89,12 @@ int SlideShift(const Picture& image) {
     }
   }
   return shift;
+}
+
+bool AddNewShift(std::vector<int>& shifts, int shift) {
+  if (shift <= 0 || (!shifts.empty() && shift <= shifts.back())) return false;
+  shifts.push_back(shift);
+  return true;
 }
 
 SceneLook LookAt(const Picture& image) {

@@ -15,19 +15,23 @@ struct Area {
 
 Picture Crop(const Picture& image, const Area& area);
 
-// A desktop picture in which every pixel tells its column, so a moved part shows how far it
-// moved: red is the column's low byte, green steps with its high byte; nothing is black.
-Picture ColumnPattern(int width, int height);
+// A desktop picture in which every pixel of a monitor tells its column counted from the
+// monitor's left edge, so a moved part shows how far it moved on its own monitor: red is the
+// column's low byte, green steps with its high byte; nothing is black. Grey where no monitor
+// shows.
+Picture ColumnPattern(int width, int height, const std::vector<Area>& monitors);
 
 // How far the two parts of a frame of the slide have moved apart while both still show: in
 // every other row the left edge shows the column `shift` further right, the right edge the
 // column `shift` further left, with a black gap of twice the shift between. 0 for any other
 // picture.
 int SlideShift(const Picture& image);
+// Adds a frame's shift to those seen when the slide has moved on since the last; whether it did.
+bool AddNewShift(std::vector<int>& shifts, int shift);
 
 // A desktop as a user would know it, for pictures meant for people: on each monitor a sky over
-// green hills and a column of icons, on the first (the primary) a taskbar and an open window,
-// on the others a smaller window; dark grey where no monitor shows.
+// a green field, a column of icons and an open window, on the first (the primary) a larger
+// one and a taskbar; dark grey where no monitor shows.
 Picture UserDesktop(int width, int height, const std::vector<Area>& monitors);
 
 // What a screenshot of the renderer's scene shows.

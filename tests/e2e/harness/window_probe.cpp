@@ -21,11 +21,9 @@ void ReadRectangle(const std::string& field, int& left, int& top, int& right, in
 
 }  // namespace
 
-ChildProcess Probe::Start(const std::vector<std::string>& arguments,
-                          const std::vector<std::string>& overrides) {
+ChildProcess Probe::Start(const std::vector<std::string>& arguments) {
   return WineSession::Current().Start(TestTools(PrimaryBuild()) / "probe.exe", arguments,
-                                      workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt"),
-                                      overrides);
+                                      workFolder_ / ("probe-" + std::to_string(++runs_) + ".txt"));
 }
 
 std::vector<std::vector<std::string>> Probe::Run(const std::vector<std::string>& arguments) {
@@ -36,15 +34,6 @@ std::vector<std::vector<std::string>> Probe::Run(const std::vector<std::string>&
   for (std::string line; std::getline(text, line);) lines.push_back(SplitFields(line));
   if (lines.empty()) lines.emplace_back();  // a command that printed nothing succeeded too
   return lines;
-}
-
-ChildProcess Probe::StartReady(const std::vector<std::string>& arguments,
-                               const std::vector<std::string>& overrides) {
-  ChildProcess probe = Start(arguments, overrides);
-  if (!probe.WaitForOutput("ready", std::chrono::seconds(30))) {
-    throw std::runtime_error("the probe could not " + arguments[0] + " " + arguments[1]);
-  }
-  return probe;
 }
 
 std::vector<WindowInfo> Probe::Windows() {
@@ -59,24 +48,22 @@ std::vector<WindowInfo> Probe::Windows() {
   return windows;
 }
 
-std::vector<MonitorInfo> Probe::Monitors() {
-  std::vector<MonitorInfo> monitors;
-  for (const auto& fields : Run({"monitors"})) {
-    if (fields.size() < 2) continue;
-    MonitorInfo& monitor = monitors.emplace_back();
-    ReadRectangle(fields[0], monitor.left, monitor.top, monitor.right, monitor.bottom);
-    ReadRectangle(fields[1], monitor.workLeft, monitor.workTop, monitor.workRight, monitor.workBottom);
+std::optional<WindowInfo> Probe::Shown(const std::string& title) {
+  for (const WindowInfo& window : Windows()) {
+    if (window.title == title && window.visible) return window;
   }
-  return monitors;
+  return std::nullopt;
 }
 
 std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& caption,
                                                        std::chrono::milliseconds timeout,
                                                        const std::string& button) {
-  std::vector<std::string> arguments{"message", caption, std::to_string(timeout.count())};
+  std::vector<std::string> arguments{"message", caption};
   if (!button.empty()) arguments.push_back(button);
-  const auto lines = Run(arguments);
-  if (lines.empty()) return std::nullopt;
+  std::vector<std::vector<std::string>> lines;
+  if (!Eventually([&] { return !(lines = Run(arguments)).empty(); }, timeout, std::chrono::milliseconds(100))) {
+    return std::nullopt;
+  }
   MessageBoxInfo box;
   for (const auto& fields : lines) {
     if (fields.size() == 2 && fields[0] == "text") box.text = fields[1];
@@ -87,16 +74,12 @@ std::optional<MessageBoxInfo> Probe::WaitForMessageBox(const std::string& captio
 
 ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds duration, int width,
                          int height, std::string* handle) {
-  ChildProcess holder = StartReady({"hold", title, std::to_string(duration.count()),
-                                    std::to_string(width) + "x" + std::to_string(height)});
+  ChildProcess holder = Start({"hold", title, std::to_string(duration.count()),
+                               std::to_string(width) + "x" + std::to_string(height)});
+  if (!holder.WaitForOutput("ready", std::chrono::seconds(30))) throw std::runtime_error("the probe could not hold " + title);
   const std::string output = holder.Output();  // "ready\tHANDLE\n"
   if (handle) *handle = output.substr(6, output.find('\n') - 6);
   return holder;
-}
-
-ChildProcess Probe::Launch(const std::filesystem::path& program,
-                           const std::vector<std::string>& overrides) {
-  return StartReady({"launch", WindowsPath(program)}, overrides);
 }
 
 const ChildWindowInfo* WindowContents::Control(int controlId) const {
@@ -114,9 +97,8 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
     if (fields.size() == 2 && fields[0] == "client") {
       ReadRectangle(fields[1], contents.clientLeft, contents.clientTop, contents.clientWidth,
                     contents.clientHeight);
-    } else if (fields.size() == 3 && fields[0] == "focus") {
+    } else if (fields.size() == 2 && fields[0] == "focus") {
       contents.focusId = std::atoi(fields[1].c_str());
-      contents.focusClass = fields[2];
     } else if (fields.size() >= 3) {
       ChildWindowInfo& child = contents.children.emplace_back();
       child.enabled = fields[0] == "1";

@@ -27,17 +27,10 @@ struct ChildWindowInfo {
 // The client area of a top-level window on the screen, and the windows inside it.
 struct WindowContents {
   int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
-  int focusId = 0;  // the control that has the keyboard focus, and its class
-  std::string focusClass;
+  int focusId = 0;  // the control that has the keyboard focus
   std::vector<ChildWindowInfo> children;
 
   const ChildWindowInfo* Control(int controlId) const;  // null when there is none
-};
-
-// A monitor in screen pixels: all of it, and the part the taskbar leaves free.
-struct MonitorInfo {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  int workLeft = 0, workTop = 0, workRight = 0, workBottom = 0;
 };
 
 struct MessageBoxInfo {
@@ -52,6 +45,8 @@ class Probe {
   explicit Probe(std::filesystem::path workFolder) : workFolder_(std::move(workFolder)) {}
 
   std::vector<WindowInfo> Windows();
+  // The shown top-level window of this title; none while there is none.
+  std::optional<WindowInfo> Shown(const std::string& title);
   // A message box's text and buttons, once it shows within `timeout`; presses `button` when
   // given, and gives nothing when the box has no such button.
   std::optional<MessageBoxInfo> WaitForMessageBox(const std::string& caption,
@@ -61,25 +56,15 @@ class Probe {
   // receives its handle in decimal.
   ChildProcess Hold(const std::string& title, std::chrono::milliseconds duration, int width = 64,
                     int height = 64, std::string* handle = nullptr);
-  // Starts `program` as the screen saver starts its renderer: its unquoted path alone as its
-  // command line. The probe ends with the program, with its exit code.
-  ChildProcess Launch(const std::filesystem::path& program,
-                      const std::vector<std::string>& overrides);
   // The window's contents once its thread takes messages again; none once it has gone.
   std::optional<WindowContents> Contents(const std::string& title);
-  // The monitors as Windows programs see them, the primary first.
-  std::vector<MonitorInfo> Monitors();
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
 
  private:
-  ChildProcess Start(const std::vector<std::string>& arguments,
-                     const std::vector<std::string>& overrides = {});
+  ChildProcess Start(const std::vector<std::string>& arguments);
   // Runs the probe to its end: the tab-separated fields of each line it printed; none when it
   // failed.
   std::vector<std::vector<std::string>> Run(const std::vector<std::string>& arguments);
-  // Starts the probe and waits for its line "ready".
-  ChildProcess StartReady(const std::vector<std::string>& arguments,
-                          const std::vector<std::string>& overrides = {});
 
   std::filesystem::path workFolder_;
   int runs_ = 0;

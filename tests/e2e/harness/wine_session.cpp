@@ -29,14 +29,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& command,
                            const std::filesystem::path& outputFile,
                            const std::vector<std::string>& overrides)
     : outputFile_(outputFile) {
-  std::vector<std::string> environment;
+  std::vector<std::string> environment = overrides;
   for (const std::string& entry : WineSession::Current().Environment()) {
     const std::string name = entry.substr(0, entry.find('=') + 1);
-    bool overridden = false;
-    for (const std::string& o : overrides) overridden = overridden || o.rfind(name, 0) == 0;
-    if (!overridden) environment.push_back(entry);
+    const auto sameName = [&](const std::string& override) { return override.rfind(name, 0) == 0; };
+    if (std::none_of(overrides.begin(), overrides.end(), sameName)) environment.push_back(entry);
   }
-  environment.insert(environment.end(), overrides.begin(), overrides.end());
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -63,27 +61,19 @@ ChildProcess::~ChildProcess() {
 }
 
 std::optional<int> ChildProcess::WaitForExit(std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!exitCode_ && pid_ > 0) {
+  Eventually([&] {
     int status = 0;
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    if (!exitCode_ && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
       exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    } else if (std::chrono::steady_clock::now() >= deadline) {
-      break;
-    } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-  }
+    return exitCode_ || pid_ <= 0;
+  }, timeout);
   return exitCode_;
 }
 
 bool ChildProcess::WaitForOutput(const std::string& text, std::chrono::milliseconds timeout) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (Output().find(text) != std::string::npos) return true;
-    if (HasEnded() || std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
+  Eventually([&] { return Output().find(text) != std::string::npos || HasEnded(); }, timeout);
+  return Output().find(text) != std::string::npos;
 }
 
 std::string ChildProcess::Output() const { return ReadBytes(outputFile_); }
@@ -135,19 +125,26 @@ std::vector<SessionProcess> WineSession::Processes() const {
   return processes;
 }
 
-void WineSession::EndProgramsOfTheBuild() const {
-  const auto isProgramOfTheBuild = [](const SessionProcess& process) {
-    return process.commandLine.rfind("Z:\\", 0) == 0;
-  };
+std::vector<pid_t> WineSession::ProcessesWith(const std::string& text) const {
+  std::vector<pid_t> found;
   for (const SessionProcess& process : Processes()) {
-    if (isProgramOfTheBuild(process)) kill(process.pid, SIGKILL);
+    if (process.commandLine.find(text) != std::string::npos) found.push_back(process.pid);
   }
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  for (auto left = Processes(); std::any_of(left.begin(), left.end(), isProgramOfTheBuild) &&
-                                std::chrono::steady_clock::now() < deadline;
-       left = Processes()) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return found;
+}
+
+void WineSession::EndProgramsOfTheBuild() const {
+  for (const pid_t pid : ProcessesWith("Z:\\")) kill(pid, SIGKILL);
+  Eventually([this] { return ProcessesWith("Z:\\").empty(); }, std::chrono::seconds(10));
+}
+
+bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+                std::chrono::milliseconds interval) {
+  for (const auto deadline = std::chrono::steady_clock::now() + timeout; !condition();
+       std::this_thread::sleep_for(interval)) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
   }
+  return true;
 }
 
 Build PrimaryBuild() {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,8 @@ class WineSession {
   // The processes running in the session's prefix: its programs, Wine's own services and the
   // wineserver.
   std::vector<SessionProcess> Processes() const;
+  // Those whose command line holds `text`.
+  std::vector<pid_t> ProcessesWith(const std::string& text) const;
   // Ends every Windows program that runs from a folder of the build (Wine's drive Z:), such as
   // a renderer that a failed test's screen saver left behind, and waits until they have gone.
   void EndProgramsOfTheBuild() const;
@@ -66,6 +69,10 @@ class WineSession {
 
   std::vector<std::string> environment_;
 };
+
+// Asks `condition` every `interval` until it holds; false when `timeout` ran out first.
+bool Eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
+                std::chrono::milliseconds interval = std::chrono::milliseconds(20));
 
 // The build the tests run unless they ask for another: the i686 build where Wine runs 32-bit
 // programs on this machine, the x86_64 build where it cannot.
