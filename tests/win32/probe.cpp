@@ -1,16 +1,15 @@
 // Looks at and acts on the windows of a Wine session for the end-to-end tests; a title names a
 // top-level window, and each command prints tab-separated lines:
-//   probe windows                 each top-level window: visible, left,top,right,bottom, title
-//   probe message CAPTION [BUTTON] a shown message box's text and buttons; presses BUTTON when
-//                                 given
-//   probe hold TITLE MS [WxH]     keeps a window (64 x 64 unless sized) at (0, 0) for MS ms;
-//                                 "ready" and its handle in decimal
-//   probe children TITLE          once the window's thread takes messages: the window's client
-//                                 area on the screen ("client", left,top,width,height), its
-//                                 thread's focus ("focus", control id), then each window
-//                                 inside it: enabled, control id, left,top,right,bottom in the
-//                                 client area, text
-//   probe close TITLE             posts WM_CLOSE to the window
+//   probe windows                   each top-level window: visible, left,top,right,bottom, title
+//   probe message CAPTION [BUTTON]  a shown message box's text and buttons; presses BUTTON when given
+//   probe hold TITLE MS [WxH]       keeps a window (64 x 64 unless sized) at (0, 0) for MS ms; "ready"
+//                                   and its handle in decimal
+//   probe children TITLE            once the window's thread takes messages: its client area on the
+//                                   screen ("client", left,top,width,height), its thread's focus
+//                                   ("focus", control id), then each window inside it: enabled,
+//                                   control id, left,top,right,bottom in the client area, text
+//   probe close TITLE               posts WM_CLOSE to the window
+//   probe settext TITLE ID TEXT     sets the text of the window's control ID
 #include <windows.h>
 
 #include <cstdarg>
@@ -104,33 +103,25 @@ int AnswerMessageBox(const std::wstring& caption, const wchar_t* press) {
   return pressed ? 0 : 1;
 }
 
-// The control of `top`'s thread that has the keyboard focus: its control id. The edit
-// box inside a combo box counts as the combo box.
-void PrintFocus(HWND top) {
-  GUITHREADINFO thread{};
-  thread.cbSize = sizeof thread;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread) || !thread.hwndFocus) {
-    return;
-  }
-  HWND focus = thread.hwndFocus;
-  if (GetParent(focus) && IsClass(GetParent(focus), L"ComboBox")) focus = GetParent(focus);
-  PrintLine(L"focus\t%d\n", GetDlgCtrlID(focus));
-}
-
 int ListChildren(HWND top) {
   // Waits until the window's thread takes messages again: whatever it was doing has ended, and
   // a window it closed meanwhile is gone.
   DWORD_PTR ignored = 0;
-  if (!SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) ||
-      !IsWindow(top)) {
-    return 1;
-  }
+  if (!SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) || !IsWindow(top)) return 1;
   RECT client{};
   GetClientRect(top, &client);
   POINT origin{0, 0};
   ClientToScreen(top, &origin);
   PrintLine(L"client\t%ld,%ld,%ld,%ld\n", origin.x, origin.y, client.right, client.bottom);
-  PrintFocus(top);
+  // The control of the thread that has the keyboard focus; the edit box inside a combo box
+  // counts as the combo box.
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &thread) && thread.hwndFocus) {
+    HWND focus = thread.hwndFocus;
+    if (GetParent(focus) && IsClass(GetParent(focus), L"ComboBox")) focus = GetParent(focus);
+    PrintLine(L"focus\t%d\n", GetDlgCtrlID(focus));
+  }
   for (HWND child : ChildWindows(top)) {
     RECT r{};
     GetWindowRect(child, &r);
@@ -171,9 +162,10 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 5) swscanf(argv[4], L"%dx%d", &width, &height);
     return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height);
   }
-  HWND window = argc == 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
+  HWND window = argc >= 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (command == L"settext" && window && argc == 5) return SetDlgItemTextW(window, _wtoi(argv[3]), argv[4]) ? 0 : 1;
   PrintUtf8(L"usage: see the top of probe.cpp\n");
   return 2;
 }

@@ -18,6 +18,5 @@ inline std::string Utf8(const std::wstring& text) {
 inline void PrintUtf8(const std::wstring& text) {
   const std::string utf8 = Utf8(text);
   DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written,
-            nullptr);
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <numeric>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -50,14 +51,11 @@ void E2eTest::ReportFailure() {
     report << "  " << w.visible << " " << w.left << "," << w.top << "," << w.right << ","
            << w.bottom << " " << w.title << "\n";
   }
-  std::vector<fs::path> logs;
+  std::set<fs::path> logs;  // in the order of their names
   for (const auto& entry : fs::directory_iterator(outputFolder_)) {
-    if (entry.path().filename().string().find(".log") != std::string::npos) logs.push_back(entry);
+    if (entry.path().filename().string().find(".log") != std::string::npos) logs.insert(entry);
   }
-  std::sort(logs.begin(), logs.end());
-  for (const fs::path& log : logs) {
-    report << "The end of " << log.filename().string() << ":\n" << LastLines(log, 10);
-  }
+  for (const fs::path& log : logs) report << "The end of " << log.filename().string() << ":\n" << LastLines(log, 10);
   std::ofstream(outputFolder_ / "at-failure.txt") << report.str();
   std::cout << report.str();
 }
@@ -83,9 +81,9 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
 }
 
 std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {
-  // Now and then, on a busy machine, one of Wine's tools ends at once with exit code 1 and
-  // prints nothing (one "reg query" in some 200 runs of it in the tests, cause unknown). Such
-  // a run says so, keeps Wine's errors in its ".stderr" log, and is tried once more.
+  // Now and then, on a busy machine, one of Wine's tools ends at once with exit code 1 and prints
+  // nothing (cause unknown): such a run says so, keeps Wine's errors in its ".stderr" log, and is
+  // tried once more.
   for (int attempt = 1;; ++attempt) {
     ChildProcess process =
         WineSession::Current().Start(tool, arguments, NextLog("tool"), {"WINEDEBUG=err+all"});
@@ -114,8 +112,7 @@ fs::path E2eTest::StagingFolder() const {
   return fs::path(WineSession::Current().Variable("WINEPREFIX")) / "drive_c" / "v_orim";
 }
 
-bool E2eTest::WaitForWindow(const std::string& title, bool shown,
-                            std::chrono::milliseconds timeout) {
+bool E2eTest::WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout) {
   return Eventually([&] { return screen_.WindowShown(title) == shown; }, timeout, 10ms);
 }
 

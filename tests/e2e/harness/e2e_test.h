@@ -55,9 +55,8 @@ class E2eTest : public ::testing::Test {
   XScreen& screen() { return screen_; }
   // Waits until a window with this title is mapped on the screen (or, `shown` false, is not).
   bool WaitForWindow(const std::string& title, bool shown, std::chrono::milliseconds timeout);
-  // Hands `look` a screenshot every `period` while the saver's effect runs: until the
-  // renderer's window shows, the saver ends, `look` has seen enough (returns true) or a minute
-  // has passed.
+  // Hands `look` a screenshot every `period` until the renderer's window shows, the saver ends,
+  // `look` has seen enough (returns true) or a minute has passed.
   void WatchTheEffect(ChildProcess& saver, std::chrono::milliseconds period,
                       const std::function<bool(const Picture&)>& look);
   // Waits for the renderer's window, then for a screenshot that shows the `complete` scene,
@@ -66,9 +65,10 @@ class E2eTest : public ::testing::Test {
   Picture WaitForScene(const std::function<bool(const Picture&)>& complete);
 
   Probe& probe() { return probe_; }
+  // A new file for the output of a program the test runs, which a failure's report shows.
+  std::filesystem::path NextLog(const std::string& name);
 
  private:
-  std::filesystem::path NextLog(const std::string& name);
   // Keeps, and prints, what a failure is read by: the screen, the session's Wine processes, the
   // top-level windows and the end of each log the test's programs wrote.
   void ReportFailure();

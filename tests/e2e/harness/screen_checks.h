@@ -15,10 +15,9 @@ struct Area {
 
 Picture Crop(const Picture& image, const Area& area);
 
-// A desktop picture in which every pixel of a monitor tells its column counted from the
-// monitor's left edge, so a moved part shows how far it moved on its own monitor: red is the
-// column's low byte, green steps with its high byte; nothing is black. Grey where no monitor
-// shows.
+// A desktop picture in which every pixel of a monitor tells its column from the monitor's left
+// edge, so a moved part shows how far it moved on its own monitor: red is the column's low byte,
+// green steps with its high byte; nothing is black. Grey where no monitor shows.
 Picture ColumnPattern(int width, int height, const std::vector<Area>& monitors);
 
 // How far the two parts of a frame of the slide have moved apart while both still show: in

@@ -82,13 +82,6 @@ ChildProcess Probe::Hold(const std::string& title, std::chrono::milliseconds dur
   return holder;
 }
 
-const ChildWindowInfo* WindowContents::Control(int controlId) const {
-  for (const ChildWindowInfo& child : children) {
-    if (child.controlId == controlId) return &child;
-  }
-  return nullptr;
-}
-
 std::optional<WindowContents> Probe::Contents(const std::string& title) {
   const auto lines = Run({"children", title});
   if (lines.empty()) return std::nullopt;
@@ -111,5 +104,9 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
 }
 
 bool Probe::Close(const std::string& title) { return !Run({"close", title}).empty(); }
+
+bool Probe::SetText(const std::string& title, int controlId, const std::string& text) {
+  return !Run({"settext", title, std::to_string(controlId), text}).empty();
+}
 
 }  // namespace orvane::e2e

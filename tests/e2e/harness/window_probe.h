@@ -29,8 +29,6 @@ struct WindowContents {
   int clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;
   int focusId = 0;  // the control that has the keyboard focus
   std::vector<ChildWindowInfo> children;
-
-  const ChildWindowInfo* Control(int controlId) const;  // null when there is none
 };
 
 struct MessageBoxInfo {
@@ -59,6 +57,7 @@ class Probe {
   // The window's contents once its thread takes messages again; none once it has gone.
   std::optional<WindowContents> Contents(const std::string& title);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
+  bool SetText(const std::string& title, int controlId, const std::string& text);  // of a control in it
 
  private:
   ChildProcess Start(const std::vector<std::string>& arguments);

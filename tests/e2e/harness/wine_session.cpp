@@ -25,8 +25,7 @@ std::vector<char*> NullTerminated(const std::vector<std::string>& texts) {
 
 }  // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& command,
-                           const std::filesystem::path& outputFile,
+ChildProcess::ChildProcess(const std::vector<std::string>& command, const std::filesystem::path& outputFile,
                            const std::vector<std::string>& overrides)
     : outputFile_(outputFile) {
   std::vector<std::string> environment = overrides;
@@ -101,10 +100,8 @@ std::string WineSession::Variable(const std::string& name) const {
   return "";
 }
 
-ChildProcess WineSession::Start(const std::filesystem::path& program,
-                                const std::vector<std::string>& arguments,
-                                const std::filesystem::path& outputFile,
-                                const std::vector<std::string>& overrides) const {
+ChildProcess WineSession::Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                                const std::filesystem::path& outputFile, const std::vector<std::string>& overrides) const {
   std::vector<std::string> command{Variable("WINE"), program.string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
   return ChildProcess(command, outputFile, overrides);
@@ -148,8 +145,7 @@ bool Eventually(const std::function<bool()>& condition, std::chrono::millisecond
 }
 
 Build PrimaryBuild() {
-  const bool runs32Bit =
-      WineSession::Current().Variable("ORVANE_BUILDS").find("win32") != std::string::npos;
+  const bool runs32Bit = WineSession::Current().Variable("ORVANE_BUILDS").find("win32") != std::string::npos;
   return runs32Bit ? Build::k32Bit : Build::k64Bit;
 }
 

@@ -42,16 +42,15 @@ struct SessionProcess {
   std::string commandLine;  // its words joined by blanks
 };
 
-// The Wine session that the test run's set-up started (tools/wine-rig.sh).
-// ORVANE_WINE_SESSION names another session's folder.
+// The Wine session that the test run's set-up started (tools/wine-rig.sh), or the one whose folder
+// ORVANE_WINE_SESSION names.
 class WineSession {
  public:
   static WineSession& Current();
 
   const std::vector<std::string>& Environment() const { return environment_; }
   std::string Variable(const std::string& name) const;
-  // The processes running in the session's prefix: its programs, Wine's own services and the
-  // wineserver.
+  // The processes running in the session's prefix: its programs, Wine's services, the wineserver.
   std::vector<SessionProcess> Processes() const;
   // Those whose command line holds `text`.
   std::vector<pid_t> ProcessesWith(const std::string& text) const;
@@ -59,10 +58,8 @@ class WineSession {
   // a renderer that a failed test's screen saver left behind, and waits until they have gone.
   void EndProgramsOfTheBuild() const;
   // Starts a Windows program under Wine.
-  ChildProcess Start(const std::filesystem::path& program,
-                     const std::vector<std::string>& arguments,
-                     const std::filesystem::path& outputFile,
-                     const std::vector<std::string>& overrides = {}) const;
+  ChildProcess Start(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                     const std::filesystem::path& outputFile, const std::vector<std::string>& overrides = {}) const;
 
  private:
   explicit WineSession(const std::filesystem::path& environmentFile);

@@ -46,9 +46,7 @@ class InstallerTest : public E2eTest {
   int Msiexec(const std::string& action, const std::string& package, const std::string& folder = "") {
     std::vector<std::string> arguments{action, package, "/qn"};
     if (!folder.empty()) arguments.push_back("INSTALLFOLDER=" + localAppData_ + folder);
-    ChildProcess msiexec = WineSession::Current().Start(
-        "msiexec", arguments, OutputFolder() / ("msiexec-" + std::to_string(++runs_) + ".log"));
-    return msiexec.WaitForExit(120s).value_or(-1);
+    return WineSession::Current().Start("msiexec", arguments, NextLog("msiexec")).WaitForExit(120s).value_or(-1);
   }
   fs::path LinuxPath(const std::string& windowsPath) {
     return FirstLine(RunTool("winepath", {"-u", windowsPath}));
@@ -80,7 +78,6 @@ class InstallerTest : public E2eTest {
 
   std::string localAppData_;
   fs::path onLinux_;
-  int runs_ = 0;
 };
 
 TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegistryAndUninstalls) {
@@ -88,8 +85,7 @@ TEST_F(InstallerTest, InstallsUpgradesAcrossBuildsRefusesOlderStartsFromTheRegis
   const Build other = primary == Build::k32Bit ? Build::k64Bit : Build::k32Bit;
   const fs::path dist = kBuildFolder / "dist";
   const std::string package = WindowsPath(FileOf(primary, dist, ".msi"));
-  const std::string earlier =
-      WindowsPath(FileOf(primary, ORVANE_EARLIER_PACKAGES, ORVANE_EARLIER_SUFFIX));
+  const std::string earlier = WindowsPath(FileOf(primary, ORVANE_EARLIER_PACKAGES, ORVANE_EARLIER_SUFFIX));
   const fs::path userPrograms = onLinux_ / "Programs" / "3dOrvane";
   const fs::path installFolder = onLinux_ / kFolderWithBlank;
 

@@ -1,7 +1,6 @@
-// The renderer under Wine in whole saver runs of the builds as they ship, from a folder whose
-// path holds blanks: after the effect the scene shows over the whole screen, with OpenGL or in
-// 2-D without it, a jitter of the pointer leaves it running, and the user's own hand ends it,
-// and with it the run.
+// The renderer under Wine in whole saver runs of the builds as they ship, from a folder whose path
+// holds blanks: after the effect the scene shows over the whole screen, with OpenGL or in 2-D
+// without it; a jitter of the pointer leaves it running, and the user's own hand ends the run.
 #include <filesystem>
 #include <utility>
 
@@ -35,9 +34,8 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     fs::copy(DistFolder(run.build), program);
     // Away from the screen's edges, so that small moves are not cut short there.
     Xdotool({"mousemove", "512", "384"});
-    ChildProcess saver = StartScreenSaver(
-        program, {"/s"},
-        {"WINEDLLOVERRIDES=" + WineSession::Current().Variable("WINEDLLOVERRIDES") + ";" + run.dllOverrides});
+    const std::string dllOverrides = WineSession::Current().Variable("WINEDLLOVERRIDES") + ";" + run.dllOverrides;
+    ChildProcess saver = StartScreenSaver(program, {"/s"}, {"WINEDLLOVERRIDES=" + dllOverrides});
 
     // The rain, and with OpenGL the model with its glow; the first run's scene is kept after
     // the run: the README's picture of it.
@@ -59,13 +57,12 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     // changes of the screen are three frames, the last painted after the jitter was taken.
     Xdotool({"mousemove_relative", "--", "4", "-3"});
     Picture last = screen().Capture();
-    for (int frame = 0; frame < 3; ++frame) {
-      ASSERT_TRUE(Eventually([&] {
-        Picture now = screen().Capture();
-        std::swap(now, last);
-        return now.pixels != last.pixels;
-      }, 10s, 10ms)) << "the scene stood still";
-    }
+    int frames = 0;
+    ASSERT_TRUE(Eventually([&] {
+      Picture now = screen().Capture();
+      std::swap(now, last);
+      return (frames += now.pixels != last.pixels) == 3;
+    }, 30s, 10ms)) << "the scene stood still";
     EXPECT_TRUE(screen().WindowShown(kRendererTitle)) << "the scene ended on a jitter";
     Xdotool(run.input);
     EXPECT_EQ(saver.WaitForExit(20s), 0) << "the saver did not end after the renderer";

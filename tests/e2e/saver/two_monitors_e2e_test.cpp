@@ -26,22 +26,21 @@ double SameShare(const Picture& image, const Picture& other) {
   return double(same) / double(image.pixels.size());
 }
 
-class TwoMonitorsTest : public E2eTest {
- protected:
-  // Shows `desktop` as the X screen's background, and waits until both monitors show it.
-  bool ShowDesktop(const Picture& desktop) {
-    screen().SetDesktopPicture(desktop);
-    return Eventually([&] {
-      const Picture now = screen().Capture();
-      return Crop(now, kPrimary).pixels == Crop(desktop, kPrimary).pixels &&
-             Crop(now, kSecondary).pixels == Crop(desktop, kSecondary).pixels;
-    }, 20s, 100ms);
-  }
-};
+// Shows `desktop` as the X screen's background, and waits until both monitors show it.
+bool ShowDesktop(XScreen& screen, const Picture& desktop) {
+  screen.SetDesktopPicture(desktop);
+  return Eventually([&] {
+    const Picture now = screen.Capture();
+    return SameShare(Crop(now, kPrimary), Crop(desktop, kPrimary)) == 1 &&
+           SameShare(Crop(now, kSecondary), Crop(desktop, kSecondary)) == 1;
+  }, 20s, 100ms);
+}
 
-TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOnEitherEndsTheRun) {
+using TwoMonitorsTest = E2eTest;
+
+TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAMoveOnEitherEndsTheRunAndTheDialogFollowsThePointer) {
   const Picture desktop = ColumnPattern(screen().Width(), screen().Height(), {kPrimary, kSecondary});
-  ASSERT_TRUE(ShowDesktop(desktop)) << "the test desktop did not show";
+  ASSERT_TRUE(ShowDesktop(screen(), desktop)) << "the test desktop did not show";
 
   fs::copy(DistFolder(PrimaryBuild()), OutputFolder() / "program");
   // The pointer rests on the smaller monitor.
@@ -59,7 +58,7 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   EXPECT_GE(secondaryShifts.size(), 2u) << "the smaller monitor's slide was not seen";
 
   // The whole scene, the model with its glow in the middle, on each monitor, and nothing of the
-  // desktop left.
+  // desktop left on either.
   const auto wholeScene = [](const Picture& monitor) {
     const SceneLook look = LookAt(monitor);
     return look.rain && look.model;
@@ -69,9 +68,7 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   });
   SaveBitmap(scene, kOutputFolder / "renderer-two-monitors.bmp");
   for (const Area& monitor : {kPrimary, kSecondary}) {
-    SCOPED_TRACE(monitor.left);
-    EXPECT_LT(SameShare(Crop(scene, monitor), Crop(desktop, monitor)), 0.01) << "the desktop still shows";
-    EXPECT_TRUE(wholeScene(Crop(scene, monitor))) << "no whole scene";
+    EXPECT_LT(SameShare(Crop(scene, monitor), Crop(desktop, monitor)), 0.01) << "the desktop still shows " << monitor.left;
   }
 
   // A move of more than 8 pixels on the smaller monitor ends the renderer, and with it the run.
@@ -79,9 +76,26 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   EXPECT_EQ(saver.WaitForExit(20s), 0) << "the run did not end on a move on the smaller monitor";
   EXPECT_FALSE(screen().WindowShown(kRendererTitle));
 
+  // The dialog opens on the monitor of the pointer, put in the middle of each in turn.
+  for (const Area& monitor : {kPrimary, kSecondary}) {
+    SCOPED_TRACE(monitor.left);
+    Xdotool({"mousemove", std::to_string(monitor.left + monitor.width / 2),
+             std::to_string(monitor.top + monitor.height / 2)});
+    ChildProcess settings = StartScreenSaver(OutputFolder() / "program", {"/c"});
+    // Its title is not ASCII, so it is looked for as Windows programs see it.
+    std::optional<WindowInfo> dialog;
+    ASSERT_TRUE(Eventually([&] { return (dialog = probe().Shown(kDialogTitle)).has_value(); }, 30s, 100ms)) << "no dialog";
+    // Centred across the monitor (no taskbar takes a part of it), a third of its height down.
+    const int width = dialog->right - dialog->left, height = dialog->bottom - dialog->top;
+    EXPECT_EQ(dialog->left, kVirtualLeft + monitor.left + (monitor.width - width) / 2);
+    EXPECT_EQ(dialog->top, monitor.top + (monitor.height - height) / 3);
+    EXPECT_TRUE(probe().Close(kDialogTitle));
+    EXPECT_EQ(settings.WaitForExit(20s), 0);
+  }
+
   // README's pictures: a run over a desktop a user would know, the crack and the slide as the
   // primary monitor shows them, and the slide on both monitors.
-  ASSERT_TRUE(ShowDesktop(UserDesktop(screen().Width(), screen().Height(), {kPrimary, kSecondary})));
+  ASSERT_TRUE(ShowDesktop(screen(), UserDesktop(screen().Width(), screen().Height(), {kPrimary, kSecondary})));
   ChildProcess pictured = StartScreenSaver(OutputFolder() / "program", {"/s"});
   const Picture black{kPrimary.width, kPrimary.height, std::vector<Rgb>(std::size_t(kPrimary.width) * kPrimary.height)};
   std::optional<Picture> crack, slide;
@@ -96,27 +110,6 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAndAMoveOn
   SaveBitmap(Crop(*slide, kPrimary), kOutputFolder / "saver-slide.bmp");
   SaveBitmap(*slide, kOutputFolder / "saver-two-monitors.bmp");
   // This run only makes pictures: the tear-down ends it.
-}
-
-TEST_F(TwoMonitorsTest, TheDialogOpensOnTheMonitorOfThePointer) {
-  const fs::path program = MakeProgramFolder();
-  // The pointer in the middle of each monitor in turn.
-  for (const Area& monitor : {kPrimary, kSecondary}) {
-    SCOPED_TRACE(monitor.left);
-    Xdotool({"mousemove", std::to_string(monitor.left + monitor.width / 2),
-             std::to_string(monitor.top + monitor.height / 2)});
-    ChildProcess settings = StartScreenSaver(program, {"/c"});
-    // Its title is not ASCII, so it is looked for as Windows programs see it.
-    std::optional<WindowInfo> dialog;
-    ASSERT_TRUE(Eventually([&] { return (dialog = probe().Shown(kDialogTitle)).has_value(); }, 30s, 100ms))
-        << "no dialog";
-    // Centred across the monitor (no taskbar takes a part of it), a third of its height down.
-    const int width = dialog->right - dialog->left, height = dialog->bottom - dialog->top;
-    EXPECT_EQ(dialog->left, kVirtualLeft + monitor.left + (monitor.width - width) / 2);
-    EXPECT_EQ(dialog->top, monitor.top + (monitor.height - height) / 3);
-    EXPECT_TRUE(probe().Close(kDialogTitle));
-    EXPECT_EQ(settings.WaitForExit(20s), 0);
-  }
 }
 
 }  // namespace
