@@ -15,9 +15,8 @@ constexpr std::int16_t kLastListedTrack = 30;
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(platform::Services& services, settings::Settings& settings,
-                               PushButtonFactory& buttons)
-    : services_(services), settings_(settings), buttonFactory_(buttons) {}
+SettingsDialog::SettingsDialog(platform::Services& services, settings::Settings& settings)
+    : services_(services), settings_(settings) {}
 
 void SettingsDialog::ShowModal() {
   form_ = services_.forms.CreateForm(
@@ -52,9 +51,9 @@ void SettingsDialog::OnLoad() {
   SkipOnFailure([&] { trackBox_->SetEnabled(false); });
   SkipOnFailure([&] { ShowSelectedSource(settings.bgmKind); });
   SkipOnFailure([&] {
-    if (settings.bgmKind == settings::kAudioCd) trackBox_->SetEnabled(true);
+    if (settings.bgmKind == settings::MusicSource::kAudioCd) trackBox_->SetEnabled(true);
   });
-  SkipOnFailure([&] { fileButton_->SetEnabled(settings.bgmKind == settings::kMusicFile); });
+  SkipOnFailure([&] { fileButton_->SetEnabled(settings.bgmKind == settings::MusicSource::kMusicFile); });
   SkipOnFailure([&] { trackBox_->SetText(FormatRepeat(settings.bgmRepeat)); });
   SkipOnFailure([&] {
     for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
@@ -73,7 +72,7 @@ void SettingsDialog::OnLoad() {
 }
 
 void SettingsDialog::InitialiseButtons() {
-  for (PushButton* button : pushButtons_) button->Initialize();
+  for (button::Command& button : buttons_) button.Initialize();
 }
 
 void SettingsDialog::OnSave() {

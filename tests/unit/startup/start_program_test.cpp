@@ -109,7 +109,7 @@ TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
     System system(c.renderer, c.model, c.openWindow);
     EXPECT_EQ(system.Start(c.line), c.after) << c.line;
     EXPECT_EQ(system.CallsOfMode(), c.calls) << c.line;
-    EXPECT_EQ(system.state.settings.bgmKind, c.musicKind) << c.line;
+    EXPECT_EQ(static_cast<int>(system.state.settings.bgmKind), c.musicKind) << c.line;
     EXPECT_EQ(system.state.settings.bgmFile, c.musicKind ? L"E:\\unplugged.mp3" : L"") << c.line;
     // The saver keeps the count that hiding the cursor gave, to give the cursor back.
     const bool hidesCursor = std::count(c.calls.begin(), c.calls.end(), hideCursor) > 0;
