@@ -49,7 +49,7 @@ class Command final : public platform::DrawnControlHandlers {
   Command& operator=(const Command&) = delete;
 
   // Puts the button into its normal state and starts following the mouse; draws nothing.
-  // The container calls it once after loading the button.
+  // The container calls it once, when the form that holds the button loads.
   void Initialize();
   // A disabled button ignores the mouse and the focus and shows its greyed face.
   void SetEnabled(bool enabled);
