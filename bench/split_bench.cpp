@@ -28,7 +28,6 @@ using Time = DisplayServices::Time;
 class NoHandlers final : public orvane::platform::FormHandlers {
  public:
   void OnTimer(int) override {}
-  void OnQueryUnload() override {}
   void OnUnload() override {}
 };
 

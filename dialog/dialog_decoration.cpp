@@ -4,7 +4,6 @@
 
 #include "dialog/settings_dialog.h"
 #include "platform/rounding.h"
-#include "platform/skip_on_failure.h"
 
 namespace orvane::dialog {
 namespace {
@@ -54,9 +53,7 @@ void TileBackdrop(platform::PixelImage& target, platform::PixelImage& tile) {
 }
 
 void SettingsDialog::OnResize() {
-  platform::SkipOnFailure([&] {
-    PaintBackground(form_->Image(), form_->ClientWidth(), form_->ClientHeight());
-  });
+  PaintBackground(form_->Image(), form_->ClientWidth(), form_->ClientHeight());
 }
 
 void SettingsDialog::OnControlClick(int controlId) {

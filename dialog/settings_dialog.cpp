@@ -4,12 +4,9 @@
 #include "dialog/repeat_text.h"
 #include "contract/application_title.h"
 #include "dialog/zoom.h"
-#include "platform/skip_on_failure.h"
 
 namespace orvane::dialog {
 namespace {
-
-using platform::SkipOnFailure;
 
 constexpr std::int16_t kLastListedTrack = 30;
 
@@ -32,43 +29,32 @@ void SettingsDialog::ShowModal() {
 void SettingsDialog::OnLoad() {
   platform::FormWindow& form = *form_;
   const settings::Settings& settings = settings_;
-  SkipOnFailure([&] {
-    // Centred across the monitor that holds the pointer, on the part the taskbar leaves free,
-    // a third of the free height down; the primary monitor when the pointer is not known.
-    const std::optional<platform::Point> pointer = services_.windows.GetCursorPos();
-    const platform::Rect free = services_.forms.MonitorAt(pointer.value_or(platform::Point{})).workArea;
-    const platform::Rect outer = services_.windows.GetWindowRect(form.Handle());
-    const std::int32_t width = outer.right - outer.left;
-    const std::int32_t height = outer.bottom - outer.top;
-    const std::int32_t left = free.left + (free.right - free.left - width) / 2;
-    const std::int32_t top = free.top + (free.bottom - free.top - height) / 3;
-    form.SetBounds({left, top, left + width, top + height});
-  });
-  SkipOnFailure([&] { InitialiseButtons(); });
-  SkipOnFailure([&] {
-    if (panelTile_) TileBackdrop(panel_->Image(), *panelTile_);
-  });
-  SkipOnFailure([&] { trackBox_->SetEnabled(false); });
-  SkipOnFailure([&] { ShowSelectedSource(settings.bgmKind); });
-  SkipOnFailure([&] {
-    if (settings.bgmKind == settings::MusicSource::kAudioCd) trackBox_->SetEnabled(true);
-  });
-  SkipOnFailure([&] { fileButton_->SetEnabled(settings.bgmKind == settings::MusicSource::kMusicFile); });
-  SkipOnFailure([&] { trackBox_->SetText(FormatRepeat(settings.bgmRepeat)); });
-  SkipOnFailure([&] {
-    for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
-      trackBox_->AddItem(FormatRepeat(track));
-    }
-  });
-  SkipOnFailure([&] { fileName_->SetCaption(settings.bgmFile); });
-  SkipOnFailure([&] {
-    const std::optional<platform::Point> cursor = services_.windows.GetCursorPos();
-    zoomOrigin_ = cursor ? ZoomOrigin{static_cast<std::int16_t>(cursor->x),
-                                      static_cast<std::int16_t>(cursor->y)}
-                         : ZoomOrigin{};
-  });
-  SkipOnFailure([&] { ZoomOpen(services_.windows, zoomOrigin_, form.Handle()); });
-  SkipOnFailure([&] { services_.forms.SetScreenPointer(platform::ScreenPointer::kDefault); });
+  // Centred across the monitor that holds the pointer, on the part the taskbar leaves free, a
+  // third of the free height down; the primary monitor when the pointer is not known.
+  const std::optional<platform::Point> pointer = services_.windows.GetCursorPos();
+  const platform::Rect free = services_.forms.MonitorAt(pointer.value_or(platform::Point{})).workArea;
+  const platform::Rect outer = services_.windows.GetWindowRect(form.Handle());
+  const std::int32_t width = outer.right - outer.left;
+  const std::int32_t height = outer.bottom - outer.top;
+  const std::int32_t left = free.left + (free.right - free.left - width) / 2;
+  const std::int32_t top = free.top + (free.bottom - free.top - height) / 3;
+  form.SetBounds({left, top, left + width, top + height});
+  InitialiseButtons();
+  if (panelTile_) TileBackdrop(panel_->Image(), *panelTile_);
+  trackBox_->SetEnabled(settings.bgmKind == settings::MusicSource::kAudioCd);
+  ShowSelectedSource(settings.bgmKind);
+  fileButton_->SetEnabled(settings.bgmKind == settings::MusicSource::kMusicFile);
+  trackBox_->SetText(FormatRepeat(settings.bgmRepeat));
+  for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
+    trackBox_->AddItem(FormatRepeat(track));
+  }
+  fileName_->SetCaption(settings.bgmFile);
+  const std::optional<platform::Point> cursor = services_.windows.GetCursorPos();
+  zoomOrigin_ = cursor ? ZoomOrigin{static_cast<std::int16_t>(cursor->x),
+                                    static_cast<std::int16_t>(cursor->y)}
+                       : ZoomOrigin{};
+  ZoomOpen(services_.windows, zoomOrigin_, form.Handle());
+  services_.forms.SetScreenPointer(platform::ScreenPointer::kDefault);
 }
 
 void SettingsDialog::InitialiseButtons() {

@@ -54,7 +54,6 @@ class SettingsDialog final : public platform::FormHandlers {
   void ShowModal();
 
   void OnTimer(int) override {}
-  void OnQueryUnload() override {}
   void OnUnload() override;
   void OnControlMouseDown(int controlId) override;
   void OnControlClick(int controlId) override;

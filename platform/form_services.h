@@ -21,8 +21,6 @@ class FormHandlers {
   virtual void OnTimer(int timerId) = 0;
   // The window is about to close, for whatever reason: from code, from another program, or
   // because the session ends. A close is never refused.
-  virtual void OnQueryUnload() = 0;
-  // Right after OnQueryUnload, before the window goes.
   virtual void OnUnload() = 0;
   // Any mouse button went down over a label or an image of the window.
   virtual void OnControlMouseDown(int /*controlId*/) {}
@@ -61,8 +59,7 @@ struct OpenFileRequest {
 };
 
 // A top-level window showing a retained image in pixels, with controls over it and window
-// timers that tick through its messages. The process ends once its last window has been
-// unloaded.
+// timers that tick through its messages.
 class FormWindow {
  public:
   virtual ~FormWindow() = default;
@@ -88,7 +85,7 @@ class FormWindow {
   virtual PixelImage& Image() = 0;
   virtual void Present() = 0;
 
-  // Closes the window from code: OnQueryUnload, OnUnload, then the window is gone.
+  // Closes the window from code: OnUnload, then the window is gone.
   virtual void Unload() = 0;
   virtual bool IsLoaded() = 0;
 };
@@ -117,6 +114,8 @@ class FormServices {
   virtual Monitor MonitorAt(const Point& point) = 0;
   // Handles the window messages waiting now, then returns.
   virtual void ProcessPendingMessages() = 0;
+  // Ends the program's message loop once the message being handled is done.
+  virtual void EndMessageLoop() = 0;
   virtual void SetScreenPointer(ScreenPointer pointer) = 0;
   // Shows the system's file-open dialog and waits for it: the chosen file's full path, or
   // empty when the user cancelled or the dialog failed.

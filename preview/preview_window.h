@@ -15,7 +15,8 @@ inline constexpr int kPreviewWidth = 152;
 inline constexpr int kPreviewHeight = 112;
 
 // The still picture that stands for the saver in the preview pane of the system's display
-// settings. It reacts to nothing and stays until the host closes the pane.
+// settings. It reacts to nothing and stays until the host closes the pane, which ends preview
+// mode.
 class PreviewWindow final : public platform::FormHandlers {
  public:
   enum ControlId : int { kImgPrev = 1 };
@@ -23,13 +24,11 @@ class PreviewWindow final : public platform::FormHandlers {
   explicit PreviewWindow(platform::Services& services);
 
   // Loads the window, makes it a child window of the host's pane, places it at (0, 0) with
-  // the pane's size (given in twips), stretches the picture over it and shows it without
-  // waiting.
-  void ShowInPane(platform::WindowHandle pane, std::int16_t widthTwips, std::int16_t heightTwips);
+  // the pane's size in pixels, stretches the picture over it and shows it without waiting.
+  void ShowInPane(platform::WindowHandle pane, std::int32_t width, std::int32_t height);
 
   void OnTimer(int) override {}
-  void OnQueryUnload() override {}
-  void OnUnload() override {}
+  void OnUnload() override { services_.forms.EndMessageLoop(); }
 
  private:
   platform::Services& services_;

@@ -5,11 +5,21 @@ namespace {
 
 constexpr std::uint32_t kSpiScreenSaverRunning = 97;
 
+// True goes to the system as -1, the program's truth value.
+void SetScreenSaverRunningFlag(platform::WindowServices& windows, bool running) {
+  windows.SetSystemParameter(kSpiScreenSaverRunning, running ? UINT32_MAX : 0);
+}
+
 }  // namespace
 
-void SetScreenSaverRunningFlag(platform::WindowServices& windows, std::int16_t clear) {
-  const auto running = static_cast<std::int32_t>(static_cast<std::int16_t>(~clear));
-  windows.SetSystemParameter(kSpiScreenSaverRunning, static_cast<std::uint32_t>(running));
+SaverModeSystemState::SaverModeSystemState(platform::WindowServices& windows)
+    : windows_(windows), savedCursorCount_(windows.ShowCursor(0)) {
+  SetScreenSaverRunningFlag(windows_, true);
+}
+
+SaverModeSystemState::~SaverModeSystemState() {
+  windows_.ShowCursor(savedCursorCount_);
+  SetScreenSaverRunningFlag(windows_, false);
 }
 
 }  // namespace orvane::saver

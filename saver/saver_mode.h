@@ -1,20 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "platform/window_services.h"
 
 namespace orvane::saver {
 
-// What saver mode changes for the length of a run: start-up hides the cursor and tells the
-// system a screen saver runs; the saver window gives both back when it closes.
-struct SaverModeState {
-  // The cursor display count that hiding the cursor returned; empty outside saver mode.
-  std::optional<std::int32_t> savedCursorCount;
-};
+// What saver mode changes in the system for the length of a run, from its start to the close of
+// the saver window: the cursor is hidden and the system is told that a screen saver runs.
+class SaverModeSystemState {
+ public:
+  explicit SaverModeSystemState(platform::WindowServices& windows);
+  ~SaverModeSystemState();
+  SaverModeSystemState(const SaverModeSystemState&) = delete;
+  SaverModeSystemState& operator=(const SaverModeSystemState&) = delete;
 
-// Tells the system whether a screen saver runs: `clear` 0 says one runs, -1 that none does.
-void SetScreenSaverRunningFlag(platform::WindowServices& windows, std::int16_t clear);
+ private:
+  platform::WindowServices& windows_;
+  // The cursor display count that hiding the cursor returned, given back to show it again.
+  const std::int32_t savedCursorCount_;
+};
 
 }  // namespace orvane::saver

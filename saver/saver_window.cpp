@@ -3,24 +3,21 @@
 #include "contract/program_contract.h"
 #include "music/music_file_type.h"
 #include "platform/monitor_layout.h"
-#include "platform/skip_on_failure.h"
 #include "saver/split_desktop.h"
 #include "saver/staging.h"
 
 namespace orvane::saver {
 namespace {
 
-using platform::SkipOnFailure;
-
 constexpr int kShowNormal = 1;
 
 }  // namespace
 
 SaverWindow::SaverWindow(platform::Services& services, const settings::Settings& settings,
-                         SaverModeState& saverMode, RandomDraw draw)
+                         std::unique_ptr<SaverModeSystemState> saverMode, RandomDraw draw)
     : services_(services),
       settings_(settings),
-      saverMode_(saverMode),
+      saverMode_(std::move(saverMode)),
       draw_(std::move(draw)),
       music_(services.multimedia, settings) {}
 
@@ -31,30 +28,23 @@ void SaverWindow::Load() {
 
 void SaverWindow::OnLoad() {
   platform::FormWindow& form = *form_;
-  platform::Rect desk{};
-  SkipOnFailure([&] {
-    desk = services_.forms.VirtualScreen();
-    form.SetBounds(desk);
-  });
-  SkipOnFailure([&] { form.Image().Resize(form.ClientWidth(), form.ClientHeight()); });
-  SkipOnFailure([&] {
-    monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
-                                           form.ClientHeight());
-  });
-  SkipOnFailure([&] {
-    // Taken while the window is still hidden, so it never shows in its own picture. What no
-    // monitor shows of the virtual screen stays black.
-    desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
-    desktopPicture_->CopyFromScreen({desk.left, desk.top});
-    for (const platform::Rect& monitor : monitors_) {
-      form.Image().CopyFrom(*desktopPicture_, monitor.left, monitor.top, monitor.right - monitor.left,
-                            monitor.bottom - monitor.top, monitor.left, monitor.top);
-    }
-  });
-  SkipOnFailure([&] { StageRendererFiles(services_); });
-  SkipOnFailure([&] { form.Show(); });
-  SkipOnFailure([&] { StartMusic(); });
-  SkipOnFailure([&] { form.EnableTimer(kStartEffect, kStartEffectMs); });
+  const platform::Rect desk = services_.forms.VirtualScreen();
+  form.SetBounds(desk);
+  form.Image().Resize(form.ClientWidth(), form.ClientHeight());
+  monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
+                                         form.ClientHeight());
+  // Taken while the window is still hidden, so it never shows in its own picture. What no
+  // monitor shows of the virtual screen stays black.
+  desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
+  desktopPicture_->CopyFromScreen({desk.left, desk.top});
+  for (const platform::Rect& monitor : monitors_) {
+    form.Image().CopyFrom(*desktopPicture_, monitor.left, monitor.top, monitor.right - monitor.left,
+                          monitor.bottom - monitor.top, monitor.left, monitor.top);
+  }
+  StageRendererFiles(services_);
+  form.Show();
+  StartMusic();
+  form.EnableTimer(kStartEffect, kStartEffectMs);
 }
 
 void SaverWindow::StartMusic() {
@@ -90,16 +80,7 @@ void SaverWindow::OnCdWatchTimer() {
 void SaverWindow::OnStartEffectTimer() {
   platform::FormWindow& form = *form_;
   form.DisableTimer(kStartEffect);
-  try {
-    // Without a desktop picture the halves that slide apart are black.
-    if (!desktopPicture_) {
-      desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
-    }
-    SplitDesktop(form, *desktopPicture_, monitors_, services_.forms, services_.display, draw_);
-  } catch (const std::exception&) {
-    // A failed effect ends the run the normal way: music off, cursor back, files removed.
-    return form.Unload();
-  }
+  SplitDesktop(form, *desktopPicture_, monitors_, services_.forms, services_.display, draw_);
   if (!form.IsLoaded()) return;  // closed from outside during the effect
 
   platform::PixelImage& display = form.Image();
@@ -134,15 +115,12 @@ void SaverWindow::OnRendererWatchTimer() {
   form_->Unload();
 }
 
-void SaverWindow::OnQueryUnload() {
-  SkipOnFailure([&] { EndRendererNotYetShown(); });
-  SkipOnFailure([&] { StopMusic(); });
-  SkipOnFailure([&] {
-    if (!saverMode_.savedCursorCount) return;  // not started in saver mode
-    saverMode_.savedCursorCount = services_.windows.ShowCursor(*saverMode_.savedCursorCount);
-    // Start-up told the system a screen saver runs; it is told the run is over.
-    SetScreenSaverRunningFlag(services_.windows, -1);
-  });
+void SaverWindow::OnUnload() {
+  EndRendererNotYetShown();
+  StopMusic();
+  saverMode_.reset();  // the cursor shows again and the system is told the run is over
+  RemoveStagedFiles(services_);
+  services_.forms.EndMessageLoop();
 }
 
 // A renderer that the run gives up on before its window shows would still open it later,
@@ -167,7 +145,5 @@ void SaverWindow::StopMusic() {
     music_.file.CloseMp3();
   }
 }
-
-void SaverWindow::OnUnload() { SkipOnFailure([&] { RemoveStagedFiles(services_); }); }
 
 }  // namespace orvane::saver

@@ -16,7 +16,7 @@ namespace orvane::saver {
 
 // The saver window over every monitor: it shows the desktop picture, plays the music, tears the
 // picture apart on each monitor, starts the renderer and hides, then closes once the
-// renderer's window has come and gone.
+// renderer's window has come and gone, which ends saver mode.
 class SaverWindow final : public platform::FormHandlers {
  public:
   // Timers of the window, with their intervals in milliseconds.
@@ -28,14 +28,15 @@ class SaverWindow final : public platform::FormHandlers {
   // How many renderer-watch ticks the saver waits for the renderer's window to appear.
   static constexpr int kRendererWindowWaitTicks = 60;
 
+  // `saverMode`: what saver mode changed in the system, given back at the close; empty when
+  // the program was started without a mode.
   SaverWindow(platform::Services& services, const settings::Settings& settings,
-              SaverModeState& saverMode, RandomDraw draw);
+              std::unique_ptr<SaverModeSystemState> saverMode, RandomDraw draw);
 
   // Creates the window and runs its load handler.
   void Load();
 
   void OnTimer(int timerId) override;
-  void OnQueryUnload() override;
   void OnUnload() override;
 
  private:
@@ -50,7 +51,7 @@ class SaverWindow final : public platform::FormHandlers {
 
   platform::Services& services_;
   const settings::Settings& settings_;
-  SaverModeState& saverMode_;
+  std::unique_ptr<SaverModeSystemState> saverMode_;
   RandomDraw draw_;
   music::BackgroundMusic music_;
   std::unique_ptr<platform::FormWindow> form_;

@@ -6,10 +6,15 @@
 namespace orvane::saver {
 
 void StageRendererFiles(platform::Services& services) {
-  services.files.CopyFileReplacing(services.process.ProgramFolder() + contract::kModelFileName,
-                                   contract::kStagedModel);
-  services.files.WriteWholeFile(contract::kStagedTexture,
-                                services.process.ResourceData(kGlowTextureResource));
+  platform::FileServices& files = services.files;
+  const bool modelStaged = files.CopyFileReplacing(
+      services.process.ProgramFolder() + contract::kModelFileName, contract::kStagedModel);
+  const bool textureStaged = files.WriteWholeFile(
+      contract::kStagedTexture, services.process.ResourceData(kGlowTextureResource));
+  // A file that could not be staged is not left half written or from an earlier run: the
+  // renderer shows its scene without it.
+  if (!modelStaged) files.RemoveFile(contract::kStagedModel);
+  if (!textureStaged) files.RemoveFile(contract::kStagedTexture);
 }
 
 void RemoveStagedFiles(platform::Services& services) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/types.h"
+#include "saver/saver_mode.h"
 
 namespace orvane::startup {
 
@@ -11,13 +13,13 @@ class ModeWindows {
  public:
   virtual ~ModeWindows() = default;
 
-  // Puts the still preview inside the host's pane, sized to it (in twips), and shows it.
-  virtual void ShowPreview(platform::WindowHandle pane, std::int16_t widthTwips,
-                           std::int16_t heightTwips) = 0;
+  // Puts the still preview inside the host's pane, sized to it (in pixels), and shows it.
+  virtual void ShowPreview(platform::WindowHandle pane, std::int32_t width, std::int32_t height) = 0;
   // Shows the settings dialog modally; returns when it has closed.
   virtual void ShowSettingsDialog() = 0;
-  // Loads the full-screen saver window, which runs the rest of the saver by itself.
-  virtual void LoadSaverWindow() = 0;
+  // Loads the full-screen saver window, which runs the rest of the saver by itself and gives
+  // back what saver mode changed in the system (empty without a mode) when it closes.
+  virtual void LoadSaverWindow(std::unique_ptr<saver::SaverModeSystemState> saverMode) = 0;
 };
 
 }  // namespace orvane::startup

@@ -1,13 +1,10 @@
 #include "startup/start_program.h"
 
-#include <optional>
-
 #include "contract/application_title.h"
 #include "contract/program_contract.h"
 #include "dialog/settings_dialog.h"
 #include "platform/file_exists.h"
 #include "saver/saver_mode.h"
-#include "settings/settings.h"
 #include "startup/command_line.h"
 
 namespace orvane::startup {
@@ -19,26 +16,12 @@ bool AnotherCopyIsOpen(platform::WindowServices& windows) {
   return saverOpen || dialogOpen;
 }
 
-std::optional<std::int16_t> PixelsToTwips(std::int32_t pixels, int twipsPerPixel) {
-  const std::int64_t twips = static_cast<std::int64_t>(pixels) * twipsPerPixel;
-  if (twips < INT16_MIN || twips > INT16_MAX) return std::nullopt;
-  return static_cast<std::int16_t>(twips);
-}
-
 // False when the pane is no window: nothing would ever close a preview made for it.
 bool ShowPreview(platform::Services& services, ModeWindows& windows) {
   const platform::WindowHandle pane = PaneHandle(services.process.CommandLine());
   if (!services.windows.IsWindow(pane)) return false;
   const platform::Rect rect = services.windows.GetWindowRect(pane);
-  std::int16_t width = 0;
-  std::int16_t height = 0;
-  if (const auto w = PixelsToTwips(rect.right - rect.left, services.display.TwipsPerPixelX())) {
-    width = *w;
-    if (const auto h = PixelsToTwips(rect.bottom - rect.top, services.display.TwipsPerPixelY())) {
-      height = *h;
-    }
-  }
-  windows.ShowPreview(pane, width, height);
+  windows.ShowPreview(pane, rect.right - rect.left, rect.bottom - rect.top);
   return true;
 }
 
@@ -67,7 +50,8 @@ bool ShippedFilesPresent(platform::Services& services) {
 
 }  // namespace
 
-AfterStart StartProgram(platform::Services& services, ModeWindows& windows, ProgramState& state) {
+AfterStart StartProgram(platform::Services& services, ModeWindows& windows,
+                        settings::Settings& settings) {
   if (AnotherCopyIsOpen(services.windows)) return AfterStart::kEndProcess;
 
   const std::wstring commandLine = services.process.CommandLine();
@@ -87,9 +71,9 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
   // The dialog shows and keeps a music file that is out of reach for now, such as one on a
   // drive that is not plugged in; only a saver run drops it and plays nothing.
   if (mode == kSettingsMode) {
-    settings::ReadSettings(services, state.settings);
+    settings::ReadSettings(services, settings);
   } else {
-    settings::LoadSettings(services, state.settings);
+    settings::LoadSettings(services, settings);
   }
   if (!ShippedFilesPresent(services)) return AfterStart::kEndProcess;
 
@@ -98,11 +82,10 @@ AfterStart StartProgram(platform::Services& services, ModeWindows& windows, Prog
     return AfterStart::kEndProcess;
   }
   if (!commandLine.empty() && mode != kSaverMode) return AfterStart::kEndProcess;
-  if (mode == kSaverMode) {
-    state.saverMode.savedCursorCount = services.windows.ShowCursor(0);
-    saver::SetScreenSaverRunningFlag(services.windows, 0);
-  }
-  windows.LoadSaverWindow();
+  // Started without a mode, the saver runs with the cursor shown and the system not told.
+  windows.LoadSaverWindow(mode == kSaverMode
+                              ? std::make_unique<saver::SaverModeSystemState>(services.windows)
+                              : nullptr);
   return AfterStart::kRunOpenWindows;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/services.h"
+#include "settings/settings.h"
 #include "startup/mode_windows.h"
-#include "startup/program_state.h"
 
 namespace orvane::startup {
 
@@ -12,7 +12,9 @@ enum class AfterStart {
 };
 
 // The start of every run: refuses to run beside another copy's saver or dialog, reads the
-// mode from the command line, prepares what the mode needs and opens its window.
-AfterStart StartProgram(platform::Services& services, ModeWindows& windows, ProgramState& state);
+// mode from the command line, prepares what the mode needs (`settings` among it) and opens
+// its window.
+AfterStart StartProgram(platform::Services& services, ModeWindows& windows,
+                        settings::Settings& settings);
 
 }  // namespace orvane::startup

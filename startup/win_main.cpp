@@ -14,30 +14,30 @@
 namespace {
 
 using orvane::platform::Services;
-using orvane::startup::ProgramState;
+using orvane::settings::Settings;
 
 // The windows of the three modes, as this program opens them.
 class ProgramWindows final : public orvane::startup::ModeWindows {
  public:
-  ProgramWindows(Services& services, ProgramState& state) : services_(services), state_(state) {}
+  ProgramWindows(Services& services, Settings& settings) : services_(services), settings_(settings) {}
 
-  void ShowPreview(orvane::platform::WindowHandle pane, std::int16_t widthTwips,
-                   std::int16_t heightTwips) override {
+  void ShowPreview(orvane::platform::WindowHandle pane, std::int32_t width,
+                   std::int32_t height) override {
     preview_ = std::make_unique<orvane::preview::PreviewWindow>(services_);
-    preview_->ShowInPane(pane, widthTwips, heightTwips);
+    preview_->ShowInPane(pane, width, height);
   }
 
   void ShowSettingsDialog() override {
-    orvane::dialog::SettingsDialog dialog(services_, state_.settings);
+    orvane::dialog::SettingsDialog dialog(services_, settings_);
     dialog.ShowModal();
   }
 
-  void LoadSaverWindow() override {
+  void LoadSaverWindow(std::unique_ptr<orvane::saver::SaverModeSystemState> saverMode) override {
     std::mt19937 generator(static_cast<std::mt19937::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     saver_ = std::make_unique<orvane::saver::SaverWindow>(
-        services_, state_.settings, state_.saverMode,
+        services_, settings_, std::move(saverMode),
         [generator, uniform]() mutable { return uniform(generator); });
     saver_->Load();
   }
@@ -46,7 +46,7 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
 
  private:
   Services& services_;
-  ProgramState& state_;
+  Settings& settings_;
   std::unique_ptr<orvane::saver::SaverWindow> saver_;
   std::unique_ptr<orvane::preview::PreviewWindow> preview_;
 };
@@ -55,9 +55,9 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvane::platform::win32::Win32Platform platform;
-  ProgramState state;
-  ProgramWindows windows(platform.services(), state);
-  const auto afterStart = orvane::startup::StartProgram(platform.services(), windows, state);
+  Settings settings;
+  ProgramWindows windows(platform.services(), settings);
+  const auto afterStart = orvane::startup::StartProgram(platform.services(), windows, settings);
   if (afterStart == orvane::startup::AfterStart::kRunOpenWindows && windows.AnyWindowOpened()) {
     orvane::platform::win32::RunMessageLoop();
   }

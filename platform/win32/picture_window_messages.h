@@ -11,10 +11,11 @@ namespace orvane::platform::win32 {
 
 // The messages every window that shows a picture of its own answers alike: WM_PAINT and
 // WM_PRINTCLIENT draw through `paint`, WM_ERASEBKGND is skipped because the picture covers the
-// client area, and WM_SETCURSOR shows the hourglass while one is set. Returns the message's
+// client area, and WM_SETCURSOR shows the screen pointer while one is set. Returns the message's
 // result, or nothing for a message the window handles itself.
 template <typename PaintInto>
 std::optional<LRESULT> AnswerPictureWindowMessage(HWND window, UINT message, WPARAM wParam,
+                                                  const ScreenPointerSetting& pointer,
                                                   PaintInto paint) {
   switch (message) {
     case WM_PAINT:
@@ -26,7 +27,7 @@ std::optional<LRESULT> AnswerPictureWindowMessage(HWND window, UINT message, WPA
     case WM_ERASEBKGND:
       return 1;
     case WM_SETCURSOR:
-      if (ShowScreenPointer()) return TRUE;
+      if (pointer.Show()) return TRUE;
       break;
   }
   return std::nullopt;

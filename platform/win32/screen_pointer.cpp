@@ -3,20 +3,15 @@
 #include <windows.h>
 
 namespace orvane::platform::win32 {
-namespace {
 
-ScreenPointer current = ScreenPointer::kDefault;
-
-}  // namespace
-
-void ChangeScreenPointer(ScreenPointer pointer) {
-  current = pointer;
+void ScreenPointerSetting::Change(ScreenPointer pointer) {
+  current_ = pointer;
   // The pointer changes now, not only when the mouse next moves.
   SetCursor(LoadCursor(nullptr, pointer == ScreenPointer::kHourglass ? IDC_WAIT : IDC_ARROW));
 }
 
-bool ShowScreenPointer() {
-  if (current != ScreenPointer::kHourglass) return false;
+bool ScreenPointerSetting::Show() const {
+  if (current_ != ScreenPointer::kHourglass) return false;
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   return true;
 }

@@ -6,9 +6,14 @@ namespace orvane::platform::win32 {
 
 // The pointer over every window of the program: the hourglass while it is set, otherwise
 // whatever each window shows.
-void ChangeScreenPointer(ScreenPointer pointer);
+class ScreenPointerSetting {
+ public:
+  void Change(ScreenPointer pointer);
+  // For a window's WM_SETCURSOR: shows the screen pointer and returns true while one is set.
+  bool Show() const;
 
-// For a window's WM_SETCURSOR: shows the screen pointer and returns true while one is set.
-bool ShowScreenPointer();
+ private:
+  ScreenPointer current_ = ScreenPointer::kDefault;
+};
 
 }  // namespace orvane::platform::win32

@@ -6,10 +6,8 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/parent_background.h"
 #include "platform/win32/picture_window_messages.h"
-#include "platform/win32/screen_pointer.h"
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/win32_picture.h"
-#include "platform/win32/win32_platform.h"
 #include "platform/win32/window_class.h"
 
 namespace orvane::platform::win32 {
@@ -18,8 +16,6 @@ namespace {
 constexpr wchar_t kLabelClass[] = L"ThreeDOrvane.Label";
 constexpr wchar_t kImageClass[] = L"ThreeDOrvane.Image";
 constexpr wchar_t kPictureBoxClass[] = L"ThreeDOrvane.PictureBox";
-
-int TwipsPerPixelY() { return Win32DisplayServices().TwipsPerPixelY(); }
 
 // A child window of a class of this program, whose messages go to the object that made it.
 class ChildWindow : public Win32Control {
@@ -67,8 +63,9 @@ class ChildWindow : public Win32Control {
 // when a mouse button goes down on it and when a left click on it is complete.
 class PressableWindow : public ChildWindow {
  public:
-  PressableWindow(FormHandlers& handlers, int controlId, Pointer pointer)
-      : handlers_(handlers), controlId_(controlId), pointer_(pointer) {}
+  PressableWindow(FormHandlers& handlers, const ScreenPointerSetting& screenPointer, int controlId,
+                  Pointer pointer)
+      : handlers_(handlers), screenPointer_(screenPointer), controlId_(controlId), pointer_(pointer) {}
 
  protected:
   virtual void DrawContent(HDC dc, const RECT& client) = 0;
@@ -94,7 +91,7 @@ class PressableWindow : public ChildWindow {
         OnLeftButtonUp(lParam);
         return 0;
       case WM_SETCURSOR:
-        if (ShowScreenPointer()) return TRUE;
+        if (screenPointer_.Show()) return TRUE;
         if (pointer_ == Pointer::kHand && LOWORD(lParam) == HTCLIENT) {
           SetCursor(LoadCursor(nullptr, IDC_HAND));
           return TRUE;
@@ -125,6 +122,7 @@ class PressableWindow : public ChildWindow {
   }
 
   FormHandlers& handlers_;
+  const ScreenPointerSetting& screenPointer_;
   const int controlId_;
   const Pointer pointer_;
   bool leftHeld_ = false;
@@ -132,12 +130,12 @@ class PressableWindow : public ChildWindow {
 
 class Win32Label final : public PressableWindow, public Label {
  public:
-  Win32Label(HWND parent, FormHandlers& handlers, int controlId, const Rect& box,
-             const std::wstring& caption, const LabelStyle& style)
-      : PressableWindow(handlers, controlId, style.pointer),
+  Win32Label(HWND parent, FormHandlers& handlers, const WindowSurroundings& surroundings,
+             int controlId, const Rect& box, const std::wstring& caption, const LabelStyle& style)
+      : PressableWindow(handlers, surroundings.pointer, controlId, style.pointer),
         caption_(caption),
         style_(style),
-        font_(MakeFont(style.font, TwipsPerPixelY())) {
+        font_(MakeFont(style.font, surroundings.display.TwipsPerPixelY())) {
     // The window's text is the caption, so other programs can read it.
     CreateChildWindow(kLabelClass, parent, controlId, box, 0, 0, caption);
   }
@@ -171,13 +169,16 @@ class Win32Label final : public PressableWindow, public Label {
 
 class Win32Image final : public PressableWindow, public ImageControl {
  public:
-  Win32Image(HWND parent, FormHandlers& handlers, int controlId, const Rect& box, bool stretch)
-      : PressableWindow(handlers, controlId, Pointer::kDefault), stretch_(stretch) {
+  Win32Image(HWND parent, FormHandlers& handlers, const WindowSurroundings& surroundings,
+             int controlId, const Rect& box, bool stretch)
+      : PressableWindow(handlers, surroundings.pointer, controlId, Pointer::kDefault),
+        display_(surroundings.display),
+        stretch_(stretch) {
     CreateChildWindow(kImageClass, parent, controlId, box, 0, 0, L"");
   }
 
   void SetPicture(const std::wstring& pictureName) override {
-    picture_ = LoadPictureResource(pictureName);
+    picture_ = LoadPictureResource(pictureName, display_);
     InvalidateRect(hwnd(), nullptr, FALSE);
   }
 
@@ -199,6 +200,7 @@ class Win32Image final : public PressableWindow, public ImageControl {
     }
   }
 
+  DisplayServices& display_;
   const bool stretch_;
   std::unique_ptr<Win32PixelImage> picture_;
 };
@@ -206,8 +208,9 @@ class Win32Image final : public PressableWindow, public ImageControl {
 // The system's own drop-down combo box with an editable field.
 class Win32ComboBox final : public Win32Control, public ComboBox {
  public:
-  Win32ComboBox(HWND parent, int controlId, const Rect& box, const FontDescription& font)
-      : font_(MakeFont(font, TwipsPerPixelY())) {
+  Win32ComboBox(HWND parent, DisplayServices& display, int controlId, const Rect& box,
+                const FontDescription& font)
+      : font_(MakeFont(font, display.TwipsPerPixelY())) {
     constexpr int kListHeight = 200;
     const int height = box.bottom - box.top;
     window_ = CreateWindowExW(0, L"COMBOBOX", L"",
@@ -253,9 +256,9 @@ class Win32ComboBox final : public Win32Control, public ComboBox {
 // mouse, the focus and its timers to the handlers.
 class Win32DrawnControl final : public ChildWindow, public DrawnControl {
  public:
-  Win32DrawnControl(HWND parent, int controlId, const Rect& box, const std::wstring& className,
-                    DrawnControlHandlers& handlers)
-      : image_(box.right - box.left, box.bottom - box.top) {
+  Win32DrawnControl(HWND parent, DisplayServices& display, int controlId, const Rect& box,
+                    const std::wstring& className, DrawnControlHandlers& handlers)
+      : image_(box.right - box.left, box.bottom - box.top, display) {
     CreateChildWindow(className.c_str(), parent, controlId, box,
                       WS_TABSTOP | WS_CLIPSIBLINGS, 0, L"");
     handlers_ = &handlers;
@@ -339,13 +342,15 @@ class Win32DrawnControl final : public ChildWindow, public DrawnControl {
 
 class Win32PictureBox final : public ChildWindow, public PictureBox {
  public:
-  Win32PictureBox(HWND parent, FormHandlers& handlers, int controlId, const Rect& box)
-      : image_(box.right - box.left, box.bottom - box.top) {
+  Win32PictureBox(HWND parent, FormHandlers& handlers, const WindowSurroundings& surroundings,
+                  int controlId, const Rect& box)
+      : screenPointer_(surroundings.pointer),
+        image_(box.right - box.left, box.bottom - box.top, surroundings.display) {
     image_.FillRectangle(0, 0, image_.Width(), image_.Height(),
                          static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
     CreateChildWindow(kPictureBoxClass, parent, controlId, box, WS_CLIPCHILDREN,
                       WS_EX_CONTROLPARENT, L"");
-    controls_ = std::make_unique<Win32ControlLayer>(hwnd(), handlers);
+    controls_ = std::make_unique<Win32ControlLayer>(hwnd(), handlers, surroundings);
   }
 
   WindowHandle Handle() override { return controls_->Handle(); }
@@ -372,7 +377,7 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     const auto answer =
-        AnswerPictureWindowMessage(hwnd(), message, wParam, [this](HDC dc) { Paint(dc); });
+        AnswerPictureWindowMessage(hwnd(), message, wParam, screenPointer_, [this](HDC dc) { Paint(dc); });
     return answer ? *answer : ChildWindow::OnMessage(message, wParam, lParam);
   }
 
@@ -381,14 +386,16 @@ class Win32PictureBox final : public ChildWindow, public PictureBox {
     if (controls_) controls_->DrawFrames(dc);
   }
 
+  const ScreenPointerSetting& screenPointer_;
   Win32PixelImage image_;
   std::unique_ptr<Win32ControlLayer> controls_;
 };
 
 }  // namespace
 
-Win32ControlLayer::Win32ControlLayer(HWND window, FormHandlers& handlers)
-    : window_(window), handlers_(handlers) {}
+Win32ControlLayer::Win32ControlLayer(HWND window, FormHandlers& handlers,
+                                     const WindowSurroundings& surroundings)
+    : window_(window), handlers_(handlers), surroundings_(surroundings) {}
 
 Win32ControlLayer::~Win32ControlLayer() = default;
 
@@ -402,25 +409,25 @@ Control& Win32ControlLayer::Add(Arguments&&... arguments) {
 
 Label& Win32ControlLayer::AddLabel(int controlId, const Rect& box, const std::wstring& caption,
                                    const LabelStyle& style) {
-  return Add<Win32Label>(window_, handlers_, controlId, box, caption, style);
+  return Add<Win32Label>(window_, handlers_, surroundings_, controlId, box, caption, style);
 }
 
 ImageControl& Win32ControlLayer::AddImage(int controlId, const Rect& box, bool stretch) {
-  return Add<Win32Image>(window_, handlers_, controlId, box, stretch);
+  return Add<Win32Image>(window_, handlers_, surroundings_, controlId, box, stretch);
 }
 
 ComboBox& Win32ControlLayer::AddComboBox(int controlId, const Rect& box, const FontDescription& font) {
-  return Add<Win32ComboBox>(window_, controlId, box, font);
+  return Add<Win32ComboBox>(window_, surroundings_.display, controlId, box, font);
 }
 
 PictureBox& Win32ControlLayer::AddPictureBox(int controlId, const Rect& box) {
-  return Add<Win32PictureBox>(window_, handlers_, controlId, box);
+  return Add<Win32PictureBox>(window_, handlers_, surroundings_, controlId, box);
 }
 
 DrawnControl& Win32ControlLayer::AddDrawnControl(int controlId, const Rect& box,
                                                  const std::wstring& className,
                                                  DrawnControlHandlers& handlers) {
-  return Add<Win32DrawnControl>(window_, controlId, box, className, handlers);
+  return Add<Win32DrawnControl>(window_, surroundings_.display, controlId, box, className, handlers);
 }
 
 void Win32ControlLayer::AddFrame(const Rect& box, Colour colour) {

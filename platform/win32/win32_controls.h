@@ -6,9 +6,18 @@
 #include <utility>
 #include <vector>
 
+#include "platform/display_services.h"
 #include "platform/form_services.h"
+#include "platform/win32/screen_pointer.h"
 
 namespace orvane::platform::win32 {
+
+// What the program's windows and controls are given from outside: the display, for the scale
+// of their text, and the pointer set over the whole program.
+struct WindowSurroundings {
+  DisplayServices& display;
+  const ScreenPointerSetting& pointer;
+};
 
 // A control that a container owns; its window, if it has one, is a child of the container's.
 class Win32Control {
@@ -21,7 +30,7 @@ class Win32Control {
 // clicks to the form's handlers; frames are drawn by the window itself.
 class Win32ControlLayer final : public ControlContainer {
  public:
-  Win32ControlLayer(HWND window, FormHandlers& handlers);
+  Win32ControlLayer(HWND window, FormHandlers& handlers, const WindowSurroundings& surroundings);
   Win32ControlLayer(const Win32ControlLayer&) = delete;
   Win32ControlLayer& operator=(const Win32ControlLayer&) = delete;
   ~Win32ControlLayer() override;
@@ -45,6 +54,7 @@ class Win32ControlLayer final : public ControlContainer {
 
   HWND window_;
   FormHandlers& handlers_;
+  const WindowSurroundings surroundings_;
   std::vector<std::unique_ptr<Win32Control>> controls_;
   std::vector<std::pair<Rect, Colour>> frames_;
 };

@@ -9,8 +9,6 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_window_messages.h"
-#include "platform/win32/screen_pointer.h"
-#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/window_class.h"
@@ -22,7 +20,8 @@ constexpr wchar_t kFormClassName[] = L"ThreeDOrvane.Form";
 
 class Win32FormWindow final : public FormWindow {
  public:
-  Win32FormWindow(const std::wstring& title, FormHandlers& handlers, const FormStyle& style);
+  Win32FormWindow(const std::wstring& title, FormHandlers& handlers, const FormStyle& style,
+                  const WindowSurroundings& surroundings);
   ~Win32FormWindow() override;
 
   WindowHandle Handle() override { return reinterpret_cast<WindowHandle>(window_); }
@@ -48,10 +47,11 @@ class Win32FormWindow final : public FormWindow {
   void Paint(HDC dc);
   // The window has gone without Unload: its parent, another program's window, went.
   void OnDestroyedFromOutside();
-  // What is left to do once the window is going: its timers, and the end of the program.
+  // What is left to do once the window is going: its timers.
   void Forget();
 
   FormHandlers& handlers_;
+  const ScreenPointerSetting& screenPointer_;
   const Colour background_;
   HWND window_ = nullptr;
   Win32PixelImage image_;
@@ -73,10 +73,11 @@ WindowFrame FrameOf(FormBorder border) {
 }
 
 Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handlers,
-                                 const FormStyle& style)
+                                 const FormStyle& style, const WindowSurroundings& surroundings)
     : handlers_(handlers),
+      screenPointer_(surroundings.pointer),
       background_(style.background),
-      image_(style.clientWidth, style.clientHeight) {
+      image_(style.clientWidth, style.clientHeight, surroundings.display) {
   RegisterWindowClass<Win32FormWindow>({kFormClassName});
   image_.FillRectangle(0, 0, style.clientWidth, style.clientHeight, background_);
   const WindowFrame frame = FrameOf(style.border);
@@ -85,7 +86,7 @@ Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handle
   window_ = CreateWindowExW(frame.extendedStyle, kFormClassName, title.c_str(), frame.style,
                             0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                             nullptr, GetModuleHandleW(nullptr), this);
-  controls_ = std::make_unique<Win32ControlLayer>(window_, handlers_);
+  controls_ = std::make_unique<Win32ControlLayer>(window_, handlers_, surroundings);
 }
 
 Win32FormWindow::~Win32FormWindow() {
@@ -97,7 +98,7 @@ Win32FormWindow::~Win32FormWindow() {
 
 LRESULT Win32FormWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) window_ = window;
-  if (const auto answer = AnswerPictureWindowMessage(window, message, wParam,
+  if (const auto answer = AnswerPictureWindowMessage(window, message, wParam, screenPointer_,
                                                      [this](HDC dc) { Paint(dc); })) {
     return *answer;
   }
@@ -183,7 +184,6 @@ void Win32FormWindow::Present() {
 
 void Win32FormWindow::Unload() {
   if (!window_) return;
-  handlers_.OnQueryUnload();
   handlers_.OnUnload();
   const HWND window = window_;
   Forget();
@@ -191,7 +191,6 @@ void Win32FormWindow::Unload() {
 }
 
 void Win32FormWindow::OnDestroyedFromOutside() {
-  handlers_.OnQueryUnload();
   handlers_.OnUnload();
   Forget();
 }
@@ -201,8 +200,6 @@ void Win32FormWindow::Forget() {
   enabledTimers_.clear();
   SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   window_ = nullptr;
-  // Each mode opens one window, so the program's work is done when it goes.
-  PostQuitMessage(0);
 }
 
 }  // namespace
@@ -210,14 +207,12 @@ void Win32FormWindow::Forget() {
 std::unique_ptr<FormWindow> Win32FormServices::CreateForm(const std::wstring& title,
                                                           FormHandlers& handlers,
                                                           const FormStyle& style) {
-  return std::make_unique<Win32FormWindow>(title, handlers, style);
+  return std::make_unique<Win32FormWindow>(title, handlers, style, surroundings_);
 }
 
 std::unique_ptr<PixelImage> Win32FormServices::LoadPicture(const std::wstring& pictureName) {
-  return LoadPictureResource(pictureName);
+  return LoadPictureResource(pictureName, surroundings_.display);
 }
-
-void Win32FormServices::SetScreenPointer(ScreenPointer pointer) { ChangeScreenPointer(pointer); }
 
 std::optional<std::wstring> Win32FormServices::ChooseFileToOpen(const OpenFileRequest& request) {
   // The record without the later extension fields: 76 bytes in a 32-bit program.
@@ -247,10 +242,12 @@ std::optional<std::wstring> Win32FormServices::ChooseFileToOpen(const OpenFileRe
 }
 
 std::unique_ptr<PixelImage> Win32FormServices::CreateImage(std::int32_t width, std::int32_t height) {
-  return std::make_unique<Win32PixelImage>(width, height);
+  return std::make_unique<Win32PixelImage>(width, height, surroundings_.display);
 }
 
 void Win32FormServices::ProcessPendingMessages() { HandleWaitingMessages(); }
+
+void Win32FormServices::EndMessageLoop() { PostQuitMessage(0); }
 
 bool HandleWaitingMessages() {
   MSG message;

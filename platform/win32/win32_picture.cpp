@@ -49,10 +49,10 @@ bool OpenResourceStream(const std::wstring& name, ComPointer<IStream>& stream, D
 }
 
 // An image of the bitmap's own size holding its pixels.
-std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap) {
+std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap, DisplayServices& display) {
   BITMAP description{};
   if (!GetObjectW(bitmap, sizeof description, &description)) return nullptr;
-  auto image = std::make_unique<Win32PixelImage>(description.bmWidth, description.bmHeight);
+  auto image = std::make_unique<Win32PixelImage>(description.bmWidth, description.bmHeight, display);
   const UniqueMemoryDc source(CreateCompatibleDC(image->DeviceContext()));
   const ScopedSelection selection(source.get(), bitmap);
   BitBlt(image->DeviceContext(), 0, 0, description.bmWidth, description.bmHeight, source.get(), 0,
@@ -61,18 +61,20 @@ std::unique_ptr<Win32PixelImage> ImageOfBitmap(HBITMAP bitmap) {
 }
 
 // A BITMAP resource, as a DIB section so that its colours stay its own.
-std::unique_ptr<Win32PixelImage> LoadBitmapResource(const std::wstring& name) {
+std::unique_ptr<Win32PixelImage> LoadBitmapResource(const std::wstring& name,
+                                                    DisplayServices& display) {
   const UniqueBitmap bitmap(static_cast<HBITMAP>(LoadImageW(
       GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  return bitmap ? ImageOfBitmap(bitmap.get()) : nullptr;
+  return bitmap ? ImageOfBitmap(bitmap.get(), display) : nullptr;
 }
 
 }  // namespace
 
-std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name) {
+std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name,
+                                                     DisplayServices& display) {
   ComPointer<IStream> stream;
   DWORD size = 0;
-  if (!OpenResourceStream(name, stream, size)) return LoadBitmapResource(name);
+  if (!OpenResourceStream(name, stream, size)) return LoadBitmapResource(name, display);
   ComPointer<IPicture> picture;
   if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
                             reinterpret_cast<void**>(picture.out())))) {
@@ -85,7 +87,7 @@ std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name) {
       FAILED(picture->get_Handle(&handle))) {
     return nullptr;
   }
-  return ImageOfBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
+  return ImageOfBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), display);
 }
 
 }  // namespace orvane::platform::win32

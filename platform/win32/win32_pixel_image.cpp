@@ -5,7 +5,6 @@
 
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/top_down_dib.h"
-#include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -14,8 +13,8 @@ using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 
 }  // namespace
 
-Win32PixelImage::Win32PixelImage(std::int32_t width, std::int32_t height)
-    : dc_(CreateCompatibleDC(nullptr)) {
+Win32PixelImage::Win32PixelImage(std::int32_t width, std::int32_t height, DisplayServices& display)
+    : display_(display), dc_(CreateCompatibleDC(nullptr)) {
   Resize(width, height);
 }
 
@@ -123,7 +122,7 @@ void Win32PixelImage::GradientFill(const std::vector<GradientVertex>& vertices,
 
 void Win32PixelImage::DrawCentredText(const std::wstring& text, const Rect& box,
                                       const FontDescription& font, Colour colour, bool greyed) {
-  const UniqueFont systemFont = MakeFont(font, Win32DisplayServices().TwipsPerPixelY());
+  const UniqueFont systemFont = MakeFont(font, display_.TwipsPerPixelY());
   const HDC dc = dc_.get();
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/display_services.h"
 #include "platform/pixel_image.h"
 #include "platform/win32/handles.h"
 
@@ -12,7 +13,8 @@ namespace orvane::platform::win32 {
 // an effect frame makes over a thousand of them, and a call into GDI each costs far more.
 class Win32PixelImage final : public PixelImage {
  public:
-  Win32PixelImage(std::int32_t width, std::int32_t height);
+  // `display` gives the scale at which text is drawn.
+  Win32PixelImage(std::int32_t width, std::int32_t height, DisplayServices& display);
   ~Win32PixelImage() override;
 
   std::int32_t Width() override { return width_; }
@@ -36,6 +38,7 @@ class Win32PixelImage final : public PixelImage {
  private:
   void FlushGdiDrawing();
 
+  DisplayServices& display_;
   UniqueMemoryDc dc_;
   UniqueBitmap bitmap_;
   HGDIOBJ originalBitmap_ = nullptr;

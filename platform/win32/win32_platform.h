@@ -84,7 +84,7 @@ class Win32Platform {
   Win32ProcessServices process_;
   Win32DisplayServices display_;
   Win32MultimediaServices multimedia_;
-  Win32FormServices forms_;
+  Win32FormServices forms_{display_};
   Services services_{windows_, files_, codePage932_, process_, display_, multimedia_, forms_};
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -22,12 +23,8 @@ class FakeFormWindow : public platform::FormWindow {
         image_(L"window", style.clientWidth, style.clientHeight, calls),
         controls_(0, {0, 0, style.clientWidth, style.clientHeight}, Handle(), calls) {}
 
-  // Runs the handler of an enabled timer; false when the timer is not enabled.
-  bool Tick(int timerId) {
-    if (!TimerEnabled(timerId) || !loaded_) return false;
-    handlers_.OnTimer(timerId);
-    return true;
-  }
+  // Runs the handler of an enabled timer, as the window's timer message would.
+  void Tick(int timerId) { if (TimerEnabled(timerId) && loaded_) handlers_.OnTimer(timerId); }
   std::uint32_t TimerInterval(int timerId) const { return timers_.count(timerId) ? timers_.at(timerId) : 0; }
   // The client area, as large as the window's client area.
   FakeControl& controls() { return controls_; }
@@ -51,7 +48,13 @@ class FakeFormWindow : public platform::FormWindow {
   bool TimerEnabled(int timerId) override { return timers_.count(timerId) > 0; }
   platform::PixelImage& Image() override { return image_; }
   void Present() override { calls_.push_back(L"Present"); }
-  void Unload() override;
+  void Unload() override {
+    if (!loaded_) return;
+    calls_.push_back(L"Unload");
+    handlers_.OnUnload();
+    timers_.clear();
+    loaded_ = false;
+  }
   bool IsLoaded() override { return loaded_; }
 
  private:
@@ -79,7 +82,16 @@ class FakeFormServices : public platform::FormServices {
 
   using platform::FormServices::CreateForm;
   std::unique_ptr<platform::FormWindow> CreateForm(const std::wstring& title, platform::FormHandlers& handlers,
-                                                   const platform::FormStyle& style) override;
+                                                   const platform::FormStyle& style) override {
+    // A dialog's outer rectangle is larger than its client area by its frame and title bar.
+    const bool dialog = style.border == platform::FormBorder::kFixedDialog;
+    calls_.push_back(dialog ? Call(L"CreateForm", title, L"dialog", style.clientWidth, style.clientHeight)
+                            : Call(L"CreateForm", title));
+    auto created = std::make_unique<FakeFormWindow>(handlers, calls_, style,
+                                                    dialog ? platform::Point{6, 26} : platform::Point{});
+    form = created.get();
+    return created;
+  }
   std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override {
     const std::wstring name = L"image" + std::to_wstring(++images_);
     calls_.push_back(Call(L"CreateImage", name, width, height));
@@ -90,10 +102,24 @@ class FakeFormServices : public platform::FormServices {
     if (found == pictures.end()) return nullptr;
     return std::make_unique<FakePixelImage>(pictureName, found->second.first, found->second.second, calls_);
   }
-  platform::Rect VirtualScreen() override;
+  platform::Rect VirtualScreen() override {
+    platform::Rect all = monitors.front().area;
+    for (const platform::Monitor& monitor : monitors) {
+      all = {std::min(all.left, monitor.area.left), std::min(all.top, monitor.area.top),
+             std::max(all.right, monitor.area.right), std::max(all.bottom, monitor.area.bottom)};
+    }
+    return all;
+  }
   std::vector<platform::Monitor> Monitors() override { return monitors; }
-  platform::Monitor MonitorAt(const platform::Point& point) override;
+  platform::Monitor MonitorAt(const platform::Point& point) override {
+    for (const platform::Monitor& monitor : monitors) {
+      const platform::Rect& area = monitor.area;
+      if (point.x >= area.left && point.x < area.right && point.y >= area.top && point.y < area.bottom) return monitor;
+    }
+    return monitors.front();
+  }
   void ProcessPendingMessages() override { calls_.push_back(L"ProcessPendingMessages"); }
+  void EndMessageLoop() override { calls_.push_back(L"EndMessageLoop"); }
   void SetScreenPointer(platform::ScreenPointer pointer) override {
     calls_.push_back(Call(L"SetScreenPointer", pointer == platform::ScreenPointer::kHourglass ? L"hourglass" : L"default"));
   }

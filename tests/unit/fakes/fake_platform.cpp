@@ -1,8 +1,5 @@
 #include "fakes/fake_platform.h"
 
-#include <algorithm>
-#include <cwchar>
-
 #include <iconv.h>
 
 namespace orvane::testing {
@@ -24,55 +21,14 @@ std::optional<Text> Convert(const char* to, const char* from, const void* data, 
               converted.size() / sizeof(typename Text::value_type));
 }
 
-class FakeStartedProgram : public platform::StartedProgram {
- public:
-  FakeStartedProgram(bool& ended, std::vector<std::wstring>& calls) : ended_(ended), calls_(calls) {}
-  bool HasEnded() override { return ended_; }
-  void End() override {
-    calls_.push_back(L"EndProgram");
-    ended_ = true;
-  }
-
- private:
-  bool& ended_;
-  std::vector<std::wstring>& calls_;
+struct FakeStartedProgram : platform::StartedProgram {
+  explicit FakeStartedProgram(FakePlatform& fake) : fake(fake) {}
+  bool HasEnded() override { return fake.startedProgramEnded; }
+  void End() override { fake.calls.push_back(L"EndProgram"); fake.startedProgramEnded = true; }
+  FakePlatform& fake;
 };
 
 }  // namespace
-
-void FakePlatform::SetWindowStyle(platform::WindowHandle window, std::int32_t style) {
-  wchar_t hex[16];
-  std::swprintf(hex, 16, L"%08X", static_cast<std::uint32_t>(style));
-  Record(L"SetWindowStyle", window, std::wstring(hex));
-  windowStyles[window] = style;
-}
-
-bool FakePlatform::CopyFileReplacing(const std::wstring& source, const std::wstring& target) {
-  Record(L"CopyFileReplacing", source, target);
-  if (!readableFiles.count(source)) return false;
-  readableFiles.insert(target);
-  return true;
-}
-
-bool FakePlatform::WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
-  Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
-  if (writesFail) return false;
-  fileContents[path].assign(bytes.begin(), bytes.end());
-  readableFiles.insert(path);
-  return true;
-}
-
-std::optional<std::string> FakePlatform::ReadWholeFile(const std::wstring& path) {
-  Record(L"ReadWholeFile", path);
-  const auto found = fileContents.find(path);
-  return found == fileContents.end() ? std::nullopt : std::optional<std::string>(found->second);
-}
-
-std::optional<std::wstring> FakePlatform::ShortPath(const std::wstring& path) {
-  Record(L"ShortPath", path);
-  const auto found = shortPaths.find(path);
-  return found == shortPaths.end() ? path : found->second;
-}
 
 std::optional<std::string> FakePlatform::Encode(std::wstring_view text) {
   return Convert<std::string>("CP932", "WCHAR_T", text.data(), text.size() * sizeof(wchar_t));
@@ -87,13 +43,7 @@ std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::
                                                                      int showMode) {
   Record(L"StartProgram", programPath + L" | " + commandLine + L" | " + std::to_wstring(showMode));
   if (startProgramFails) return nullptr;
-  return std::make_unique<FakeStartedProgram>(startedProgramEnded, calls);
-}
-
-platform::DisplayServices::Time FakePlatform::WaitForRefresh(Time due) {
-  Record(L"WaitForRefresh", due.count());
-  clock = std::max(clock, due);
-  return clock;
+  return std::make_unique<FakeStartedProgram>(*this);
 }
 
 }  // namespace orvane::testing

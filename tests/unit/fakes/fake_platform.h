@@ -1,11 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fakes/fake_forms.h"
@@ -35,9 +35,6 @@ class FakePlatform : public platform::WindowServices,
   std::int32_t cursorCountAfterCall = -1;
   std::optional<platform::Point> cursorPosition;
   platform::WindowHandle windowUnderCursor = 0;  // what WindowFromPoint finds at any point
-  int twipsPerPixel = 15;
-  // The display's clock, moved on only by waits for a refresh (and by tests).
-  Time clock{0};
   bool startProgramFails = false;
   bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 
@@ -47,19 +44,18 @@ class FakePlatform : public platform::WindowServices,
   platform::Services services{*this, *this, *this, *this, *this, multimedia, forms};
 
   platform::WindowHandle FindTopLevelWindow(const std::wstring& title) override {
-    Record(L"FindTopLevelWindow", title);
-    return windowTitles.count(title) ? 0x1234 : 0;
+    Record(L"FindTopLevelWindow", title); return windowTitles.count(title) ? 0x1234 : 0;
   }
   bool IsWindow(platform::WindowHandle window) override { Record(L"IsWindow", window); return windows.count(window); }
   platform::Rect GetWindowRect(platform::WindowHandle window) override {
-    Record(L"GetWindowRect", window);
-    return windowRects[window];
+    Record(L"GetWindowRect", window); return windowRects[window];
   }
   std::int32_t GetWindowStyle(platform::WindowHandle window) override {
-    Record(L"GetWindowStyle", window);
-    return windowStyles[window];
+    Record(L"GetWindowStyle", window); return windowStyles[window];
   }
-  void SetWindowStyle(platform::WindowHandle window, std::int32_t style) override;
+  void SetWindowStyle(platform::WindowHandle window, std::int32_t style) override {
+    Record(L"SetWindowStyle", window, style); windowStyles[window] = style;
+  }
   void SetParent(platform::WindowHandle child, platform::WindowHandle parent) override {
     Record(L"SetParent", child, parent);
   }
@@ -69,8 +65,7 @@ class FakePlatform : public platform::WindowServices,
   std::int32_t ShowCursor(std::int32_t show) override { Record(L"ShowCursor", show); return cursorCountAfterCall; }
   std::optional<platform::Point> GetCursorPos() override { Record(L"GetCursorPos"); return cursorPosition; }
   platform::WindowHandle WindowFromPoint(const platform::Point& point) override {
-    Record(L"WindowFromPoint", point.x, point.y);
-    return windowUnderCursor;
+    Record(L"WindowFromPoint", point.x, point.y); return windowUnderCursor;
   }
   void DrawAnimatedRects(platform::WindowHandle window, int animation, const platform::Rect& from,
                          const platform::Rect& to) override {
@@ -85,16 +80,31 @@ class FakePlatform : public platform::WindowServices,
   }
 
   bool CanOpenForReading(const std::wstring& path) override {
-    Record(L"CanOpenForReading", path);
-    return readableFiles.count(path);
+    Record(L"CanOpenForReading", path); return readableFiles.count(path);
   }
   bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
-  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
-  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override {
+    Record(L"CopyFileReplacing", source, target);
+    if (readableFiles.count(source)) readableFiles.insert(target);
+    return readableFiles.count(source);
+  }
+  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
+    Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
+    if (writesFail) return false;
+    fileContents[path].assign(bytes.begin(), bytes.end());
+    readableFiles.insert(path);
+    return true;
+  }
   bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return readableFiles.erase(path); }
-  std::optional<std::string> ReadWholeFile(const std::wstring& path) override;
+  std::optional<std::string> ReadWholeFile(const std::wstring& path) override {
+    Record(L"ReadWholeFile", path);
+    return fileContents.count(path) ? std::optional(fileContents[path]) : std::nullopt;
+  }
   // The short form where the test gave one, else the path as it is.
-  std::optional<std::wstring> ShortPath(const std::wstring& path) override;
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override {
+    Record(L"ShortPath", path);
+    return shortPaths.count(path) ? shortPaths[path] : path;
+  }
 
   // Code page 932 as the C library converts it.
   std::optional<std::string> Encode(std::wstring_view text) override;
@@ -111,21 +121,24 @@ class FakePlatform : public platform::WindowServices,
     Record(L"OpenWithShell", owner, operation, file, parameters, folder, showCommand);
   }
   std::vector<std::uint8_t> ResourceData(int resourceId) override {
-    Record(L"ResourceData", resourceId);
-    return std::vector<std::uint8_t>{'B', 'M'};
+    Record(L"ResourceData", resourceId); return {'B', 'M'};
   }
 
-  int TwipsPerPixelX() override { return twipsPerPixel; }
-  int TwipsPerPixelY() override { return twipsPerPixel; }
+  int TwipsPerPixelX() override { return 15; }
+  int TwipsPerPixelY() override { return 15; }
   Time Now() override { return clock; }
   Time RefreshInterval() override { return Time{16667}; }
   // Recorded as "WaitForRefresh(<due in microseconds>)"; the refresh comes at `due`.
-  Time WaitForRefresh(Time due) override;
-  void SetDpiAwareness(DpiAwareness awareness) override {
-    Record(L"SetDpiAwareness", static_cast<int>(awareness));
+  Time WaitForRefresh(Time due) override {
+    Record(L"WaitForRefresh", due.count());
+    return clock = std::max(clock, due);
   }
+  void SetDpiAwareness(DpiAwareness awareness) override { Record(L"SetDpiAwareness", static_cast<int>(awareness)); }
 
  private:
+  // The display's clock, moved on only by waits for a refresh.
+  Time clock{0};
+
   template <typename... Arguments>
   void Record(const wchar_t* name, const Arguments&... arguments) { calls.push_back(Call(name, arguments...)); }
 };

@@ -17,8 +17,7 @@ TEST(WalkCrack, TheCrackRunsFromTheTopMiddleDownInsideTheScreen) {
       const Crack crack = WalkCrack(width, height, [&] { return uniform(generator); });
       // One point at the top middle, then one a band of two rows, the last band on the last row.
       ASSERT_EQ(crack.line.size(), static_cast<std::size_t>((height + 1) / 2 + 1));
-      EXPECT_EQ(crack.line[0].x, width / 2.0);
-      EXPECT_EQ(crack.line[0].y, 0);
+      EXPECT_EQ(std::pair(crack.line[0].x, crack.line[0].y), std::pair(width / 2.0, 0.0));
       double farthest = width / 2.0;
       for (std::size_t i = 1; i < crack.line.size(); ++i) {
         const Crack::Point& point = crack.line[i];
@@ -35,12 +34,9 @@ TEST(WalkCrack, TheCrackRunsFromTheTopMiddleDownInsideTheScreen) {
 }
 
 TEST(Slide, TheHalvesMoveApartFasterAndFasterUntilBothHaveLeftTheScreen) {
-  EXPECT_EQ(SlideOffset(1), -2.1);
-  EXPECT_EQ(SlideOffset(2), -4.3);
-  EXPECT_EQ(SlideOffset(3), -6.6);
+  EXPECT_EQ(std::tuple(SlideOffset(1), SlideOffset(2), SlideOffset(3)), std::tuple(-2.1, -4.3, -6.6));
   // About 1.4 s at 60 Hz on a screen 1024 wide, 2 s on one 1920 wide.
-  EXPECT_EQ(SlideFrameCount(512), 82);
-  EXPECT_EQ(SlideFrameCount(960), 119);
+  EXPECT_EQ(std::pair(SlideFrameCount(512), SlideFrameCount(960)), std::pair(82, 119));
   for (const double travel : {2.0, 2.1, 9.0, 600.0, 1023.5}) {
     const int frames = SlideFrameCount(travel);
     EXPECT_LE(-SlideOffset(frames), travel);
@@ -54,18 +50,16 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
     for (const double crackX : {0.0, 3.0, 511.5, 512.0, 1023.0}) {
       const auto [left, right, gap] = BandCopies(crackX, 10, 1023, 767, offset);
       const std::string where = std::to_string(crackX) + " at " + std::to_string(offset);
-      EXPECT_EQ(left.source, BandCopy::Source::kSnapshot);
+      EXPECT_EQ(std::tuple(left.source, right.source, gap.source),
+                std::tuple(BandCopy::Source::kSnapshot, BandCopy::Source::kSnapshot, BandCopy::Source::kBlack));
       EXPECT_EQ(left.sourceX, 0);
       EXPECT_EQ(left.destinationX, RoundHalfEven(offset)) << where;
-      EXPECT_EQ(right.source, BandCopy::Source::kSnapshot);
       EXPECT_EQ(right.sourceX, left.width) << where;
       EXPECT_NEAR(right.destinationX - right.sourceX, -offset, 1) << where;
-      EXPECT_EQ(gap.source, BandCopy::Source::kBlack);
       // Each part and the gap are rounded on their own, so they meet within a pixel.
       EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
       EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
-      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.y, 10);
-      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(copy.height, 2);
+      for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(std::pair(copy.y, copy.height), std::pair(10, 2));
     }
   }
   // The last band of an odd height is one row, so it stays off a monitor below.

@@ -8,10 +8,7 @@ namespace orvane {
 namespace {
 
 TEST(PaneHandle, ReadsTheNumberAfterTheThirdCharacterLikeVal) {
-  const struct {
-    const wchar_t* line;
-    platform::WindowHandle handle;
-  } cases[] = {
+  const struct { const wchar_t* line; platform::WindowHandle handle; } cases[] = {
       // The third character is skipped, whatever it is.
       {L"/p 1234", 1234}, {L"/p:1234", 1234}, {L"/p12345", 2345},
       // Hexadecimal, blanks inside, halves rounded to even.
