@@ -30,7 +30,6 @@ struct FakeWithFaces : testing::FakePlatform {
 // Button 7, 117 x 28 pixels, on a fake form; what the button draws, the system calls and its
 // clicks ("Click()") go into one list, so their order shows.
 struct CommandRig {
-
   // What the user saw: the picture of each face presented ("normal", "highlight", ...; "plain"
   // when none was drawn), "^" added when its gradient ran upside down, lavender at the top;
   // and "click" for each click.

@@ -7,7 +7,6 @@
 namespace orvane::settings {
 namespace {
 
-const std::wstring kSong = L"D:\\Music\\song.mp3";
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
 
 // The three keys in code page 932, as a Japanese system's profile functions write them.
@@ -70,7 +69,7 @@ TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSou
   const std::string longPath = "D:\\" + std::string(300, 'a') + ".mp3";
   // 254 bytes and a double-byte character that would end at byte 256.
   const std::string longJapanesePath = "D:\\" + std::string(251, 'a') + "\x89\xb9.mp3";
-  fake.readableFiles = {kSong, std::wstring(longPath.begin(), longPath.begin() + 255),
+  fake.readableFiles = {L"D:\\Music\\song.mp3", std::wstring(longPath.begin(), longPath.begin() + 255),
                         L"D:\\" + std::wstring(251, L'a')};
   const struct {
     const char* kind;
@@ -82,7 +81,7 @@ TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSou
       {" 2", "E:\\unplugged.mp3", MusicSource::kNoMusic, L""},
       {" 1", "E:\\unplugged.mp3", MusicSource::kAudioCd, L""},
       // Tested without the trailing backslash, but kept as read.
-      {" 2", "D:\\Music\\song.mp3\\", MusicSource::kMusicFile, kSong + L"\\"},
+      {" 2", "D:\\Music\\song.mp3\\", MusicSource::kMusicFile, L"D:\\Music\\song.mp3\\"},
       // At most 255 bytes come back, and never half a character.
       {" 2", longPath, MusicSource::kMusicFile, std::wstring(longPath.begin(), longPath.begin() + 255)},
       {" 2", longJapanesePath, MusicSource::kMusicFile, L"D:\\" + std::wstring(251, L'a')},
