@@ -36,19 +36,30 @@ void DrawCrack(platform::PixelImage& display, platform::PixelImage& snapshot,
 }
 
 void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
-                  const MonitorSplit& split, double offset) {
+                  const MonitorSplit& split, int frame) {
   const std::int32_t width = split.Width(), height = split.Height();
-  for (int y = 0; y <= height - 1; y += 2) {
-    for (const BandCopy& band : BandCopies(split.crack.table[y], y, width, height, offset)) {
-      const std::optional<BandCopy> copy = OnMonitor(band, split.area);
-      if (!copy) continue;
-      if (copy->source == BandCopy::Source::kSnapshot) {
-        display.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height,
-                         copy->destinationX, copy->y);
-      } else {
-        display.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
-      }
+  const auto draw = [&](const BandCopy& band) {
+    const std::optional<BandCopy> copy = OnMonitor(band, split.area);
+    if (!copy) return;
+    if (copy->source == BandCopy::Source::kSnapshot) {
+      display.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height,
+                       copy->destinationX, copy->y);
+    } else {
+      display.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
     }
+  };
+  for (int y = 0; y <= height - 1; y += 2) {
+    const double crackX = split.crack.table[y];
+    const auto [left, right, gap] = BandCopies(crackX, y, width, height, SlideOffset(frame));
+    draw(left);
+    draw(right);
+    // Only the first frame blacks out the whole gap; later ones black out what it gained.
+    if (frame == 1) {
+      draw(gap);
+      continue;
+    }
+    const BandCopy before = BandCopies(crackX, y, width, height, SlideOffset(frame - 1))[2];
+    for (const BandCopy& strip : NewlyOpened(gap, before)) draw(strip);
   }
 }
 
@@ -84,7 +95,7 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
   for (int frame = 1; frame <= frames; ++frame) {
     for (const MonitorSplit& split : splits) {
       if (frame <= split.frames) {
-        ComposeFrame(image, snapshot, split, SlideOffset(frame));
+        ComposeFrame(image, snapshot, split, frame);
       } else if (frame == split.frames + 1) {
         image.FillRectangle(split.area.left, split.area.top, split.Width(), split.Height(), platform::kBlack);
       }

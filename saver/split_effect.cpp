@@ -50,6 +50,15 @@ std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, 
   }};
 }
 
+std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before) {
+  const std::int32_t beforeEnd = before.destinationX + before.width;
+  BandCopy left = gap, right = gap;
+  left.width = before.destinationX - gap.destinationX;
+  right.sourceX = right.destinationX = beforeEnd;
+  right.width = gap.destinationX + gap.width - beforeEnd;
+  return {left, right};
+}
+
 std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
   if (copy.destinationX < 0) {
     copy.sourceX -= copy.destinationX;

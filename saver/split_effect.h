@@ -61,6 +61,11 @@ struct BandCopy {
 // overlap a part.
 std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset);
 
+// What a frame's `gap` opens beyond the gap of the same band in the frame before (`before`):
+// the strips left and right of it. The gap only widens and no part moves back over it, so
+// the rest of it is black already.
+std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before);
+
 // A copy of a monitor's own effect placed where the monitor lies on the saver window
 // (`monitor`, in the window's pixels): cut to the monitor's columns, so that no part slides
 // onto a neighbouring monitor. Empty when nothing of it is left on the monitor.

@@ -59,6 +59,19 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
       // Each part and the gap are rounded on their own, so they meet within a pixel.
       EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
       EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
+      // Later frames black out only the strips the gap gained, which with the gap before
+      // make up the whole gap; no part moves back over the gap before.
+      const BandCopy before = BandCopies(crackX, 10, 1023, 767, SlideOffset(frame - 1))[2];
+      const auto [gainedLeft, gainedRight] = NewlyOpened(gap, before);
+      if (frame > 1) {
+        EXPECT_EQ(gainedLeft.destinationX, gap.destinationX) << where;
+        EXPECT_EQ(gainedLeft.destinationX + gainedLeft.width, before.destinationX) << where;
+        EXPECT_EQ(gainedRight.destinationX, before.destinationX + before.width) << where;
+        EXPECT_EQ(gainedRight.destinationX + gainedRight.width, gap.destinationX + gap.width) << where;
+        EXPECT_TRUE(gainedLeft.width > 0 && gainedRight.width > 0) << where;
+        EXPECT_LE(left.destinationX + left.width, before.destinationX) << where;
+        EXPECT_GE(right.destinationX, before.destinationX + before.width) << where;
+      }
       for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(std::pair(copy.y, copy.height), std::pair(10, 2));
     }
   }
