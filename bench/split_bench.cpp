@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
   form->Image().Resize(width, height);
   const auto monitors = orvane::platform::MonitorsOnWindow(forms.Monitors(), desk, width, height);
   const auto desktop = forms.CreateImage(width, height);
-  desktop->CopyFromScreen({desk.left, desk.top});
+  desktop->CopyFromScreen(desk, {0, 0});
   form->Show();
 
   std::mt19937 generator(12345);

@@ -44,9 +44,9 @@ class PixelImage {
   virtual std::int32_t Height() = 0;
   // A new size; the content is black again.
   virtual void Resize(std::int32_t width, std::int32_t height) = 0;
-  // Copies the area of the screen at `origin` (screen pixels), as large as the image, into it
-  // (GetDC of the desktop window and BitBlt with SRCCOPY).
-  virtual void CopyFromScreen(const Point& origin) = 0;
+  // Copies what the screen shows in `area` (screen pixels) to `at` of the image (GetDC of the
+  // desktop window and BitBlt with SRCCOPY).
+  virtual void CopyFromScreen(const Rect& area, const Point& at) = 0;
   // BitBlt with SRCCOPY from `source`.
   virtual void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY,
                         std::int32_t width, std::int32_t height, std::int32_t destinationX,

@@ -33,13 +33,13 @@ void SaverWindow::OnLoad() {
   form.Image().Resize(form.ClientWidth(), form.ClientHeight());
   monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
                                          form.ClientHeight());
-  // Taken while the window is still hidden, so it never shows in its own picture. What no
-  // monitor shows of the virtual screen stays black.
-  desktopPicture_ = services_.forms.CreateImage(form.ClientWidth(), form.ClientHeight());
-  desktopPicture_->CopyFromScreen({desk.left, desk.top});
+  // Taken while the window is still hidden, so it never shows in its own picture, and straight
+  // into the window's picture: nothing more is copied before the user sees it. What no monitor
+  // shows of the virtual screen stays black.
   for (const platform::Rect& monitor : monitors_) {
-    form.Image().CopyFrom(*desktopPicture_, monitor.left, monitor.top, monitor.right - monitor.left,
-                          monitor.bottom - monitor.top, monitor.left, monitor.top);
+    const platform::Rect onScreen{monitor.left + desk.left, monitor.top + desk.top,
+                                  monitor.right + desk.left, monitor.bottom + desk.top};
+    form.Image().CopyFromScreen(onScreen, {monitor.left, monitor.top});
   }
   StageRendererFiles(services_);
   form.Show();
@@ -80,7 +80,11 @@ void SaverWindow::OnCdWatchTimer() {
 void SaverWindow::OnStartEffectTimer() {
   platform::FormWindow& form = *form_;
   form.DisableTimer(kStartEffect);
-  SplitDesktop(form, *desktopPicture_, monitors_, services_.forms, services_.display, draw_);
+  // The halves are cut from a copy of the desktop, as the effect draws over the window's picture.
+  const std::int32_t width = form.Image().Width(), height = form.Image().Height();
+  const auto desktop = services_.forms.CreateImage(width, height);
+  desktop->CopyFrom(form.Image(), 0, 0, width, height, 0, 0);
+  SplitDesktop(form, *desktop, monitors_, services_.forms, services_.display, draw_);
   if (!form.IsLoaded()) return;  // closed from outside during the effect
 
   platform::PixelImage& display = form.Image();

@@ -55,7 +55,6 @@ class SaverWindow final : public platform::FormHandlers {
   RandomDraw draw_;
   music::BackgroundMusic music_;
   std::unique_ptr<platform::FormWindow> form_;
-  std::unique_ptr<platform::PixelImage> desktopPicture_;
   // Where the monitors lie on the window, in its pixels.
   std::vector<platform::Rect> monitors_;
   std::unique_ptr<platform::StartedProgram> renderer_;

@@ -35,10 +35,11 @@ void Win32PixelImage::Resize(std::int32_t width, std::int32_t height) {
   height_ = height;
 }
 
-void Win32PixelImage::CopyFromScreen(const Point& origin) {
+void Win32PixelImage::CopyFromScreen(const Rect& area, const Point& at) {
   const HWND desktop = GetDesktopWindow();
   const WindowDC screen(desktop);
-  BitBlt(dc_.get(), 0, 0, width_, height_, screen.get(), origin.x, origin.y, SRCCOPY);
+  BitBlt(dc_.get(), at.x, at.y, area.right - area.left, area.bottom - area.top, screen.get(), area.left,
+         area.top, SRCCOPY);
   gdiDrawingPending_ = true;
 }
 

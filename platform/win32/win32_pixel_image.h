@@ -20,7 +20,7 @@ class Win32PixelImage final : public PixelImage {
   std::int32_t Width() override { return width_; }
   std::int32_t Height() override { return height_; }
   void Resize(std::int32_t width, std::int32_t height) override;
-  void CopyFromScreen(const Point& origin) override;
+  void CopyFromScreen(const Rect& area, const Point& at) override;
   void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                 std::int32_t height, std::int32_t destinationX, std::int32_t destinationY) override;
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,

@@ -39,7 +39,9 @@ class FakePixelImage : public platform::PixelImage {
     height_ = height;
     Record(Call(L"Resize", width, height));
   }
-  void CopyFromScreen(const platform::Point& origin) override { Record(Call(L"CopyFromScreen", origin)); }
+  void CopyFromScreen(const platform::Rect& area, const platform::Point& at) override {
+    Record(Call(L"CopyFromScreen", area, at));
+  }
   void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                 std::int32_t height, std::int32_t x, std::int32_t y) override {
     Record(Call(L"CopyFrom", source, sourceX, sourceY, width, height, x, y));
