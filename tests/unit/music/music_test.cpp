@@ -8,8 +8,6 @@
 namespace orvane::music {
 namespace {
 
-using Calls = std::vector<std::wstring>;
-
 const wchar_t* const kFails = nullptr;
 
 // The answer with `reply`, or an error when it is kFails.
@@ -30,7 +28,7 @@ TEST(CdAudioPlayer, PlaysTheDiscOrJumpsBackToTheRepeatedTrackAndGivesUpAtTheFirs
     const wchar_t* track;  // the replies, or kFails for an error
     const wchar_t* count;
     const wchar_t* mode;
-    Calls calls;
+    std::vector<std::wstring> calls;
     bool usable;
   } runs[] = {
       {0, L"1", L"12", L"playing", {track, count, mode}, true},
@@ -77,7 +75,7 @@ TEST(MusicFilePlayer, TheMp3IsOpenedUnderItsAliasAndRestartedWheneverItIsFoundNo
   const struct {
     void (MusicFilePlayer::*step)();
     const wchar_t* reply;  // to the open or the mode query, or kFails for an error
-    Calls calls;
+    std::vector<std::wstring> calls;
   } steps[] = {
       // After a failed open every tick tries a restart, quietly.
       {&MusicFilePlayer::OpenAndPlayMp3, kFails, {L"mci " + open + L" [0]"}},
