@@ -17,8 +17,9 @@ constexpr Rgb Hex(std::uint32_t rgb) {
           static_cast<std::uint8_t>(rgb)};
 }
 
-// The dialog behind the buttons: the corners outside the curve blend into it.
-constexpr Rgb kDialog = Hex(0xECE9D8);
+constexpr Rgb kDialog{static_cast<std::uint8_t>(button::kBehindFace),
+                      static_cast<std::uint8_t>(button::kBehindFace >> 8),
+                      static_cast<std::uint8_t>(button::kBehindFace >> 16)};
 constexpr Rgb kBlueBorder = Hex(0x003C74);
 constexpr Rgb kGreyBorder = Hex(0xC9C7BA);
 

@@ -9,7 +9,7 @@
 #include "artwork/bitmap_file.h"
 #include "artwork/button_faces.h"
 #include "artwork/dialog_pictures.h"
-#include "artwork/glow_texture.h"
+#include "artwork/glow_picture.h"
 #include "artwork/jpeg_file.h"
 #include "artwork/preview_picture.h"
 

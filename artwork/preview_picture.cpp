@@ -6,7 +6,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "preview/preview_window.h"
+
 namespace orvane::artwork {
+
+using preview::kPreviewHeight;
+using preview::kPreviewWidth;
+
 namespace {
 
 // Characters of 5 x 7 dots, shaped after katakana and digits.

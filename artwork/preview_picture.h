@@ -4,9 +4,6 @@
 
 namespace orvane::artwork {
 
-inline constexpr int kPreviewWidth = 152;
-inline constexpr int kPreviewHeight = 112;
-
 // The still picture of the preview: a dark scene with columns of small glowing blue and
 // yellow characters running down it and a few large dim glyphs behind them, as the renderer
 // shows the saver.

@@ -17,7 +17,7 @@
 
 #include "platform/monitor_layout.h"
 #include "platform/win32/win32_platform.h"
-#include "saver/frame_pacer.h"
+#include "saver/frame_hold.h"
 #include "saver/split_desktop.h"
 
 namespace {
@@ -139,12 +139,12 @@ int main(int argc, char** argv) {
 
     WatchedDisplay baselineDisplay(platform.services().display);
     FrameTimes baseline(baselineDisplay);
-    orvane::saver::FramePacer pacer(baselineDisplay);
+    orvane::saver::FrameHold frameHold(baselineDisplay);
     for (std::size_t frame = 0; frame <= frames; ++frame) {
       form->Image().CopyFrom(*desktop, 0, 0, width, height, 0, 0);
       form->Present();
       baseline.OnPresent();
-      pacer.HoldPresentedFrame();
+      frameHold.HoldPresentedFrame();
       forms.ProcessPendingMessages();
     }
 

@@ -3,13 +3,17 @@
 namespace orvane::button {
 
 Command::Command(platform::ControlContainer& container, int controlId, const platform::Rect& box,
+                 const std::wstring& caption, const platform::FontDescription& font,
                  platform::Services& services, ClickHandler onClick)
     : services_(services),
       scale_{services.display.TwipsPerPixelX(), services.display.TwipsPerPixelY()},
       onClick_(std::move(onClick)),
+      caption_{caption, font},
       control_(container.AddDrawnControl(controlId, box, kCommandClassName, *this)) {
-  caption_.font = kDesignFont;
-  SetCaptionText(kDesignCaption);
+  // The face only draws the caption: screen readers and other programs know the button by
+  // its window's text.
+  services_.windows.SetWindowTitle(control_.Handle(), caption);
+  ShowNormalFace();
 }
 
 void Command::Initialize() {
@@ -24,13 +28,6 @@ void Command::SetEnabled(bool enabled) {
   control_.SetEnabled(enabled);
 }
 
-void Command::SetCaptionText(const std::wstring& text) {
-  caption_.text = text;
-  // The face only draws the caption: screen readers and other programs know the button by
-  // its window's text.
-  services_.windows.SetWindowTitle(control_.Handle(), text);
-}
-
 void Command::ShowEnabledFace() {
   caption_.enabled = enabled_;
   PaintFace(enabled_ ? FacePicture::kNormal : FacePicture::kDisable);
@@ -41,7 +38,6 @@ void Command::ShowEnabledFace() {
 void Command::ShowNormalFace() {
   if (!enabled_) return;
   caption_.enabled = true;
-  if (firstRun_ == 0) caption_.colour = platform::kBlack;
   PaintFace(FacePicture::kNormal);
 }
 

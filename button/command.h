@@ -11,18 +11,12 @@
 #include "button/face_pictures.h"
 #include "platform/font_description.h"
 #include "platform/form_controls.h"
-#include "platform/property_bag.h"
 #include "platform/services.h"
 
 namespace orvane::button {
 
 // The class name of a button's window, by which other programs know it.
 inline constexpr wchar_t kCommandClassName[] = L"ThreeDOrvane.Command";
-// The caption of a new button, and of saved properties that hold none.
-inline constexpr wchar_t kDesignCaption[] = L"Command";
-// The caption's font as the button is designed, and of saved properties that hold none.
-inline const platform::FontDescription kDesignFont{L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false,
-                                            platform::kShiftJisCharset};
 // The identifier of the hover poll among the button's timers.
 inline constexpr int kMouseTimer = 1;
 
@@ -46,18 +40,16 @@ class Command final : public platform::DrawnControlHandlers {
  public:
   using ClickHandler = std::function<void()>;
 
-  // A button in `container` at `box` (pixels of the container). It is disabled and shows no
-  // face until it is loaded from saved properties. `onClick` may unload the form that holds
-  // the button.
+  // An enabled button in `container` at `box` (pixels of the container), showing `caption` in
+  // black in `font`. `onClick` may unload the form that holds the button.
   Command(platform::ControlContainer& container, int controlId, const platform::Rect& box,
+          const std::wstring& caption, const platform::FontDescription& font,
           platform::Services& services, ClickHandler onClick);
   Command(const Command&) = delete;
   Command& operator=(const Command&) = delete;
 
-  // The container's read-properties notification.
-  void ReadProperties(const platform::PropertyBag& bag);
   // Puts the button into its normal state and starts following the mouse; draws nothing.
-  // The container calls it once after loading the button.
+  // The container calls it once, when the form that holds the button loads.
   void Initialize();
   // A disabled button ignores the mouse and the focus and shows its greyed face.
   void SetEnabled(bool enabled);
@@ -80,15 +72,12 @@ class Command final : public platform::DrawnControlHandlers {
   // What the caption shows, drawn over the face.
   struct Caption {
     std::wstring text;
-    platform::Colour colour = platform::kBlack;
     platform::FontDescription font;
     bool enabled = true;
   };
 
   void ShowEnabledFace();
   void ShowNormalFace();
-  // Puts the caption on the button and makes it the name of the button's window.
-  void SetCaptionText(const std::wstring& text);
   void LeaveHover();
   bool PointerOverButton();
   bool& Held(MouseButton button) { return held_[static_cast<std::size_t>(button)]; }
@@ -102,8 +91,7 @@ class Command final : public platform::DrawnControlHandlers {
   ClickHandler onClick_;
   std::map<FacePicture, std::unique_ptr<platform::PixelImage>> pictures_;
   Caption caption_;
-  bool enabled_ = false;
-  std::uint8_t firstRun_ = 0;  // 1 once the first-use set-up is done
+  bool enabled_ = true;
   ButtonState buttonState_ = ButtonState::kNotInitialized;
   // Which mouse buttons went down on the button and are not yet up.
   std::array<bool, 3> held_{};
@@ -111,10 +99,5 @@ class Command final : public platform::DrawnControlHandlers {
   // Last, so the button is whole before its window is made.
   platform::DrawnControl& control_;
 };
-
-// The saved properties of a button that differs from a new one only in caption and font,
-// for a container that makes its buttons from saved properties.
-platform::PropertyBag SavedCommandProperties(const std::wstring& caption,
-                                             const platform::FontDescription& font);
 
 }  // namespace orvane::button

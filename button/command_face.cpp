@@ -1,13 +1,6 @@
 #include "button/command.h"
 
 namespace orvane::button {
-namespace {
-
-// Under the gradient: the colour of the dialog behind the buttons. The gradient leaves out the
-// last column and row, which the frame covers.
-constexpr platform::Colour kBehindFace = 0xD8E9EC;
-
-}  // namespace
 
 void Command::PaintFace(FacePicture picture) {
   switch (buttonState_) {
@@ -27,6 +20,7 @@ void Command::PaintFace(FacePicture picture) {
   const std::int32_t width = image.Width();
   const std::int32_t height = image.Height();
 
+  // The gradient leaves out the last column and row, which the frame covers.
   image.FillRectangle(0, 0, width, height, kBehindFace);
   FillGradient();
   // A picture that cannot be had leaves the gradient in its place.
@@ -36,7 +30,7 @@ void Command::PaintFace(FacePicture picture) {
     }
   }
   image.DrawCentredText(caption_.text, CaptionBox(width, height, scale_), caption_.font,
-                        caption_.colour, !caption_.enabled);
+                        platform::kBlack, !caption_.enabled);
   control_.Present();
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "platform/pixel_image.h"
+
 namespace orvane::button {
+
+// The colour of the dialog behind the buttons: the corners of the faces outside their curved
+// border are of it, and so is the ground under a button's gradient.
+inline constexpr platform::Colour kBehindFace = 0xD8E9EC;
 
 // The six face pictures of the button, kept as bitmap resources of the program under these
 // names. Only their outer ring is ever drawn.

@@ -17,18 +17,19 @@ void SettingsDialog::OnControlMouseDown(int controlId) {
 }
 
 void SettingsDialog::SelectSource(int index) {
-  settings_.bgmKind = static_cast<std::int16_t>(index);
+  settings_.bgmKind = static_cast<settings::MusicSource>(index);
   fileButton_->SetEnabled(false);
   trackBox_->SetEnabled(false);
   ShowSelectedSource(settings_.bgmKind);
-  if (index == settings::kAudioCd) trackBox_->SetEnabled(true);
-  if (index == settings::kMusicFile) fileButton_->SetEnabled(true);
+  if (settings_.bgmKind == settings::MusicSource::kAudioCd) trackBox_->SetEnabled(true);
+  if (settings_.bgmKind == settings::MusicSource::kMusicFile) fileButton_->SetEnabled(true);
 }
 
-// A kind that is none of the three marks no source.
-void SettingsDialog::ShowSelectedSource(std::int16_t kind) {
+// A number that is none of the three sources marks none.
+void SettingsDialog::ShowSelectedSource(settings::MusicSource source) {
+  const int index = static_cast<int>(source);
   for (platform::ImageControl* mark : sourceMarks_) mark->SetPicture(kMarkPictures[0]);
-  if (kind >= 0 && kind < kSourceCount) sourceMarks_[kind]->SetPicture(kMarkPictures[1]);
+  if (index >= 0 && index < kSourceCount) sourceMarks_[index]->SetPicture(kMarkPictures[1]);
 }
 
 void SettingsDialog::OnChooseFile() {

@@ -12,9 +12,8 @@ constexpr std::int16_t kLastListedTrack = 30;
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(platform::Services& services, settings::Settings& settings,
-                               PushButtonFactory& buttons)
-    : services_(services), settings_(settings), buttonFactory_(buttons) {}
+SettingsDialog::SettingsDialog(platform::Services& services, settings::Settings& settings)
+    : services_(services), settings_(settings) {}
 
 void SettingsDialog::ShowModal() {
   form_ = services_.forms.CreateForm(
@@ -42,9 +41,9 @@ void SettingsDialog::OnLoad() {
   form.SetBounds({left, top, left + width, top + height});
   InitialiseButtons();
   if (panelTile_) TileBackdrop(panel_->Image(), *panelTile_);
-  trackBox_->SetEnabled(settings.bgmKind == settings::kAudioCd);
+  trackBox_->SetEnabled(settings.bgmKind == settings::MusicSource::kAudioCd);
   ShowSelectedSource(settings.bgmKind);
-  fileButton_->SetEnabled(settings.bgmKind == settings::kMusicFile);
+  fileButton_->SetEnabled(settings.bgmKind == settings::MusicSource::kMusicFile);
   trackBox_->SetText(FormatRepeat(settings.bgmRepeat));
   for (std::int16_t track = 0; track <= kLastListedTrack; ++track) {
     trackBox_->AddItem(FormatRepeat(track));
@@ -59,7 +58,7 @@ void SettingsDialog::OnLoad() {
 }
 
 void SettingsDialog::InitialiseButtons() {
-  for (PushButton* button : pushButtons_) button->Initialize();
+  for (button::Command& button : buttons_) button.Initialize();
 }
 
 void SettingsDialog::OnSave() {

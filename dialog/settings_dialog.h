@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <list>
 #include <memory>
-#include <vector>
 
-#include "dialog/push_button.h"
+#include "button/command.h"
 #include "dialog/zoom.h"
 #include "platform/form_services.h"
 #include "platform/services.h"
@@ -48,8 +48,7 @@ class SettingsDialog final : public platform::FormHandlers {
   static constexpr std::int32_t kClientWidth = 495;
   static constexpr std::int32_t kClientHeight = 246;
 
-  SettingsDialog(platform::Services& services, settings::Settings& settings,
-                 PushButtonFactory& buttons);
+  SettingsDialog(platform::Services& services, settings::Settings& settings);
 
   // Loads the dialog, shows it modally and returns when it has been unloaded.
   void ShowModal();
@@ -61,10 +60,12 @@ class SettingsDialog final : public platform::FormHandlers {
 
  private:
   void CreateControls();
+  button::Command& AddButton(platform::ControlContainer& parent, int controlId, const platform::Rect& box,
+                             const wchar_t* caption, button::Command::ClickHandler onClick);
   void OnLoad();
   void OnResize();
   void InitialiseButtons();
-  void ShowSelectedSource(std::int16_t kind);
+  void ShowSelectedSource(settings::MusicSource source);
   void SelectSource(int index);
   void OnSave();
   void OnCancel();
@@ -74,8 +75,10 @@ class SettingsDialog final : public platform::FormHandlers {
 
   platform::Services& services_;
   settings::Settings& settings_;
-  PushButtonFactory& buttonFactory_;
   ZoomOrigin zoomOrigin_;
+  // The program's own push buttons; they outlive the windows they are on, which may call them
+  // while they close.
+  std::list<button::Command> buttons_;
   std::unique_ptr<platform::FormWindow> form_;
   std::unique_ptr<platform::PixelImage> panelTile_;
   platform::PictureBox* panel_ = nullptr;
@@ -83,8 +86,7 @@ class SettingsDialog final : public platform::FormHandlers {
   platform::ComboBox* trackBox_ = nullptr;
   platform::Label* fileName_ = nullptr;
   platform::Label* link_ = nullptr;
-  PushButton* fileButton_ = nullptr;
-  std::vector<PushButton*> pushButtons_;
+  button::Command* fileButton_ = nullptr;
 };
 
 }  // namespace orvane::dialog

@@ -55,8 +55,7 @@ void SettingsDialog::CreateControls() {
   }
   trackBox_ = &panel.AddComboBox(kTrackBox, BoxAt(112, 52, 41, 20), DialogFont());
   panel.AddLabel(kTrackCaption, BoxAt(156, 56, 66, 13), L"曲目をﾘﾋﾟｰﾄ", panelText);
-  fileButton_ = &buttonFactory_.AddPushButton(panel, kFileButton, BoxAt(40, 112, 29, 21), L"...",
-                                              DialogFont(), [this] { OnChooseFile(); });
+  fileButton_ = &AddButton(panel, kFileButton, BoxAt(40, 112, 29, 21), L"...", [this] { OnChooseFile(); });
   fileName_ = &panel.AddLabel(kFileName, BoxAt(72, 112, 381, 33), L"",
                               {DialogFont(), kPanelText, platform::TextAlignment::kLeft, true});
 
@@ -64,11 +63,14 @@ void SettingsDialog::CreateControls() {
   link_ = &form.AddLabel(kLink, BoxAt(12, 208, 219, 13), kHomePageAddress,
                          {Underlined(DialogFont()), kLinkColour, platform::TextAlignment::kLeft,
                           false, platform::Pointer::kHand});
-  PushButton& saveButton = buttonFactory_.AddPushButton(
-      form, kSaveButton, BoxAt(292, 200, 93, 25), L"設定", DialogFont(), [this] { OnSave(); });
-  PushButton& cancelButton = buttonFactory_.AddPushButton(
-      form, kCancelButton, BoxAt(388, 200, 93, 25), L"ｷｬﾝｾﾙ", DialogFont(), [this] { OnCancel(); });
-  pushButtons_ = {fileButton_, &saveButton, &cancelButton};
+  AddButton(form, kSaveButton, BoxAt(292, 200, 93, 25), L"設定", [this] { OnSave(); });
+  AddButton(form, kCancelButton, BoxAt(388, 200, 93, 25), L"ｷｬﾝｾﾙ", [this] { OnCancel(); });
+}
+
+button::Command& SettingsDialog::AddButton(platform::ControlContainer& parent, int controlId,
+                                           const platform::Rect& box, const wchar_t* caption,
+                                           button::Command::ClickHandler onClick) {
+  return buttons_.emplace_back(parent, controlId, box, caption, DialogFont(), services_, std::move(onClick));
 }
 
 }  // namespace orvane::dialog

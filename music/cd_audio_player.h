@@ -24,6 +24,8 @@ class CdAudioPlayer {
   bool CdUsable() const { return cdUsable_; }
 
  private:
+  // The watchdog's work; false when the disc is found of no use.
+  bool KeepDiscPlaying();
   void Send(const std::wstring& command) { multimedia_.SendMciString(command, nullptr); }
   bool ModeIsStopped() const { return cdModeReply_.text.compare(0, 7, L"stopped") == 0; }
 

@@ -19,9 +19,10 @@ std::int32_t MciCommandLayer::SendMciCommand(const std::wstring& command,
 }
 
 std::wstring MciCommandLayer::QueryMci(const std::wstring& command) {
-  const std::int32_t code = SendMciCommand(command, mciResultText_);
+  std::wstring reply;
+  const std::int32_t code = SendMciCommand(command, reply);
   if (code != 0) return L"Error:" + std::to_wstring(code);
-  return mciResultText_;
+  return reply;
 }
 
 std::int32_t MciCommandLayer::PlayMciDevice(const std::wstring& device, const std::wstring& fromPos,
@@ -29,7 +30,8 @@ std::int32_t MciCommandLayer::PlayMciDevice(const std::wstring& device, const st
   std::wstring command = L"play " + device;
   if (!fromPos.empty()) command += L" from " + fromPos;
   if (!toPos.empty()) command += L" to " + toPos;
-  return SendMciCommand(command, mciResultText_);
+  std::wstring resultText;
+  return SendMciCommand(command, resultText);
 }
 
 }  // namespace orvane::music

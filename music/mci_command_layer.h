@@ -22,13 +22,10 @@ class MciCommandLayer {
   std::int32_t PlayMciDevice(const std::wstring& device, const std::wstring& fromPos,
                              const std::wstring& toPos);
 
-  const std::wstring& MciResultText() const { return mciResultText_; }
-
  private:
   platform::MultimediaServices& multimedia_;
   platform::ReplyBuffer mciReplyBuffer_{512, L""};
   platform::ReplyBuffer mciErrorBuffer_{256, L""};
-  std::wstring mciResultText_;
 };
 
 }  // namespace orvane::music

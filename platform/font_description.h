@@ -5,7 +5,7 @@
 
 namespace orvane::platform {
 
-// Every attribute of a text font, as a control keeps it and saves it with its properties.
+// Every attribute of a text font, as a control draws its text in it.
 struct FontDescription {
   std::wstring name;
   double sizePoints = 0;

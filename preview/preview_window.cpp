@@ -5,8 +5,8 @@ namespace orvane::preview {
 namespace {
 
 constexpr std::int32_t kWsChild = 0x40000000;
-// The picture's own size, where the image control is designed.
-const platform::Rect kDesignedPicture = platform::BoxAt(0, 0, 152, 112);
+// The image control is designed at the picture's own size.
+const platform::Rect kDesignedPicture = platform::BoxAt(0, 0, kPreviewWidth, kPreviewHeight);
 
 }  // namespace
 

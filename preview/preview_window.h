@@ -9,8 +9,10 @@
 namespace orvane::preview {
 
 inline constexpr wchar_t kPreviewWindowTitle[] = L"Preview Window";
-// The still picture of the preview, a stored picture of the program.
+// The still picture of the preview, a stored picture of the program, and its own size in pixels.
 inline constexpr wchar_t kPreviewPicture[] = L"PREVIEW_PICTURE";
+inline constexpr int kPreviewWidth = 152;
+inline constexpr int kPreviewHeight = 112;
 
 // The still picture that stands for the saver in the preview pane of the system's display
 // settings. It reacts to nothing and stays until the host closes the pane, which ends preview

@@ -48,10 +48,10 @@ void SaverWindow::OnLoad() {
 }
 
 void SaverWindow::StartMusic() {
-  if (settings_.bgmKind == settings::kAudioCd) {
+  if (settings_.bgmKind == settings::MusicSource::kAudioCd) {
     music_.cd.OpenCdAudio();
     form_->EnableTimer(kCdWatch, kCdWatchMs);
-  } else if (settings_.bgmKind == settings::kMusicFile) {
+  } else if (settings_.bgmKind == settings::MusicSource::kMusicFile) {
     const std::wstring type = music::MusicFileType(settings_.bgmFile);
     if (type == L"WAV") music_.file.PlayWavLoop();
     if (type == L"MP3") {
@@ -141,7 +141,7 @@ void SaverWindow::StopMusic() {
     form_->DisableTimer(kCdWatch);
     music_.cd.CloseCdAudio();
   }
-  if (settings_.bgmKind != settings::kMusicFile) return;
+  if (settings_.bgmKind != settings::MusicSource::kMusicFile) return;
   const std::wstring type = music::MusicFileType(settings_.bgmFile);
   if (type == L"WAV") music_.file.StopWav();
   if (type == L"MP3") {

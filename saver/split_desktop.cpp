@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "saver/frame_pacer.h"
+#include "saver/frame_hold.h"
 
 namespace orvane::saver {
 namespace {
@@ -69,12 +69,12 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
                   const std::vector<platform::Rect>& monitors, platform::FormServices& forms,
                   platform::DisplayServices& display, const RandomDraw& draw,
                   const std::function<void()>& afterPresent) {
-  FramePacer pacer(display);
+  FrameHold frameHold(display);
   // False once the window was closed while the frame was on the screen.
   const auto showFrame = [&] {
     form.Present();
     if (afterPresent) afterPresent();
-    pacer.HoldPresentedFrame();
+    frameHold.HoldPresentedFrame();
     forms.ProcessPendingMessages();
     return form.IsLoaded();
   };

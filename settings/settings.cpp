@@ -52,7 +52,7 @@ std::wstring FormatIniNumber(std::int16_t number) {
 }
 
 void ReadSettings(platform::Services& services, Settings& settings) {
-  if (const auto kind = ReadIniNumber(services, kBgmKindKey)) settings.bgmKind = *kind;
+  if (const auto kind = ReadIniNumber(services, kBgmKindKey)) settings.bgmKind = MusicSource{*kind};
   if (const auto repeat = ReadIniNumber(services, kBgmRepeatKey)) settings.bgmRepeat = *repeat;
   settings.bgmFile = ReadIniValue(services, kSettingsSection, kBgmFileKey,
                                   SettingsFilePath(services.process.ProgramFolder()));
@@ -62,7 +62,7 @@ void LoadSettings(platform::Services& services, Settings& settings) {
   ReadSettings(services, settings);
   if (settings.bgmFile.empty() || !platform::FileExists(services.files, settings.bgmFile)) {
     settings.bgmFile.clear();
-    if (settings.bgmKind == kMusicFile) settings.bgmKind = kNoMusic;
+    if (settings.bgmKind == MusicSource::kMusicFile) settings.bgmKind = MusicSource::kNoMusic;
   }
 }
 
@@ -76,7 +76,7 @@ SaveResult SaveSettings(platform::Services& services, const Settings& settings) 
   const auto encodeNumber = [&](std::int16_t number) {
     return OwnTextBytes(services, FormatIniNumber(number));
   };
-  file = WithIniValue(file, section, OwnTextBytes(services, kBgmKindKey), encodeNumber(settings.bgmKind));
+  file = WithIniValue(file, section, OwnTextBytes(services, kBgmKindKey), encodeNumber(static_cast<std::int16_t>(settings.bgmKind)));
   file = WithIniValue(file, section, OwnTextBytes(services, kBgmRepeatKey), encodeNumber(settings.bgmRepeat));
   file = WithIniValue(file, section, OwnTextBytes(services, kBgmFileKey), *musicFile);
   return services.files.WriteWholeFile(fileName, std::vector<std::uint8_t>(file.begin(), file.end()))

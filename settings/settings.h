@@ -7,16 +7,16 @@
 
 namespace orvane::settings {
 
+// Where the background music comes from, stored in the INI file as its number. A number from
+// a hand-edited file that names none of these is kept as it is, and plays no music.
+enum class MusicSource : std::int16_t { kNoMusic = 0, kAudioCd = 1, kMusicFile = 2 };
+
 // The user's background-music choice, kept in the INI file beside the program.
 struct Settings {
-  std::int16_t bgmKind = 0;    // 0 no music, 1 audio CD, 2 music file
+  MusicSource bgmKind = MusicSource::kNoMusic;
   std::int16_t bgmRepeat = 0;  // audio-CD track played over and over, 0 for the whole disc
   std::wstring bgmFile;        // full path of the MP3 or WAV file, empty when none
 };
-
-inline constexpr std::int16_t kNoMusic = 0;
-inline constexpr std::int16_t kAudioCd = 1;
-inline constexpr std::int16_t kMusicFile = 2;
 
 inline constexpr wchar_t kSettingsSection[] = L"Section";
 inline constexpr wchar_t kBgmKindKey[] = L"BGM区分";

@@ -5,7 +5,6 @@
 #include <random>
 
 #include "dialog/settings_dialog.h"
-#include "dialog/win32/win32_push_buttons.h"
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
 #include "preview/preview_window.h"
@@ -29,8 +28,7 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
   }
 
   void ShowSettingsDialog() override {
-    orvane::dialog::win32::Win32PushButtons buttons(services_);
-    orvane::dialog::SettingsDialog dialog(services_, settings_, buttons);
+    orvane::dialog::SettingsDialog dialog(services_, settings_);
     dialog.ShowModal();
   }
 

@@ -18,8 +18,8 @@ declare -A layer=(
   [saver]=3
   [dialog]=3
   [preview]=3
-  [artwork]=3    # the pictures drawn at build time, from the controls' descriptions
   [startup]=4    # the entry point
+  [artwork]=4    # the pictures drawn at build time, from the descriptions of what shows them
   [bench]=5
   [tests]=5
 )

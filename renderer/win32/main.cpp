@@ -5,7 +5,7 @@
 
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/finer_timer_period.h"
-#include "renderer/scene/frame_pacer.h"
+#include "renderer/scene/frame_rate_cap.h"
 #include "renderer/win32/clock.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/scene_setup.h"
@@ -24,13 +24,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!window.Handle()) return 1;
   const std::vector<SceneView> views = MonitorViews(window, assets.atlas.Variety());
   const std::unique_ptr<ScenePainter> painter = CreateScenePainter(window.Handle(), views, assets);
-  const FramePacer pacer(DisplayRefreshRate());
+  const FrameRateCap frameRateCap(DisplayRefreshRate());
 
   const double start = clock.Seconds();
   while (PumpMessages()) {
     const double frameStart = clock.Seconds();
     if (painter) painter->Paint(frameStart - start);
-    Sleep(static_cast<DWORD>(pacer.WaitMilliseconds(frameStart, clock.Seconds())));
+    Sleep(static_cast<DWORD>(frameRateCap.WaitMilliseconds(frameStart, clock.Seconds())));
   }
   return 0;
 }

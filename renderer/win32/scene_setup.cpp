@@ -5,7 +5,7 @@
 #include "renderer/model/model_file.h"
 #include "renderer/win32/gdi_scene_painter.h"
 #include "renderer/win32/gl_scene_painter.h"
-#include "renderer/win32/glow_texture.h"
+#include "renderer/win32/glow_texture_file.h"
 
 namespace orvane::renderer::win32 {
 

@@ -6,7 +6,6 @@
 
 #include "artwork/bitmap_file.h"
 #include "artwork/dialog_pictures.h"
-#include "artwork/preview_picture.h"
 
 namespace orvane::artwork {
 namespace {
@@ -49,19 +48,6 @@ TEST(DialogPictures, TheMarksAreDarkRingsWithADotOnlyWhenSelectedAndTheTileIsPal
   }
   // Stacked tiles meet no more sharply than the rows of one tile do.
   EXPECT_LE(seam, steepestStep);
-}
-
-TEST(PreviewPicture, IsADarkSceneWithBlueAndYellowCharacters) {
-  const Picture picture = PaintPreviewPicture();
-  long brightness = 0;
-  int blue = 0, yellow = 0;
-  for (const Rgb& pixel : picture.pixels) {
-    brightness += pixel.red + pixel.green + pixel.blue;
-    blue += pixel.blue > 180 && pixel.blue > pixel.red + 80;
-    yellow += pixel.red > 180 && pixel.green > 150 && pixel.blue < pixel.red - 80;
-  }
-  EXPECT_LT(brightness / (3.0 * picture.pixels.size()), 40) << "not a dark scene";
-  EXPECT_GT(std::min(blue, yellow), 100) << "too few blue or yellow characters";
 }
 
 }  // namespace

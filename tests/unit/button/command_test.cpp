@@ -1,5 +1,5 @@
 // The push button as its user sees it: which face the mouse, the focus and the hover poll
-// bring, when a release clicks, and what its saved properties show.
+// bring, and when a release clicks.
 #include "button/command.h"
 
 #include <gtest/gtest.h>
@@ -17,17 +17,19 @@ namespace {
 
 constexpr platform::WindowHandle kButtonWindow = 0x6007;
 constexpr platform::WindowHandle kFormWindow = 0x400;
-const std::wstring kCaption = L"Command, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0";  // as drawn
 
-// Button 7, 117 x 28 pixels, on a fake form with the pointer over the form; what the button
-// draws, the system calls and its clicks ("Click()") go into one list, so their order shows.
-struct CommandRig {
-  CommandRig() {
-    for (const FacePicture picture : kFacePictures) fake.forms.pictures[ResourceName(picture)] = {64, 25};
-    fake.cursorPosition = platform::Point{70, 45};
-    fake.windowUnderCursor = kFormWindow;
+// The platform with the button's face pictures, and the pointer over the form.
+struct FakeWithFaces : testing::FakePlatform {
+  FakeWithFaces() {
+    for (const FacePicture picture : kFacePictures) forms.pictures[ResourceName(picture)] = {64, 25};
+    cursorPosition = platform::Point{70, 45};
+    windowUnderCursor = kFormWindow;
   }
+};
 
+// Button 7, 117 x 28 pixels, on a fake form; what the button draws, the system calls and its
+// clicks ("Click()") go into one list, so their order shows.
+struct CommandRig {
   // What the user saw: the picture of each face presented ("normal", "highlight", ...; "plain"
   // when none was drawn), "^" added when its gradient ran upside down, lavender at the top;
   // and "click" for each click.
@@ -50,27 +52,27 @@ struct CommandRig {
     return seen.empty() ? seen : seen.substr(1);
   }
 
-  testing::FakePlatform fake;
+  FakeWithFaces fake;
   testing::FakeControl form{0, platform::BoxAt(0, 0, 400, 300), kFormWindow, fake.calls};
-  Command command{form, 7, platform::BoxAt(20, 20, 117, 28), fake.services, [this] { fake.calls.push_back(L"Click()"); }};
+  Command command{form, 7, platform::BoxAt(20, 20, 117, 28), L"設定",
+                  {L"ＭＳ Ｐゴシック", 9.75, 400, false, false, false, platform::kShiftJisCharset},
+                  fake.services, [this] { fake.calls.push_back(L"Click()"); }};
   testing::FakeControl& control = *form.Find(7);
 };
 
-// Plays `script` on a loaded button, initialised by its container unless the script starts
-// with "uninitialised", and returns what the user saw. Its words: "move" (the pointer moves
-// over the button), "leave" (the pointer goes elsewhere and the hover poll ticks), "poll",
-// "nocursor" (the poll ticks where the cursor cannot be found), "focus", "blur", "press" and
-// "release" of the left mouse button, "right-…" and "middle-…" of the others, "lost" (the
-// presses ended out of the button's sight), "resize", "disable" and "enable".
+// Plays `script` on a button its container has initialised, and returns what the user saw.
+// Its words: "move" (the pointer moves over the button), "leave" (the pointer goes elsewhere
+// and the hover poll ticks), "poll", "nocursor" (the poll ticks where the cursor cannot be
+// found), "focus", "blur", "press" and "release" of the left mouse button, "right-…" and
+// "middle-…" of the others, "lost" (the presses ended out of the button's sight), "resize",
+// "disable" and "enable".
 std::wstring Play(const std::string& script) {
   CommandRig rig;
   Command& command = rig.command;
-  command.ReadProperties(platform::PropertyBag{});
-  if (script.rfind("uninitialised", 0) != 0) command.Initialize();
+  command.Initialize();
   rig.fake.calls.clear();
   const auto poll = [&] { rig.control.Tick(kMouseTimer); };
   const std::map<std::string, std::function<void()>> events = {
-      {"uninitialised", [] {}},
       {"move", [&] { rig.fake.windowUnderCursor = kButtonWindow; command.OnMouseMove(); }},
       {"leave", [&] { rig.fake.windowUnderCursor = kFormWindow; poll(); }},
       {"poll", poll},
@@ -130,59 +132,16 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
       // A disabled button ignores the mouse and the focus, and keeps its state for later.
       {"move disable press release right-press right-release focus blur leave move enable",
        L"highlight^ disable^ normal^"},
-      // Before its container initialises it, a button has no poll and follows the mouse only
-      // once it has the focus; it clicks all the same.
-      {"uninitialised move leave focus move", L"selected highlightselect"},
-      {"uninitialised press release", L"pressed click"},
   };
   for (const auto& row : rows) EXPECT_EQ(Play(row.script), row.seen) << row.script;
 
+  // A new button shows its caption in black over the normal face, and its window bears it.
   CommandRig rig;
+  EXPECT_EQ(rig.Seen(), L"normal");
+  EXPECT_EQ(rig.fake.calls.end()[-2], L"control 7: DrawCentredText(設定, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0)");
+  EXPECT_EQ(std::count(rig.fake.calls.begin(), rig.fake.calls.end(), L"SetWindowTitle(24583, 設定)"), 1);
   rig.command.Initialize();
   EXPECT_EQ(rig.control.timers, (std::map<int, std::uint32_t>{{kMouseTimer, 100}}));
-}
-
-TEST(CommandProperties, LoadingShowsTheSavedCaptionFontAndColourAndNamesTheWindowAfterTheCaption) {
-  const platform::FontDescription otherFont{L"MS UI Gothic", 9, 700, false, false, false, 128};
-  // Saved properties holding every value given.
-  const auto bag = [](std::initializer_list<std::pair<const wchar_t*, platform::PropertyValue>> values) {
-    platform::PropertyBag saved;
-    for (const auto& [name, value] : values) saved.WriteProperty(name, value, std::wstring(L"no default"));
-    return saved;
-  };
-  const struct {
-    platform::PropertyBag saved;
-    std::wstring caption;  // as drawn: text, box, font, size, colour; empty when none is drawn
-  } rows[] = {
-      {{}, kCaption},
-      // The dialog's buttons, whose font is the design font, keep only their caption.
-      {SavedCommandProperties(L"ｷｬﾝｾﾙ", kDesignFont), L"ｷｬﾝｾﾙ, 0, 7, 117, 13, ＭＳ Ｐゴシック, 9.75, 0"},
-      {bag({{L"Caption", std::wstring(L"設定")}, {L"Font", otherFont}, {L"FontColour", std::int32_t{0xFF8000}}}),
-       L"設定, 0, 7, 117, 13, MS UI Gothic, 9, 16744448"},
-      // Before the first run is done the caption is black; values of the wrong kind or out of
-      // range are not applied.
-      {bag({{L"FirstRun", std::int32_t{0}}, {L"FontColour", std::int32_t{0xFF}}}), kCaption},
-      {bag({{L"FirstRun", std::int32_t{300}}, {L"Caption", std::int32_t{12}}, {L"FontColour", std::int32_t{0xFF}}}),
-       kCaption},
-      // Saved disabled, it shows nothing until it is enabled.
-      {bag({{L"Enabled", false}}), L""},
-  };
-  for (const auto& row : rows) {
-    CommandRig rig;
-    rig.command.ReadProperties(row.saved);
-    EXPECT_EQ(rig.Seen(), row.caption.empty() ? L"" : L"normal") << row.caption;
-    // The caption is drawn last, over the face.
-    EXPECT_EQ(rig.fake.calls.end()[-2] == L"control 7: DrawCentredText(" + row.caption + L")", !row.caption.empty())
-        << row.caption;
-    // The window is named after the caption, last of all the names it was given.
-    const auto& calls = rig.fake.calls;
-    const auto named = std::find_if(calls.rbegin(), calls.rend(), [](auto& c) { return c.rfind(L"SetWindowTitle", 0) == 0; });
-    ASSERT_NE(named, calls.rend());
-    const std::wstring title = row.caption.empty() ? L"Command" : row.caption.substr(0, row.caption.find(L','));
-    EXPECT_EQ(*named, L"SetWindowTitle(24583, " + title + L")");
-  }
-  EXPECT_EQ(SavedCommandProperties(L"設定", kDesignFont).Entries(),
-            (std::vector<platform::PropertyBag::Entry>{{L"Caption", std::wstring(L"設定")}}));
 }
 
 }  // namespace

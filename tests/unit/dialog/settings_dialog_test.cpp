@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 
-#include "dialog/win32/win32_push_buttons.h"
+#include "dialog/repeat_text.h"
 #include "fakes/fake_platform.h"
 
 namespace orvane::dialog {
@@ -32,10 +31,7 @@ struct DialogRig {
     dialog.ShowModal();
     form = fake.forms.form;
   }
-  testing::FakeControl& Control(int id) {
-    testing::FakeControl* control = form->controls().Find(id);
-    return control ? *control : throw std::out_of_range("no control " + std::to_string(id));
-  }
+  testing::FakeControl& Control(int id) { return *form->controls().Find(id); }
   // The marks of the three sources in the order of their kinds: "x" selected, "-" unselected.
   std::wstring Marks() {
     std::wstring marks;
@@ -63,15 +59,14 @@ struct DialogRig {
 
   testing::FakePlatform fake;
   settings::Settings settings;
-  win32::Win32PushButtons buttons{fake.services};
-  SettingsDialog dialog{fake.services, settings, buttons};
+  SettingsDialog dialog{fake.services, settings};
   testing::FakeFormWindow* form = nullptr;
 };
 
 class DialogTest : public ::testing::Test, public DialogRig {};
 
 TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsModally) {
-  Open({0, 0, L""});
+  Open({});
 
   EXPECT_EQ(CallsBeginningWith({L"CreateForm", L"SetBounds", L"DrawAnimatedRects", L"SetScreenPointer",
                                 L"window: DrawLine(0, 0, ", L"window: DrawLine(0, 123, ",
@@ -94,7 +89,7 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
         std::pair{std::optional<platform::Point>{}, L"SetBounds(261, 155, 762, 427)"}}) {
     DialogRig elsewhere;
     elsewhere.fake.cursorPosition = pointer;
-    elsewhere.Open({0, 0, L""});
+    elsewhere.Open({});
     EXPECT_EQ(elsewhere.CallsBeginningWith({L"SetBounds"}), Calls{bounds});
   }
   // The link shows the home page under a hand; a click opens it under the hourglass.
@@ -122,22 +117,19 @@ TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) 
       {2, 0, L"D:\\曲\\song.mp3", 0, 2, L"--x", false, true, L""},
       // A kind from a hand-edited file: no source is marked and both controls stay off.
       {7, 3, L"D:\\a.wav", 0, 7, L"---", false, false, L"3"},
-      // Another source keeps the track and the file, and the file stays on show.
+      // Another source, by its name or its mark, keeps the track and the file on show.
       {2, 4, L"D:\\old.mp3", kSourceName + 0, 0, L"x--", false, false, L"4"},
-      {2, 4, L"D:\\old.mp3", kSourceMark + 0, 0, L"x--", false, false, L"4"},
-      {2, 4, L"D:\\old.mp3", kSourceName + 1, 1, L"-x-", true, false, L"4"},
       {2, 4, L"D:\\old.mp3", kSourceMark + 1, 1, L"-x-", true, false, L"4"},
       {1, 4, L"D:\\old.mp3", kSourceName + 2, 2, L"--x", false, true, L"4"},
-      {1, 4, L"D:\\old.mp3", kSourceMark + 2, 2, L"--x", false, true, L"4"},
       {1, 4, L"D:\\old.mp3", kTrackCaption, 1, L"-x-", true, false, L"4"},
   };
   for (const auto& row : rows) {
     DialogRig rig;
-    rig.Open({row.storedKind, row.storedTrack, row.file});
+    rig.Open({settings::MusicSource{row.storedKind}, row.storedTrack, row.file});
     if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
 
     const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
-    EXPECT_EQ(rig.settings.bgmKind, row.kind) << where;
+    EXPECT_EQ(rig.settings.bgmKind, settings::MusicSource{row.kind}) << where;
     EXPECT_EQ(rig.Marks(), row.marks) << where;
     EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
     EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;
@@ -148,7 +140,7 @@ TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) 
 }
 
 TEST_F(DialogTest, SavingWritesTheChosenFileAndZoomsShutAndAFailedSaveIsReportedWithTheDialogLeftOpen) {
-  Open({2, 12, L"D:\\Music\\曲.mp3"});
+  Open({settings::MusicSource::kMusicFile, 12, L"D:\\Music\\曲.mp3"});
   fake.forms.chosenFile = L"E:\\曲\\loop.WAV";
   Click(kFileButton);
   // Owned by the dialog, with 255-byte buffers and no flags: the file need not exist.
@@ -173,45 +165,30 @@ TEST_F(DialogTest, SavingWritesTheChosenFileAndZoomsShutAndAFailedSaveIsReported
                                L"短い名前もありません。別の名前のファイルを選んでください。"
                                L" | 3dOrvane (Screen Saver) | 23130)"}));
   EXPECT_TRUE(form->IsLoaded());
-  EXPECT_EQ(fake.fileContents.count(kIniFile), 0u);
 
+  // Saved in its short form, with the track as typed.
   fake.shortPaths[L"E:\\Café.wav"] = L"E:\\CAF_~1.WAV";
+  Control(kTrackBox).text = L"7.5";
   Click(kSaveButton);
   EXPECT_EQ(fake.calls, (Calls{
                             L"ShortPath(E:\\Café.wav)",
                             L"ReadWholeFile(" + kIniFile + L")",
-                            L"WriteWholeFile(" + kIniFile + L", 58 bytes)",
+                            L"WriteWholeFile(" + kIniFile + L", 57 bytes)",
                             L"Unload",
                             L"GetWindowRect(23130)",
                             L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 300, 200, 0, 0)",
                         }));
   EXPECT_EQ(fake.fileContents[kIniFile],
-            "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=12\r\n"
+            "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=8\r\n"
             "BGM\xcc\xa7\xb2\xd9=E:\\CAF_~1.WAV\r\n");
   EXPECT_FALSE(form->IsLoaded());
 }
 
-TEST_F(DialogTest, TheTypedTrackIsRoundedHalfToEvenAnythingElseSavesZeroAndAnyKindIsKept) {
-  const struct {
-    std::int16_t kind;
-    std::wstring typed;
-    std::string savedKind, savedTrack;
-  } rows[] = {{1, L"", "1", "0"},     {1, L"7.5", "1", "8"},       {1, L"6.5", "1", "6"},
-              {1, L"abc", "1", "0"},  {1, L"12x", "1", "0"},       {1, L" 30 ", "1", "30"},
-              {1, L"-3", "1", "-3"},  {1, L"32767", "1", "32767"}, {1, L"32768", "1", "0"},
-              {1, L"1e9", "1", "0"},  {-1, L"2", "-1", "2"}};
-  for (const auto& row : rows) {
-    DialogRig rig;
-    rig.Open({row.kind, 5, L""});
-    rig.Control(kTrackBox).text = row.typed;
-
-    rig.Click(kSaveButton);
-
-    EXPECT_EQ(rig.fake.fileContents[kIniFile], "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + row.savedKind +
-                                                   "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + row.savedTrack +
-                                                   "\r\nBGM\xcc\xa7\xb2\xd9=\r\n")
-        << row.typed;
-  }
+TEST(RepeatText, TheTypedTrackIsRoundedHalfToEvenAndAnythingElseIsZero) {
+  const std::pair<const wchar_t*, std::int16_t> rows[] = {
+      {L"", 0},      {L"7.5", 8}, {L"6.5", 6},       {L"abc", 0},   {L"12x", 0},
+      {L" 30 ", 30}, {L"-3", -3}, {L"32767", 32767}, {L"32768", 0}, {L"1e9", 0}};
+  for (const auto& [typed, track] : rows) EXPECT_EQ(RepeatFromText(typed), track) << typed;
 }
 
 }  // namespace

@@ -81,7 +81,6 @@ class FakePixelImage : public platform::PixelImage {
 namespace argument {
 
 inline std::wstring Text(const std::wstring& text) { return text; }
-inline std::wstring Text(const wchar_t* text) { return text; }
 inline std::wstring Text(const platform::PixelImage& image) { return static_cast<const FakePixelImage&>(image).name; }
 template <typename Number, typename = std::enable_if_t<std::is_arithmetic_v<Number>>>
 std::wstring Text(Number number) {
@@ -131,14 +130,18 @@ class FakeControl : public platform::Label,
   std::wstring picture;
   bool enabled = true;  // a combo box's or a drawn control's
   std::wstring text;    // also what a test types into a combo box's field
-  std::vector<std::wstring> items;
-  std::wstring className;  // a drawn control's
   platform::DrawnControlHandlers* handlers = nullptr;
   std::map<int, std::uint32_t> timers;
   std::vector<std::unique_ptr<FakeControl>> controls;  // a container's, in the order added
 
   // The control `controlId` on this one or on a container on it; null when there is none.
-  FakeControl* Find(int controlId);
+  FakeControl* Find(int controlId) {
+    if (id == controlId) return this;
+    for (const auto& control : controls) {
+      if (FakeControl* found = control->Find(controlId)) return found;
+    }
+    return nullptr;
+  }
   // Runs the handler of an enabled timer, as the control's timer message would.
   void Tick(int timerId) {
     if (timers.count(timerId)) handlers->OnTimer(timerId);
@@ -151,24 +154,38 @@ class FakeControl : public platform::Label,
   void SetEnabled(bool enable) override { enabled = enable; }
   std::wstring Text() override { return text; }
   void SetText(const std::wstring& newText) override { text = newText; }
-  void AddItem(const std::wstring& item) override { items.push_back(item); }
+  void AddItem(const std::wstring&) override {}
   platform::WindowHandle Handle() override { return handle_; }
   platform::PixelImage& Image() override { return image; }
   void Present() override { calls_.push_back(image.name + L": Present"); }
   void EnableTimer(int timerId, std::uint32_t intervalMs) override { timers[timerId] = intervalMs; }
   platform::Label& AddLabel(int controlId, const platform::Rect& at, const std::wstring& labelCaption,
-                            const platform::LabelStyle& labelStyle) override;
-  platform::ImageControl& AddImage(int controlId, const platform::Rect& at, bool stretched) override;
+                            const platform::LabelStyle& labelStyle) override {
+    FakeControl& label = Add(controlId, at);
+    label.caption = labelCaption;
+    label.style = labelStyle;
+    return label;
+  }
+  platform::ImageControl& AddImage(int controlId, const platform::Rect& at, bool stretched) override {
+    Add(controlId, at).stretch = stretched;
+    return *controls.back();
+  }
   platform::ComboBox& AddComboBox(int controlId, const platform::Rect& at, const platform::FontDescription&) override {
     return Add(controlId, at);
   }
   platform::PictureBox& AddPictureBox(int controlId, const platform::Rect& at) override { return Add(controlId, at); }
-  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& at, const std::wstring& windowClass,
-                                          platform::DrawnControlHandlers& controlHandlers) override;
+  platform::DrawnControl& AddDrawnControl(int controlId, const platform::Rect& at, const std::wstring&,
+                                          platform::DrawnControlHandlers& controlHandlers) override {
+    Add(controlId, at).handlers = &controlHandlers;
+    return *controls.back();
+  }
   void AddFrame(const platform::Rect&, platform::Colour) override {}
 
  private:
-  FakeControl& Add(int controlId, const platform::Rect& at);
+  FakeControl& Add(int controlId, const platform::Rect& at) {
+    controls.push_back(std::make_unique<FakeControl>(controlId, at, 0x6000 + controlId, calls_));
+    return *controls.back();
+  }
 
   platform::WindowHandle handle_;
   Calls& calls_;

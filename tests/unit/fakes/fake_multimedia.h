@@ -27,7 +27,16 @@ class FakeMultimedia : public platform::MultimediaServices {
   std::uint32_t waveDevices = 2;
 
   // Recorded as "mci <command> [<reply buffer length>]".
-  std::int32_t SendMciString(const std::wstring& command, platform::ReplyBuffer* reply) override;
+  std::int32_t SendMciString(const std::wstring& command, platform::ReplyBuffer* reply) override {
+    calls.push_back(L"mci " + command + L" [" + std::to_wstring(reply ? reply->length : 0) + L"]");
+    Answer answer;
+    if (const auto entry = script_.find(command); entry != script_.end()) {
+      answer = entry->second;
+      script_.erase(entry);
+    }
+    if (reply && answer.reply) reply->text = answer.reply->substr(0, reply->length - 1);
+    return answer.code;
+  }
   bool GetMciErrorText(std::int32_t code, platform::ReplyBuffer& description) override {
     calls.push_back(L"error text " + std::to_wstring(code) + L" [" +
                     std::to_wstring(description.length) + L"]");

@@ -130,7 +130,7 @@ TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
       {2, L"D:\\d.mpeg", true, {}, {}}, {0, L"D:\\e.wav", true, {}, {}}, {5, L"D:\\f.wav", true, {}, {}},
   };
   for (const auto& c : cases) {
-    SaverRun run({c.kind, 0, c.file});
+    SaverRun run({settings::MusicSource{c.kind}, 0, c.file});
     run.Load();
     EXPECT_EQ(run.fake.multimedia.calls, c.started) << c.file;
     EXPECT_EQ(run.form->TimerInterval(SaverWindow::kCdWatch), c.kind == 1 ? 200u : 0u) << c.file;

@@ -7,7 +7,6 @@
 namespace orvane::settings {
 namespace {
 
-const std::wstring kSong = L"D:\\Music\\song.mp3";
 const std::wstring kIniFile = L"C:\\Program Files\\3dOrvane\\3dOrvane.ini";
 
 // The three keys in code page 932, as a Japanese system's profile functions write them.
@@ -24,10 +23,6 @@ std::string IniBytes(const std::string& kind, const std::string& repeat, const s
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetIni(const std::string& kind, const std::string& repeat, const std::string& file) {
-    fake.fileContents[kIniFile] = IniBytes(kind, repeat, file);
-  }
-
   testing::FakePlatform fake;
   Settings settings;
 };
@@ -40,10 +35,10 @@ TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
                {"+3", 3},        {"abc", 9},         {"40000", 9},    {"", 0},
                {"32767", 32767}, {"32768", 9},       {"-32768", -32768}, {"-32769", 9}};
   for (const auto& c : cases) {
-    SetIni(c.text, c.text, "");
-    settings = {9, 9, L""};
+    fake.fileContents[kIniFile] = IniBytes(c.text, c.text, "");
+    settings = {MusicSource{9}, 9, L""};
     ReadSettings(fake.services, settings);
-    EXPECT_EQ(settings.bgmKind, c.expected) << c.text;
+    EXPECT_EQ(settings.bgmKind, MusicSource{c.expected}) << c.text;
     EXPECT_EQ(settings.bgmRepeat, c.expected) << c.text;
   }
 }
@@ -53,13 +48,12 @@ TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsRe
     std::string file;
     Settings expected;
   } cases[] = {
-      {IniBytes("2", "3", kJapaneseSongBytes), {2, 3, L"C:\\音楽\\夜の曲.mp3"}},
+      {IniBytes("2", "3", kJapaneseSongBytes), {MusicSource::kMusicFile, 3, L"C:\\音楽\\夜の曲.mp3"}},
       // Names whatever the case of their letters, blanks around "=", a quoted value, a key
       // with no "=", and the first section of the name only; no line end at the very end.
       {"[Other]\r\n" + kKindKey + "=7\r\n[sECTION] \r\n ; note\r\n" + kKindKey + " =  1 \n" +
            kRepeatKey + "\r\n" + kFileKey + "= \"D:\\a b.wav\" \r\n[Section]\r\n" + kRepeatKey + "=4",
-       {1, 0, L"D:\\a b.wav"}},
-      {"", {0, 0, L""}},
+       {MusicSource::kAudioCd, 0, L"D:\\a b.wav"}},
   };
   for (const auto& c : cases) {
     fake.fileContents[kIniFile] = c.file;
@@ -75,25 +69,25 @@ TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSou
   const std::string longPath = "D:\\" + std::string(300, 'a') + ".mp3";
   // 254 bytes and a double-byte character that would end at byte 256.
   const std::string longJapanesePath = "D:\\" + std::string(251, 'a') + "\x89\xb9.mp3";
-  fake.readableFiles = {kSong, std::wstring(longPath.begin(), longPath.begin() + 255),
+  fake.readableFiles = {L"D:\\Music\\song.mp3", std::wstring(longPath.begin(), longPath.begin() + 255),
                         L"D:\\" + std::wstring(251, L'a')};
   const struct {
     const char* kind;
     std::string file;
-    std::int16_t expectedKind;
+    MusicSource expectedKind;
     std::wstring expectedFile;
   } cases[] = {
-      {" 2", "", 0, L""},
-      {" 2", "E:\\unplugged.mp3", 0, L""},
-      {" 1", "E:\\unplugged.mp3", 1, L""},
+      {" 2", "", MusicSource::kNoMusic, L""},
+      {" 2", "E:\\unplugged.mp3", MusicSource::kNoMusic, L""},
+      {" 1", "E:\\unplugged.mp3", MusicSource::kAudioCd, L""},
       // Tested without the trailing backslash, but kept as read.
-      {" 2", "D:\\Music\\song.mp3\\", 2, kSong + L"\\"},
+      {" 2", "D:\\Music\\song.mp3\\", MusicSource::kMusicFile, L"D:\\Music\\song.mp3\\"},
       // At most 255 bytes come back, and never half a character.
-      {" 2", longPath, 2, std::wstring(longPath.begin(), longPath.begin() + 255)},
-      {" 2", longJapanesePath, 2, L"D:\\" + std::wstring(251, L'a')},
+      {" 2", longPath, MusicSource::kMusicFile, std::wstring(longPath.begin(), longPath.begin() + 255)},
+      {" 2", longJapanesePath, MusicSource::kMusicFile, L"D:\\" + std::wstring(251, L'a')},
   };
   for (const auto& c : cases) {
-    SetIni(c.kind, " 3", c.file);
+    fake.fileContents[kIniFile] = IniBytes(c.kind, " 3", c.file);
     LoadSettings(fake.services, settings);
     EXPECT_EQ(settings.bgmKind, c.expectedKind) << c.file;
     EXPECT_EQ(settings.bgmFile, c.expectedFile) << c.file;
@@ -108,14 +102,14 @@ TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatEls
     std::string after;
   };
   const std::vector<Case> cases = {
-      {"", {2, 0, L"C:\\音楽\\夜の曲.mp3"}, IniBytes("2", "0", kJapaneseSongBytes)},
-      {IniBytes("2", "5", kJapaneseSongBytes), {-1, 12, L""}, IniBytes("-1", "12", "")},
+      {"", {MusicSource::kMusicFile, 0, L"C:\\音楽\\夜の曲.mp3"}, IniBytes("2", "0", kJapaneseSongBytes)},
+      {IniBytes("2", "5", kJapaneseSongBytes), {MusicSource{-1}, 12, L""}, IniBytes("-1", "12", "")},
       // Other sections, notes and keys stay; a missing key goes after the section's last one.
       {"[Other]\r\nx=1\r\n[section]\r\n" + kFileKey + "=old\r\n; note\r\n\r\n[Last]\r\ny=2",
-       {1, 3, L"C:\\Music\\Café.mp3"},
+       {MusicSource::kAudioCd, 3, L"C:\\Music\\Café.mp3"},
        "[Other]\r\nx=1\r\n[section]\r\n" + kFileKey + "=C:\\Music\\CAF_~1.MP3\r\n; note\r\n" +
            kKindKey + "=1\r\n" + kRepeatKey + "=3\r\n\r\n[Last]\r\ny=2"},
-      {"[Other]\r\nx=1", {0, 0, L"D:\\a.wav"}, "[Other]\r\nx=1\r\n" + IniBytes("0", "0", "D:\\a.wav")},
+      {"[Other]\r\nx=1", {MusicSource::kNoMusic, 0, L"D:\\a.wav"}, "[Other]\r\nx=1\r\n" + IniBytes("0", "0", "D:\\a.wav")},
   };
   for (const auto& c : cases) {
     fake.fileContents.erase(kIniFile);

@@ -92,7 +92,7 @@ TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
       return call.rfind(L"ReadWholeFile", 0) != 0 && call.find(L"unplugged") == std::wstring::npos;
     });
     EXPECT_EQ(calls, c.calls) << c.line;
-    EXPECT_EQ(settings.bgmKind, c.musicKind) << c.line;
+    EXPECT_EQ(static_cast<int>(settings.bgmKind), c.musicKind) << c.line;
     EXPECT_EQ(settings.bgmFile, c.musicKind ? L"E:\\unplugged.mp3" : L"") << c.line;
   }
 }

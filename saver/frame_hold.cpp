@@ -1,11 +1,11 @@
-#include "saver/frame_pacer.h"
+#include "saver/frame_hold.h"
 
 namespace orvane::saver {
 
-FramePacer::FramePacer(platform::DisplayServices& display)
+FrameHold::FrameHold(platform::DisplayServices& display)
     : display_(display), interval_(display.RefreshInterval()) {}
 
-void FramePacer::HoldPresentedFrame() {
+void FrameHold::HoldPresentedFrame() {
   const Time now = display_.Now();
   const Time due = (lastRefresh_ ? *lastRefresh_ : now) + interval_;
   if (lastRefresh_ && now >= due) {

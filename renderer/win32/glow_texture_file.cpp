@@ -1,4 +1,4 @@
-#include "renderer/win32/glow_texture.h"
+#include "renderer/win32/glow_texture_file.h"
 
 #include <windows.h>
 

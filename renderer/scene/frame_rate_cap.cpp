@@ -1,4 +1,4 @@
-#include "renderer/scene/frame_pacer.h"
+#include "renderer/scene/frame_rate_cap.h"
 
 #include <cmath>
 
@@ -10,11 +10,11 @@ constexpr int kHighestRefreshHz = 500;
 
 }  // namespace
 
-FramePacer::FramePacer(int refreshHz)
+FrameRateCap::FrameRateCap(int refreshHz)
     : intervalSeconds_(1.0 / (refreshHz > 1 && refreshHz <= kHighestRefreshHz ? refreshHz
                                                                                : kDefaultRefreshHz)) {}
 
-int FramePacer::WaitMilliseconds(double frameStartSeconds, double nowSeconds) const {
+int FrameRateCap::WaitMilliseconds(double frameStartSeconds, double nowSeconds) const {
   // Rounded down: waking a little early costs nothing, waking late drops a frame.
   const double left = intervalSeconds_ - (nowSeconds - frameStartSeconds);
   return left > 0 ? static_cast<int>(std::floor(left * 1000)) : 0;

@@ -1,4 +1,4 @@
-#include "artwork/glow_texture.h"
+#include "artwork/glow_picture.h"
 
 #include <algorithm>
 #include <cmath>

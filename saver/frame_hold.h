@@ -10,9 +10,9 @@ namespace orvane::saver {
 // animation is seen: drawn faster than the display refreshes, most frames would never reach
 // the screen. The refreshes it waits for lie one interval apart, so a wait that oversleeps
 // does not delay the frames after it.
-class FramePacer {
+class FrameHold {
  public:
-  explicit FramePacer(platform::DisplayServices& display);
+  explicit FrameHold(platform::DisplayServices& display);
 
   // Right after a frame was presented: waits for the next refresh, handling window messages
   // meanwhile. A frame that took a whole refresh or longer to draw is late; it is shown at

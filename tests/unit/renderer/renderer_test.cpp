@@ -1,0 +1,123 @@
+// The renderer's own logic: the model files it reads (the shipped one, and each way a file is
+// refused), and what it decides each frame: how long to wait, and whether a move ends the run.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "assets/generator/orvane_model.h"
+#include "renderer/model/model_file.h"
+#include "renderer/model/x_reader.h"
+#include "renderer/scene/frame_rate_cap.h"
+#include "renderer/scene/input_watch.h"
+
+namespace orvane::renderer {
+namespace {
+
+const std::filesystem::path kShippedModel = ORVANE_SHIPPED_MODEL;
+
+Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+TEST(ShippedModel, IsWhatItsGeneratorWrites) {
+  std::ifstream file(kShippedModel, std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  // If this fails after a change to the generator: build/assets/model_generator assets/3dOrvane.x
+  EXPECT_TRUE(text == assets::OrvaneModelText());
+  EXPECT_LT(text.size(), 1u << 20);
+}
+
+TEST(ShippedModel, ReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
+  const std::optional<Model> model = LoadModelFile(kShippedModel);
+  ASSERT_TRUE(model);
+  ASSERT_EQ(model->parts.size(), 4u);  // core, spikes and two rings
+  EXPECT_FLOAT_EQ(model->parts[0].material.diffuse.g, 0.76f);   // Gold, by reference
+  EXPECT_FLOAT_EQ(model->parts[1].material.emissive.r, 0.45f);  // Spark, inline
+  for (std::size_t p = 0; p < model->parts.size(); ++p) {
+    const std::vector<ModelVertex>& corners = model->parts[p].triangles;
+    EXPECT_GT(corners.size(), 100u);
+    for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
+      const Vec3 a = corners[i].position, e1 = Minus(corners[i + 1].position, a), e2 = Minus(corners[i + 2].position, a);
+      Vec3 face{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
+      const float length = std::sqrt(Dot(face, face));
+      face = {face.x / length, face.y / length, face.z / length};
+      for (std::size_t k = 0; k < 3; ++k) ASSERT_GT(Dot(face, corners[i + k].normal), 0.8f) << p << " " << i + k;
+      // The core and the spikes face away from the middle.
+      ASSERT_TRUE(p >= 2 || Dot(face, a) > 0) << p << " " << i / 3;
+    }
+  }
+}
+
+const std::string kHeader = "xof 0303txt 0032\n";
+const std::string kTriangle = "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; ";
+
+// Malformed files are fuzzed as well.
+TEST(XReader, MalformedInputIsRefusedWithItsReason) {
+  const std::string mesh = kHeader + kTriangle + "3;0,1,2;;";
+  const auto nested = [](int depth, const std::string& inside) {
+    std::string text = kHeader;
+    for (int i = 0; i < depth; ++i) text += "Frame {";
+    return text + inside + std::string(static_cast<std::size_t>(depth), '}');
+  };
+  const std::pair<std::string, XReadStatus> cases[] = {
+      {"BM6\x01\0\0\0\0\0\0" "6\0\0\0(\0\0\0", XReadStatus::kNotXFile},
+      {"xof 0303bin 0032", XReadStatus::kUnsupportedFormat},
+      {kHeader + "Mesh {\n2.5; 0;0;0;, 1;1;1;;\n}", XReadStatus::kBadCount},
+      {mesh + "\nMeshTextureCoords {\n2; 0;0;, 1;1;; }\n}", XReadStatus::kBadCount},
+      {kHeader + kTriangle + "3;0,1,3;; }", XReadStatus::kBadIndex},
+      {mesh + " MeshNormals { 1; 0;0;1;; 1; 3;0,1,0;; } }", XReadStatus::kBadIndex},
+      {mesh, XReadStatus::kSyntaxError},
+      {kHeader + "Frame { TextureFilename { \"unclosed\n }", XReadStatus::kSyntaxError},
+      {nested(100000, ""), XReadStatus::kTooDeep},
+      {nested(64, kTriangle + "3;0,1,2;; }"), XReadStatus::kOk},
+      {nested(1, "FrameTransformMatrix { 1e30,0,0,0, 0,1,0,0, 0,0,1,0, 0,0,0,1;; } "
+                 "Mesh { 3; 0;0;0;, 1e30;0;0;, 0;1;0;; 1; 3;0,1,2;; }"),
+       XReadStatus::kNumberTooLarge},
+      {kHeader + "Header { 1; 0; 1; }\nFrame Empty { }\n", XReadStatus::kNoMesh},
+  };
+  for (const auto& [text, status] : cases) {
+    const XReadResult result = ReadXModel(text);
+    EXPECT_EQ(result.status, status) << text.substr(0, 200);
+    // Nothing of a refused file is drawn.
+    EXPECT_EQ(result.model.parts.empty(), status != XReadStatus::kOk) << text.substr(0, 200);
+  }
+}
+
+TEST(InputWatch, AMoveOfMoreThanEightPixelsFromTheStartEndsTheRunAfterHalfASecond) {
+  const struct {
+    ScreenPoint start, pointer;
+    double seconds;  // after the start
+    bool ends;
+  } cases[] = {
+      {{500, 400}, {508, 400}, 10, false}, {{500, 400}, {500, 392}, 10, false},
+      {{500, 400}, {505, 406}, 10, false},  // 7.8 pixels away
+      {{500, 400}, {506, 394}, 10, true},   // 8.5 pixels away
+      {{500, 400}, {600, 400}, 0, false},   {{500, 400}, {509, 400}, 0.49, false},
+      {{500, 400}, {509, 400}, 0.5, true},  {{-1500, 200}, {-1496, 204}, 1, false},
+      {{-1500, 200}, {-1500, 209}, 1, true}, {{-2000000000, 0}, {2000000000, 0}, 1, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(InputWatch(c.start, 10.0).MoveEndsRun(c.pointer, 10.0 + c.seconds), c.ends)
+        << c.pointer.x << "," << c.pointer.y << " after " << c.seconds;
+  }
+}
+
+TEST(FrameRateCap, WaitsOutTheRestOfTheDisplaysFrameRoundedDownAtSixtyHertzUnlessTold) {
+  const struct {
+    int refreshHz;
+    double frameSeconds;
+    int waitMs;
+  } cases[] = {
+      {60, 0.005, 11}, {60, 0, 16}, {144, 0.002, 4}, {60, 0.017, 0}, {60, 1.5, 0},
+      // Unknown or implausible rates.
+      {0, 0, 16}, {1, 0, 16}, {-5, 0, 16}, {100000, 0, 16},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FrameRateCap(c.refreshHz).WaitMilliseconds(2.0, 2.0 + c.frameSeconds), c.waitMs) << c.refreshHz;
+  }
+}
+
+}  // namespace
+}  // namespace orvane::renderer
