@@ -1,6 +1,5 @@
 #include "preview/preview_window.h"
 
-
 namespace orvane::preview {
 namespace {
 
