@@ -41,25 +41,28 @@ void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
   const auto draw = [&](const BandCopy& band) {
     const std::optional<BandCopy> copy = OnMonitor(band, split.area);
     if (!copy) return;
-    if (copy->source == BandCopy::Source::kSnapshot) {
-      display.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height,
-                       copy->destinationX, copy->y);
-    } else {
+    if (copy->source == BandCopy::Source::kBlack) {
       display.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
+      return;
     }
+    platform::PixelImage& source = copy->source == BandCopy::Source::kSnapshot ? snapshot : display;
+    display.CopyFrom(source, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
   };
   for (int y = 0; y <= height - 1; y += 2) {
     const double crackX = split.crack.table[y];
-    const auto [left, right, gap] = BandCopies(crackX, y, width, height, SlideOffset(frame));
-    draw(left);
-    draw(right);
-    // Only the first frame blacks out the whole gap; later ones black out what it gained.
+    const auto now = BandCopies(crackX, y, width, height, SlideOffset(frame));
+    // The first frame comes from the snapshot, as the picture shows the crack.
     if (frame == 1) {
-      draw(gap);
+      for (const BandCopy& copy : now) draw(copy);
       continue;
     }
-    const BandCopy before = BandCopies(crackX, y, width, height, SlideOffset(frame - 1))[2];
-    for (const BandCopy& strip : NewlyOpened(gap, before)) draw(strip);
+    // Later ones move the parts along from the frame before and black out what the gap gained:
+    // the rest of it is black already.
+    const auto before = BandCopies(crackX, y, width, height, SlideOffset(frame - 1));
+    for (int part = 0; part < 2; ++part) {
+      for (const BandCopy& copy : MovedAlong(now[part], before[part], before[2], width)) draw(copy);
+    }
+    for (const BandCopy& strip : NewlyOpened(now[2], before[2])) draw(strip);
   }
 }
 

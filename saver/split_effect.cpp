@@ -59,6 +59,32 @@ std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before)
   return {left, right};
 }
 
+std::array<BandCopy, 3> MovedAlong(const BandCopy& part, const BandCopy& partBefore,
+                                   const BandCopy& gapBefore, std::int32_t width) {
+  // The columns of the monitor where the picture shows the part before; the gap before cut
+  // one of its ends.
+  std::int32_t heldBegin = std::max(partBefore.destinationX, 0);
+  std::int32_t heldEnd = std::min(partBefore.destinationX + partBefore.width, width);
+  const std::int32_t gapEnd = gapBefore.destinationX + gapBefore.width;
+  if (gapBefore.destinationX <= heldBegin) {
+    heldBegin = std::max(heldBegin, gapEnd);
+  } else {
+    heldEnd = std::min(heldEnd, gapBefore.destinationX);
+  }
+  const std::int32_t shift = part.destinationX - part.sourceX;
+  const std::int32_t moved = shift - (partBefore.destinationX - partBefore.sourceX);
+  const std::int32_t begin = std::max(part.destinationX, 0);
+  const std::int32_t end = std::max(begin, std::min(part.destinationX + part.width, width));
+  const std::int32_t movedBegin = std::clamp(heldBegin + moved, begin, end);
+  const std::int32_t movedEnd = std::clamp(heldEnd + moved, movedBegin, end);
+  const auto copy = [&](BandCopy::Source source, std::int32_t from, std::int32_t to, std::int32_t sourceShift) {
+    return BandCopy{source, from - sourceShift, from, part.y, to - from, part.height};
+  };
+  return {copy(BandCopy::Source::kPicture, movedBegin, movedEnd, moved),
+          copy(BandCopy::Source::kSnapshot, begin, movedBegin, shift),
+          copy(BandCopy::Source::kSnapshot, movedEnd, end, shift)};
+}
+
 std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
   if (copy.destinationX < 0) {
     copy.sourceX -= copy.destinationX;
@@ -74,7 +100,10 @@ std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) 
 }
 
 std::int32_t RoundHalfEven(double value) {
-  return static_cast<std::int32_t>(std::nearbyint(value));
+  const auto truncated = static_cast<std::int32_t>(value);
+  const std::int32_t down = truncated - (value < truncated ? 1 : 0);
+  const double rest = value - down;
+  return rest > 0.5 || (rest == 0.5 && down % 2 != 0) ? down + 1 : down;
 }
 
 }  // namespace orvane::saver

@@ -43,11 +43,11 @@ double SlideOffset(int frame);
 int SlideFrameCount(double travel);
 
 // One block copy of a frame: `width` columns of the `height` rows at `y` (two, one in the
-// last band of an odd height), from `sourceX` of the snapshot (or black for the gap) to
-// `destinationX` of the screen. Positions and widths are whole pixels, exact halves rounded to
-// the even neighbour.
+// last band of an odd height), from `sourceX` of the snapshot, of the picture itself as the
+// frame before left it, or black for the gap, to `destinationX` of the screen. Positions and
+// widths are whole pixels, exact halves rounded to the even neighbour.
 struct BandCopy {
-  enum class Source { kSnapshot, kBlack };
+  enum class Source { kSnapshot, kPicture, kBlack };
   Source source;
   std::int32_t sourceX;
   std::int32_t destinationX;
@@ -66,12 +66,21 @@ std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, 
 // the rest of it is black already.
 std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before);
 
+// The copies that take a part of a band (`part`, as BandCopies gives it) on a monitor `width`
+// wide from where the frame before left it (`partBefore`, with the gap before, `gapBefore`,
+// drawn over it) to where `part` puts it. What the picture already holds is moved along on it,
+// first, which costs half of copying it afresh; the rest, a column where the part and the gap
+// round differently, comes from the snapshot. Unused copies are empty.
+std::array<BandCopy, 3> MovedAlong(const BandCopy& part, const BandCopy& partBefore,
+                                   const BandCopy& gapBefore, std::int32_t width);
+
 // A copy of a monitor's own effect placed where the monitor lies on the saver window
 // (`monitor`, in the window's pixels): cut to the monitor's columns, so that no part slides
 // onto a neighbouring monitor. Empty when nothing of it is left on the monitor.
 std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor);
 
-// Rounds to the nearest whole number, an exact half to the even one.
+// Rounds to the nearest whole number, an exact half to the even one. Done here, as some C
+// runtimes spend more on a call of theirs than on copying a band.
 std::int32_t RoundHalfEven(double value);
 
 }  // namespace orvane::saver

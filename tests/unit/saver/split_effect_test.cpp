@@ -59,19 +59,6 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
       // Each part and the gap are rounded on their own, so they meet within a pixel.
       EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
       EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
-      // Later frames black out only the strips the gap gained, which with the gap before
-      // make up the whole gap; no part moves back over the gap before.
-      const BandCopy before = BandCopies(crackX, 10, 1023, 767, SlideOffset(frame - 1))[2];
-      const auto [gainedLeft, gainedRight] = NewlyOpened(gap, before);
-      if (frame > 1) {
-        EXPECT_EQ(gainedLeft.destinationX, gap.destinationX) << where;
-        EXPECT_EQ(gainedLeft.destinationX + gainedLeft.width, before.destinationX) << where;
-        EXPECT_EQ(gainedRight.destinationX, before.destinationX + before.width) << where;
-        EXPECT_EQ(gainedRight.destinationX + gainedRight.width, gap.destinationX + gap.width) << where;
-        EXPECT_TRUE(gainedLeft.width > 0 && gainedRight.width > 0) << where;
-        EXPECT_LE(left.destinationX + left.width, before.destinationX) << where;
-        EXPECT_GE(right.destinationX, before.destinationX + before.width) << where;
-      }
       for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(std::pair(copy.y, copy.height), std::pair(10, 2));
     }
   }
@@ -83,6 +70,44 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
   EXPECT_EQ(halves[1].destinationX, 516);
   EXPECT_EQ(halves[2].destinationX, 507);
   EXPECT_EQ(halves[2].width, 9);
+  EXPECT_EQ(std::tuple(RoundHalfEven(2.5), RoundHalfEven(-2.5), RoundHalfEven(3.5), RoundHalfEven(-6.6)),
+            std::tuple(2, -2, 4, -7));
+}
+
+TEST(MovedAlong, EachFrameMovedOnFromTheOneBeforeIsTheFrameCopiedAfresh) {
+  // A row of a monitor: the snapshot's column each pixel shows, -1 for black, -2 for the crack.
+  using Row = std::vector<int>;
+  const auto apply = [](Row& row, const BandCopy& band) {
+    const std::optional<BandCopy> copy = OnMonitor(band, {0, 0, static_cast<std::int32_t>(row.size()), 2});
+    const Row held = row;
+    for (std::int32_t i = 0; copy && i < copy->width; ++i) {
+      const std::int32_t from = copy->sourceX + i;
+      row[copy->destinationX + i] = copy->source == BandCopy::Source::kBlack      ? -1
+                                    : copy->source == BandCopy::Source::kSnapshot ? from
+                                                                                  : held[from];
+    }
+  };
+  for (const int width : {1023, 1024, 9}) {
+    for (const double crackX : {0.0, 3.0, width / 2.0, width - 1.0, double(width)}) {
+      Row afresh(width, -2), movedOn(width, -2);
+      for (int frame = 1; frame <= SlideFrameCount(std::max(crackX, width - crackX)); ++frame) {
+        const auto now = BandCopies(crackX, 0, width, 2, SlideOffset(frame));
+        for (const BandCopy& copy : now) apply(afresh, copy);
+        // The first frame is copied afresh on both, over the crack.
+        const auto before = BandCopies(crackX, 0, width, 2, SlideOffset(frame - 1));
+        std::vector<BandCopy> copies(now.begin(), now.end());
+        if (frame > 1) {
+          copies.clear();
+          for (int part = 0; part < 2; ++part) {
+            for (const BandCopy& copy : MovedAlong(now[part], before[part], before[2], width)) copies.push_back(copy);
+          }
+          for (const BandCopy& strip : NewlyOpened(now[2], before[2])) copies.push_back(strip);
+        }
+        for (const BandCopy& copy : copies) apply(movedOn, copy);
+        ASSERT_EQ(movedOn, afresh) << width << " wide, crack at " << crackX << ", frame " << frame;
+      }
+    }
+  }
 }
 
 }  // namespace
