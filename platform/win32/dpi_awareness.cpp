@@ -2,18 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/win32/system_function.h"
+
 namespace orvane::platform::win32 {
-namespace {
-
-// A function of a system library that older systems lack; null there.
-template <typename Function>
-Function SystemFunction(const wchar_t* library, const char* name) {
-  const HMODULE module = LoadLibraryW(library);
-  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                : nullptr;
-}
-
-}  // namespace
 
 void UsePhysicalPixels() {
   using SetContext = BOOL(WINAPI*)(HANDLE);

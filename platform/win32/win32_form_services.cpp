@@ -9,6 +9,7 @@
 
 #include "platform/win32/handles.h"
 #include "platform/win32/picture_window_messages.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/win32_picture.h"
 #include "platform/win32/win32_pixel_image.h"
 #include "platform/win32/window_class.h"
@@ -237,7 +238,11 @@ std::optional<std::wstring> Win32FormServices::ChooseFileToOpen(const OpenFileRe
   record.lpstrInitialDir = nullptr;
   record.lpstrTitle = request.title.c_str();
   record.Flags = request.flags;
-  if (GetOpenFileNameW(&record) <= 0) return std::nullopt;
+  // The chooser's DLL pulls in much of the shell, so it loads when a file is first chosen rather
+  // than at every start of the program.
+  static const auto getOpenFileName =
+      SystemFunction<decltype(&GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+  if (!getOpenFileName || getOpenFileName(&record) <= 0) return std::nullopt;
   return std::wstring(file.data());  // up to its first NUL
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "platform/win32/system_function.h"
 
 namespace orvane::platform::win32 {
 namespace {
@@ -41,7 +42,9 @@ bool OpenResourceStream(const std::wstring& name, ComPointer<IStream>& stream, D
   if (!copy) return false;
   std::memcpy(GlobalLock(copy), bytes, size);
   GlobalUnlock(copy);
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, stream.out()))) {
+  static const auto createStream =
+      SystemFunction<decltype(&CreateStreamOnHGlobal)>(L"ole32.dll", "CreateStreamOnHGlobal");
+  if (!createStream || FAILED(createStream(copy, TRUE, stream.out()))) {
     GlobalFree(copy);
     return false;
   }
@@ -76,8 +79,9 @@ std::unique_ptr<Win32PixelImage> LoadPictureResource(const std::wstring& name,
   DWORD size = 0;
   if (!OpenResourceStream(name, stream, size)) return LoadBitmapResource(name, display);
   ComPointer<IPicture> picture;
-  if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                            reinterpret_cast<void**>(picture.out())))) {
+  static const auto loadPicture = SystemFunction<decltype(&OleLoadPicture)>(L"oleaut32.dll", "OleLoadPicture");
+  if (!loadPicture || FAILED(loadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                                         reinterpret_cast<void**>(picture.out())))) {
     return nullptr;
   }
   // Bitmaps and JPEG files alike come as bitmaps, whose own size is the picture's in pixels.

@@ -5,6 +5,7 @@
 
 #include "platform/program_paths.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
@@ -50,8 +51,10 @@ std::unique_ptr<StartedProgram> Win32ProcessServices::StartProgram(const std::ws
 void Win32ProcessServices::OpenWithShell(WindowHandle owner, const std::wstring& operation,
                                          const std::wstring& file, const std::wstring& parameters,
                                          const std::wstring& folder, int showCommand) {
-  ShellExecuteW(reinterpret_cast<HWND>(owner), operation.c_str(), file.c_str(), parameters.c_str(),
-                folder.c_str(), showCommand);
+  static const auto shellExecute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  if (!shellExecute) return;
+  shellExecute(reinterpret_cast<HWND>(owner), operation.c_str(), file.c_str(), parameters.c_str(),
+               folder.c_str(), showCommand);
 }
 
 std::vector<std::uint8_t> Win32ProcessServices::ResourceData(int resourceId) {
