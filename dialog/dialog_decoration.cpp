@@ -28,7 +28,7 @@ void PaintBackground(platform::PixelImage& image, std::int32_t clientWidth,
                      std::int32_t clientHeight) {
   // The last line, one row below the client area, is clipped away.
   for (std::int32_t y = 0; y <= clientHeight; ++y) {
-    image.DrawLine({0, y}, {clientWidth, y}, BackgroundRowColour(y, clientHeight));
+    image.DrawLine({0, y}, {clientWidth, y}, BackgroundRowColour(y, clientHeight), {0, 0, clientWidth, clientHeight});
   }
 }
 

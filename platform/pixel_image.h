@@ -53,8 +53,8 @@ class PixelImage {
                         std::int32_t destinationY) = 0;
   virtual void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width,
                              std::int32_t height, Colour colour) = 0;
-  // A one-pixel line from `from` to `to`, both ends drawn.
-  virtual void DrawLine(const Point& from, const Point& to, Colour colour) = 0;
+  // A one-pixel line from `from` to `to`, both ends drawn, of which only what lies `within` shows.
+  virtual void DrawLine(const Point& from, const Point& to, Colour colour, const Rect& within) = 0;
   // Copies the `from` part of `source` stretched to fill `to`, repeating or leaving out whole
   // columns and rows without blending them (StretchBlt in COLORONCOLOR mode).
   virtual void StretchFrom(PixelImage& source, const Rect& from, const Rect& to) = 0;

@@ -17,22 +17,16 @@ struct MonitorSplit {
   std::int32_t Height() const { return area.bottom - area.top; }
 };
 
-platform::Point Pixel(const Crack::Point& point) {
-  return {RoundHalfEven(point.x), RoundHalfEven(point.y)};
-}
-
-// Drawn on a picture of the monitor alone, so that a crack held at its edge stays off the
-// monitor beside it.
-void DrawCrack(platform::PixelImage& display, platform::PixelImage& snapshot,
-               platform::FormServices& forms, const MonitorSplit& split) {
+// Clipped to the monitor, so that a crack held at its edge stays off the monitor beside it.
+void DrawCrack(platform::PixelImage& display, const MonitorSplit& split) {
   const platform::Rect& area = split.area;
-  const auto picture = forms.CreateImage(split.Width(), split.Height());
-  picture->CopyFrom(snapshot, area.left, area.top, split.Width(), split.Height(), 0, 0);
+  const auto onWindow = [&area](const Crack::Point& point) {
+    return platform::Point{RoundHalfEven(point.x) + area.left, RoundHalfEven(point.y) + area.top};
+  };
   const std::vector<Crack::Point>& line = split.crack.line;
   for (std::size_t i = 1; i < line.size(); ++i) {
-    picture->DrawLine(Pixel(line[i - 1]), Pixel(line[i]), platform::kBlack);
+    display.DrawLine(onWindow(line[i - 1]), onWindow(line[i]), platform::kBlack, area);
   }
-  display.CopyFrom(*picture, 0, 0, split.Width(), split.Height(), area.left, area.top);
 }
 
 void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
@@ -90,7 +84,7 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
     split.crack = WalkCrack(split.Width(), split.Height(), draw);
     split.frames = SlideFrameCount(split.crack.travel);
     frames = std::max(frames, split.frames);
-    DrawCrack(image, snapshot, forms, split);
+    DrawCrack(image, split);
     splits.push_back(std::move(split));
   }
   if (!showFrame()) return;

@@ -88,12 +88,17 @@ void Win32PixelImage::FillRectangle(std::int32_t x, std::int32_t y, std::int32_t
   }
 }
 
-void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour) {
+void Win32PixelImage::DrawLine(const Point& from, const Point& to, Colour colour, const Rect& within) {
   const UniquePen pen(CreatePen(PS_SOLID, 1, colour));
-  const ScopedSelection selection(dc_.get(), pen.get());
-  MoveToEx(dc_.get(), from.x, from.y, nullptr);
-  LineTo(dc_.get(), to.x, to.y);
-  SetPixelV(dc_.get(), to.x, to.y, colour);  // LineTo leaves out the last point
+  const HDC dc = dc_.get();
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, within.left, within.top, within.right, within.bottom);
+  SelectObject(dc, pen.get());
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+  SetPixelV(dc, to.x, to.y, colour);  // LineTo leaves out the last point
+  // Lets go of the pen before it is deleted.
+  RestoreDC(dc, saved);
   gdiDrawingPending_ = true;
 }
 

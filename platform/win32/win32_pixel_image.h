@@ -25,7 +25,7 @@ class Win32PixelImage final : public PixelImage {
                 std::int32_t height, std::int32_t destinationX, std::int32_t destinationY) override;
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      Colour colour) override;
-  void DrawLine(const Point& from, const Point& to, Colour colour) override;
+  void DrawLine(const Point& from, const Point& to, Colour colour, const Rect& within) override;
   void StretchFrom(PixelImage& source, const Rect& from, const Rect& to) override;
   void GradientFill(const std::vector<GradientVertex>& vertices,
                     const std::vector<GradientRectangle>& mesh,

@@ -78,9 +78,9 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
                 L"SetBounds(261, 155, 762, 427)",
                 L"DrawAnimatedRects(23130, 3, 300, 200, 0, 0, 10, 20, 501, 272)",
                 L"SetScreenPointer(default)",
-                L"window: DrawLine(0, 0, 495, 0, 1966080)",        // dark blue (0, 0, 30) at the top,
-                L"window: DrawLine(0, 123, 495, 123, 16440540)",  // light (220, 220, 250) in the middle,
-                L"window: DrawLine(0, 245, 495, 245, 2163459)",   // and near dark blue again
+                L"window: DrawLine(0, 0, 495, 0, 1966080, 0, 0, 495, 246)",        // dark blue (0, 0, 30) at the top,
+                L"window: DrawLine(0, 123, 495, 123, 16440540, 0, 0, 495, 246)",  // light (220, 220, 250) in the middle,
+                L"window: DrawLine(0, 245, 495, 245, 2163459, 0, 0, 495, 246)",   // and near dark blue again
                 L"ShowModal",
             }));
   // With the pointer on the other monitor the dialog opens there; with no pointer, on the primary.
@@ -129,7 +129,7 @@ TEST_F(DialogTest, TheStoredSourceShowsAndPressingANameOrItsMarkSelectsAnother) 
     if (row.pressed) rig.dialog.OnControlMouseDown(row.pressed);
 
     const std::wstring where = L"kind " + std::to_wstring(row.storedKind) + L" pressed " + std::to_wstring(row.pressed);
-    EXPECT_EQ(rig.settings.bgmKind, settings::MusicSource{row.kind}) << where;
+    EXPECT_EQ(rig.settings.bgmKind, static_cast<settings::MusicSource>(row.kind)) << where;
     EXPECT_EQ(rig.Marks(), row.marks) << where;
     EXPECT_EQ(rig.Control(kTrackBox).enabled, row.trackBoxEnabled) << where;
     EXPECT_EQ(rig.Control(kFileButton).enabled, row.fileButtonEnabled) << where;

@@ -50,8 +50,9 @@ class FakePixelImage : public platform::PixelImage {
                      platform::Colour colour) override {
     Record(Call(L"FillRectangle", x, y, width, height, colour));
   }
-  void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour colour) override {
-    Record(Call(L"DrawLine", from, to, colour));
+  void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour colour,
+                const platform::Rect& within) override {
+    Record(Call(L"DrawLine", from, to, colour, within));
   }
   void StretchFrom(PixelImage& source, const platform::Rect& from, const platform::Rect& to) override {
     Record(Call(L"StretchFrom", source, from, to));
