@@ -1,6 +1,9 @@
 #pragma once
 
 #include <windows.h>
+#include <mmsystem.h>
+
+#include "platform/win32/system_function.h"
 
 namespace orvane::platform::win32 {
 
@@ -8,10 +11,20 @@ namespace orvane::platform::win32 {
 // timer that offers no finer resolution of its own keep to the millisecond.
 class FinerTimerPeriod {
  public:
-  FinerTimerPeriod() { timeBeginPeriod(1); }
+  FinerTimerPeriod() {
+    if (begin_ && end_) begin_(1);
+  }
   FinerTimerPeriod(const FinerTimerPeriod&) = delete;
   FinerTimerPeriod& operator=(const FinerTimerPeriod&) = delete;
-  ~FinerTimerPeriod() { timeEndPeriod(1); }
+  ~FinerTimerPeriod() {
+    if (begin_ && end_) end_(1);
+  }
+
+ private:
+  // Looked up when first needed, like the rest of the multimedia DLL, which is slow to load.
+  using Period = decltype(&timeBeginPeriod);
+  const Period begin_ = SystemFunction<Period>(L"winmm.dll", "timeBeginPeriod");
+  const Period end_ = SystemFunction<Period>(L"winmm.dll", "timeEndPeriod");
 };
 
 }  // namespace orvane::platform::win32
