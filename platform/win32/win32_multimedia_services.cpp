@@ -23,7 +23,7 @@ std::wstring TextOf(const std::vector<wchar_t>& buffer) {
 }
 
 // The multimedia DLL is loaded when music first plays, not with the program: under Wine it brings
-// in COM and the audio codecs, which would delay the saver's start by about a tenth.
+// in COM and the audio codecs, which would delay every start by about 10 ms.
 template <typename Function>
 Function Multimedia(const char* name) {
   return SystemFunction<Function>(L"winmm.dll", name);
@@ -47,8 +47,8 @@ bool Win32MultimediaServices::GetMciErrorText(std::int32_t code, ReplyBuffer& de
   static const auto describe = Multimedia<decltype(&mciGetErrorStringW)>("mciGetErrorStringW");
   if (!describe) return false;
   std::vector<wchar_t> buffer = SystemBuffer(description);
-  const BOOL found = describe(static_cast<MCIERROR>(code), buffer.data(),
-                                        static_cast<UINT>(buffer.size()));
+  const BOOL found =
+      describe(static_cast<MCIERROR>(code), buffer.data(), static_cast<UINT>(buffer.size()));
   description.text = TextOf(buffer);
   return found != FALSE;
 }

@@ -70,15 +70,15 @@ void Win32PixelImage::CopyFromScreen(const Rect& area, const Point& at) {
   };
   // A fresh picture's pages are mapped on first write, which costs more than the copy itself:
   // another thread maps those of the lower half while this one copies the upper.
-  const PixelBlock lowerHalf{pixels_,
-                             width_,
-                             std::max(at.x, 0),
-                             std::min(at.x + width, width_),
-                             std::max(at.y + height / 2, 0),
-                             std::min(at.y + height, height_)};
+  PixelBlock lowerHalf{pixels_,
+                       width_,
+                       std::max(at.x, 0),
+                       std::min(at.x + width, width_),
+                       std::max(at.y + height / 2, 0),
+                       std::min(at.y + height, height_)};
   const UniqueKernelHandle mapping(
       lowerHalf.left < lowerHalf.right && lowerHalf.top < lowerHalf.bottom
-          ? CreateThread(nullptr, 0, MapPages, const_cast<PixelBlock*>(&lowerHalf), 0, nullptr)
+          ? CreateThread(nullptr, 0, MapPages, &lowerHalf, 0, nullptr)
           : nullptr);
   copyRows(0, height / 2);
   if (mapping) WaitForSingleObject(mapping.get(), INFINITE);
