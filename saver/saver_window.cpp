@@ -81,14 +81,14 @@ void SaverWindow::OnStartEffectTimer() {
   platform::FormWindow& form = *form_;
   form.DisableTimer(kStartEffect);
   // The halves are cut from a copy of the desktop, as the effect draws over the window's picture.
-  const std::int32_t width = form.Image().Width(), height = form.Image().Height();
+  platform::PixelImage& display = form.Image();
+  const std::int32_t width = display.Width(), height = display.Height();
   const auto desktop = services_.forms.CreateImage(width, height);
-  desktop->CopyFrom(form.Image(), 0, 0, width, height, 0, 0);
+  desktop->CopyFrom(display, 0, 0, width, height, 0, 0);
   SplitDesktop(form, *desktop, monitors_, services_.forms, services_.display, draw_);
   if (!form.IsLoaded()) return;  // closed from outside during the effect
 
-  platform::PixelImage& display = form.Image();
-  display.FillRectangle(0, 0, display.Width(), display.Height(), platform::kBlack);
+  display.FillRectangle(0, 0, width, height, platform::kBlack);
   form.Present();
 
   // Exactly the program file beside the saver is started, even in a folder whose path has
