@@ -69,7 +69,7 @@ std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before)
 // The copies that take a part of a band (`part`, as BandCopies gives it) on a monitor `width`
 // wide from where the frame before left it (`partBefore`, with the gap before, `gapBefore`,
 // drawn over it) to where `part` puts it. What the picture already holds is moved along on it,
-// first, which costs half of copying it afresh; the rest, a column where the part and the gap
+// first, which costs less than copying it afresh; the rest, a column where the part and the gap
 // round differently, comes from the snapshot. Unused copies are empty.
 std::array<BandCopy, 3> MovedAlong(const BandCopy& part, const BandCopy& partBefore,
                                    const BandCopy& gapBefore, std::int32_t width);
