@@ -58,6 +58,14 @@ struct OpenFileRequest {
   std::uint32_t flags = 0;
 };
 
+// A block of an image to show on a window: `area` of `image`, placed with its top-left corner
+// at `at` of the window's client area.
+struct PresentedBlock {
+  PixelImage* image;
+  Rect area;
+  Point at;
+};
+
 // A top-level window showing a retained image in pixels, with controls over it and window
 // timers that tick through its messages.
 class FormWindow {
@@ -84,6 +92,9 @@ class FormWindow {
   // What the window shows; drawing reaches the screen when presented or repainted.
   virtual PixelImage& Image() = 0;
   virtual void Present() = 0;
+  // Shows the blocks on the screen at once, each drawn over those before it, in place of what
+  // the image shows there. A repaint shows the image again.
+  virtual void PresentBlocks(const std::vector<PresentedBlock>& blocks) = 0;
 
   // Closes the window from code: OnUnload, then the window is gone.
   virtual void Unload() = 0;

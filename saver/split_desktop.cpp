@@ -29,35 +29,47 @@ void DrawCrack(platform::PixelImage& display, const MonitorSplit& split) {
   }
 }
 
-void ComposeFrame(platform::PixelImage& display, platform::PixelImage& snapshot,
-                  const MonitorSplit& split, int frame) {
+// Composes a frame of a monitor on the picture, only in the columns that differ from band to
+// band, and adds the blocks that show the frame: the left part straight from the snapshot,
+// the composed columns, the right part straight from the snapshot.
+void ComposeFrame(platform::PixelImage& picture, platform::PixelImage& snapshot, const MonitorSplit& split,
+                  int frame, std::vector<platform::PresentedBlock>& blocks) {
   const std::int32_t width = split.Width(), height = split.Height();
+  const FrameLayout layout = LayOutFrame(split.crack, width, height, SlideOffset(frame));
+  const std::int32_t begin = layout.composedBegin, end = layout.composedEnd;
   const auto draw = [&](const BandCopy& band) {
     const std::optional<BandCopy> copy = OnMonitor(band, split.area);
     if (!copy) return;
     if (copy->source == BandCopy::Source::kBlack) {
-      display.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
-      return;
+      picture.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, platform::kBlack);
+    } else {
+      picture.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
     }
-    platform::PixelImage& source = copy->source == BandCopy::Source::kSnapshot ? snapshot : display;
-    display.CopyFrom(source, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
   };
   for (int y = 0; y <= height - 1; y += 2) {
     const double crackX = split.crack.table[y];
-    const auto now = BandCopies(crackX, y, width, height, SlideOffset(frame));
-    // The first frame comes from the snapshot, as the picture shows the crack.
+    const auto [left, right, gap] = BandCopies(crackX, y, width, height, SlideOffset(frame));
+    draw(CutToColumns(left, begin, gap.destinationX));
+    draw(CutToColumns(right, gap.destinationX + gap.width, end));
+    // The gap of the frame before is black already, but for the first frame, where the
+    // picture shows the crack.
     if (frame == 1) {
-      for (const BandCopy& copy : now) draw(copy);
+      draw(gap);
       continue;
     }
-    // Later ones move the parts along from the frame before and black out what the gap gained:
-    // the rest of it is black already.
-    const auto before = BandCopies(crackX, y, width, height, SlideOffset(frame - 1));
-    for (int part = 0; part < 2; ++part) {
-      for (const BandCopy& copy : MovedAlong(now[part], before[part], before[2], width)) draw(copy);
-    }
-    for (const BandCopy& strip : NewlyOpened(now[2], before[2])) draw(strip);
+    const BandCopy gapBefore = BandCopies(crackX, y, width, height, SlideOffset(frame - 1))[2];
+    for (const BandCopy& strip : NewlyOpened(gap, gapBefore)) draw(strip);
   }
+  const platform::Rect& area = split.area;
+  const auto show = [&](platform::PixelImage& image, std::int32_t from, std::int32_t to, std::int32_t shift) {
+    if (from >= to) return;
+    blocks.push_back({&image,
+                      {area.left + from - shift, area.top, area.left + to - shift, area.bottom},
+                      {area.left + from, area.top}});
+  };
+  show(snapshot, 0, begin, layout.leftShift);
+  show(picture, begin, end, 0);
+  show(snapshot, end, width, layout.rightShift);
 }
 
 }  // namespace
@@ -68,8 +80,8 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
                   const std::function<void()>& afterPresent) {
   FrameHold frameHold(display);
   // False once the window was closed while the frame was on the screen.
-  const auto showFrame = [&] {
-    form.Present();
+  const auto showFrame = [&](const std::vector<platform::PresentedBlock>& blocks) {
+    form.PresentBlocks(blocks);
     if (afterPresent) afterPresent();
     frameHold.HoldPresentedFrame();
     forms.ProcessPendingMessages();
@@ -87,17 +99,19 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
     DrawCrack(image, split);
     splits.push_back(std::move(split));
   }
-  if (!showFrame()) return;
+  if (!showFrame({{&image, {0, 0, image.Width(), image.Height()}, {0, 0}}})) return;
 
   for (int frame = 1; frame <= frames; ++frame) {
+    std::vector<platform::PresentedBlock> blocks;
     for (const MonitorSplit& split : splits) {
       if (frame <= split.frames) {
-        ComposeFrame(image, snapshot, split, frame);
+        ComposeFrame(image, snapshot, split, frame, blocks);
       } else if (frame == split.frames + 1) {
         image.FillRectangle(split.area.left, split.area.top, split.Width(), split.Height(), platform::kBlack);
+        blocks.push_back({&image, split.area, {split.area.left, split.area.top}});
       }
     }
-    if (!showFrame()) return;
+    if (!showFrame(blocks)) return;
   }
 }
 

@@ -41,13 +41,15 @@ int SlideFrameCount(double travel) {
 std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset) {
   using Source = BandCopy::Source;
   const std::int32_t rows = std::min(kBandHeight, height - y);
-  return {{
-      {Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX), rows},
-      {Source::kSnapshot, RoundHalfEven(crackX), RoundHalfEven(crackX - offset), y,
-       RoundHalfEven(width - crackX), rows},
-      {Source::kBlack, RoundHalfEven(crackX + offset), RoundHalfEven(crackX + offset), y,
-       RoundHalfEven(-2 * offset), rows},
-  }};
+  const BandCopy left{Source::kSnapshot, 0, RoundHalfEven(offset), y, RoundHalfEven(crackX), rows};
+  const BandCopy right{Source::kSnapshot, RoundHalfEven(crackX), RoundHalfEven(crackX - offset), y,
+                       RoundHalfEven(width - crackX), rows};
+  // Rounded on its own, the gap may fall a column short of a part; it then reaches the part,
+  // so that no column between them keeps what it showed before.
+  const std::int32_t gapBegin = std::min(RoundHalfEven(crackX + offset), left.destinationX + left.width);
+  const std::int32_t gapEnd =
+      std::max(RoundHalfEven(crackX + offset) + RoundHalfEven(-2 * offset), right.destinationX);
+  return {{left, right, {Source::kBlack, gapBegin, gapBegin, y, gapEnd - gapBegin, rows}}};
 }
 
 std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before) {
@@ -59,39 +61,34 @@ std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before)
   return {left, right};
 }
 
-std::array<BandCopy, 3> MovedAlong(const BandCopy& part, const BandCopy& partBefore,
-                                   const BandCopy& gapBefore, std::int32_t width) {
-  // The columns of the monitor where the picture shows the part before; the gap before cut
-  // one of its ends.
-  std::int32_t heldBegin = std::max(partBefore.destinationX, 0);
-  std::int32_t heldEnd = std::min(partBefore.destinationX + partBefore.width, width);
-  const std::int32_t gapEnd = gapBefore.destinationX + gapBefore.width;
-  if (gapBefore.destinationX <= heldBegin) {
-    heldBegin = std::max(heldBegin, gapEnd);
-  } else {
-    heldEnd = std::min(heldEnd, gapBefore.destinationX);
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset) {
+  FrameLayout layout{width, 0, 0, 0};
+  bool rightShiftVaries = false;
+  for (int y = 0; y <= height - 1; y += kBandHeight) {
+    const auto [left, right, gap] = BandCopies(crack.table[y], y, width, height, offset);
+    const std::int32_t rightShift = right.destinationX - right.sourceX;
+    if (y == 0) layout = {width, 0, left.destinationX - left.sourceX, rightShift};
+    rightShiftVaries = rightShiftVaries || rightShift != layout.rightShift;
+    layout.composedBegin = std::min(layout.composedBegin, gap.destinationX);
+    layout.composedEnd = std::max(layout.composedEnd, gap.destinationX + gap.width);
   }
-  const std::int32_t shift = part.destinationX - part.sourceX;
-  const std::int32_t moved = shift - (partBefore.destinationX - partBefore.sourceX);
-  const std::int32_t begin = std::max(part.destinationX, 0);
-  const std::int32_t end = std::max(begin, std::min(part.destinationX + part.width, width));
-  const std::int32_t movedBegin = std::clamp(heldBegin + moved, begin, end);
-  const std::int32_t movedEnd = std::clamp(heldEnd + moved, movedBegin, end);
-  const auto copy = [&](BandCopy::Source source, std::int32_t from, std::int32_t to, std::int32_t sourceShift) {
-    return BandCopy{source, from - sourceShift, from, part.y, to - from, part.height};
-  };
-  return {copy(BandCopy::Source::kPicture, movedBegin, movedEnd, moved),
-          copy(BandCopy::Source::kSnapshot, begin, movedBegin, shift),
-          copy(BandCopy::Source::kSnapshot, movedEnd, end, shift)};
+  layout.composedBegin = std::clamp(layout.composedBegin, 0, width);
+  layout.composedEnd = rightShiftVaries ? width : std::clamp(layout.composedEnd, layout.composedBegin, width);
+  return layout;
+}
+
+BandCopy CutToColumns(BandCopy copy, std::int32_t begin, std::int32_t end) {
+  if (copy.destinationX < begin) {
+    copy.sourceX += begin - copy.destinationX;
+    copy.width -= begin - copy.destinationX;
+    copy.destinationX = begin;
+  }
+  copy.width = std::min(copy.width, end - copy.destinationX);
+  return copy;
 }
 
 std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
-  if (copy.destinationX < 0) {
-    copy.sourceX -= copy.destinationX;
-    copy.width += copy.destinationX;
-    copy.destinationX = 0;
-  }
-  copy.width = std::min(copy.width, monitor.right - monitor.left - copy.destinationX);
+  copy = CutToColumns(copy, 0, monitor.right - monitor.left);
   if (copy.width <= 0 || copy.height <= 0) return std::nullopt;
   copy.sourceX += monitor.left;
   copy.destinationX += monitor.left;

@@ -43,11 +43,11 @@ double SlideOffset(int frame);
 int SlideFrameCount(double travel);
 
 // One block copy of a frame: `width` columns of the `height` rows at `y` (two, one in the
-// last band of an odd height), from `sourceX` of the snapshot, of the picture itself as the
-// frame before left it, or black for the gap, to `destinationX` of the screen. Positions and
-// widths are whole pixels, exact halves rounded to the even neighbour.
+// last band of an odd height), from `sourceX` of the snapshot, or black for the gap, to
+// `destinationX` of the screen. Positions and widths are whole pixels, exact halves rounded to
+// the even neighbour.
 struct BandCopy {
-  enum class Source { kSnapshot, kPicture, kBlack };
+  enum class Source { kSnapshot, kBlack };
   Source source;
   std::int32_t sourceX;
   std::int32_t destinationX;
@@ -57,8 +57,8 @@ struct BandCopy {
 };
 
 // The three copies of one band of a screen `width` by `height` in a frame with the given
-// offset: the left part, the right part, then the gap, which wins where rounding makes it
-// overlap a part.
+// offset: the left part, the right part, then the gap between them, which wins where rounding
+// makes it overlap a part.
 std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset);
 
 // What a frame's `gap` opens beyond the gap of the same band in the frame before (`before`):
@@ -66,13 +66,23 @@ std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, 
 // the rest of it is black already.
 std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before);
 
-// The copies that take a part of a band (`part`, as BandCopies gives it) on a monitor `width`
-// wide from where the frame before left it (`partBefore`, with the gap before, `gapBefore`,
-// drawn over it) to where `part` puts it. What the picture already holds is moved along on it,
-// first, which costs less than copying it afresh; the rest, a column where the part and the gap
-// round differently, comes from the snapshot. Unused copies are empty.
-std::array<BandCopy, 3> MovedAlong(const BandCopy& part, const BandCopy& partBefore,
-                                   const BandCopy& gapBefore, std::int32_t width);
+// How a frame of a monitor `width` by `height` with the given offset reaches the screen, in
+// the monitor's columns. Left of `composedBegin` every band shows the left part moved by
+// `leftShift`, and from `composedEnd` on every band shows the right part moved by `rightShift`:
+// those columns are shown straight from the snapshot. Only the columns between, round the
+// crack's jags and the gap, differ from band to band and are composed. Where rounding moves
+// the right part's bands by different whole pixels, it is composed up to the right edge.
+struct FrameLayout {
+  std::int32_t composedBegin;
+  std::int32_t composedEnd;
+  std::int32_t leftShift;
+  std::int32_t rightShift;
+};
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset);
+
+// `copy` cut to the destination columns from `begin` up to `end`; its width may end up zero or
+// less.
+BandCopy CutToColumns(BandCopy copy, std::int32_t begin, std::int32_t end);
 
 // A copy of a monitor's own effect placed where the monitor lies on the saver window
 // (`monitor`, in the window's pixels): cut to the monitor's columns, so that no part slides

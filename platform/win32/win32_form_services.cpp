@@ -38,6 +38,7 @@ class Win32FormWindow final : public FormWindow {
   bool TimerEnabled(int timerId) override { return enabledTimers_.count(timerId) > 0; }
   PixelImage& Image() override { return image_; }
   void Present() override;
+  void PresentBlocks(const std::vector<PresentedBlock>& blocks) override;
   void Unload() override;
   bool IsLoaded() override { return window_ != nullptr; }
 
@@ -181,6 +182,16 @@ void Win32FormWindow::Present() {
   if (!IsWindowVisible(window_)) return;
   const WindowDC screen(window_);
   BitBlt(screen.get(), 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+}
+
+void Win32FormWindow::PresentBlocks(const std::vector<PresentedBlock>& blocks) {
+  if (!IsWindowVisible(window_)) return;
+  const WindowDC screen(window_);
+  for (const PresentedBlock& block : blocks) {
+    const Rect& area = block.area;
+    BitBlt(screen.get(), block.at.x, block.at.y, area.right - area.left, area.bottom - area.top,
+           static_cast<Win32PixelImage*>(block.image)->DeviceContext(), area.left, area.top, SRCCOPY);
+  }
 }
 
 void Win32FormWindow::Unload() {

@@ -56,9 +56,12 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
       EXPECT_EQ(left.destinationX, RoundHalfEven(offset)) << where;
       EXPECT_EQ(right.sourceX, left.width) << where;
       EXPECT_NEAR(right.destinationX - right.sourceX, -offset, 1) << where;
-      // Each part and the gap are rounded on their own, so they meet within a pixel.
-      EXPECT_NEAR(left.destinationX + left.width, gap.destinationX, 1) << where;
-      EXPECT_NEAR(gap.destinationX + gap.width, right.destinationX, 1) << where;
+      // Each part and the gap are rounded on their own; the gap reaches each part or lies a
+      // pixel over it.
+      EXPECT_GE(left.destinationX + left.width - gap.destinationX, 0) << where;
+      EXPECT_LE(left.destinationX + left.width - gap.destinationX, 1) << where;
+      EXPECT_GE(gap.destinationX + gap.width - right.destinationX, 0) << where;
+      EXPECT_LE(gap.destinationX + gap.width - right.destinationX, 1) << where;
       for (const BandCopy& copy : {left, right, gap}) EXPECT_EQ(std::pair(copy.y, copy.height), std::pair(10, 2));
     }
   }
@@ -72,42 +75,6 @@ TEST(BandCopies, BothPartsMoveOutByTheOffsetAndTheGapFillsTheSpaceBetweenThem) {
   EXPECT_EQ(halves[2].width, 9);
   EXPECT_EQ(std::tuple(RoundHalfEven(2.5), RoundHalfEven(-2.5), RoundHalfEven(3.5), RoundHalfEven(-6.6)),
             std::tuple(2, -2, 4, -7));
-}
-
-TEST(MovedAlong, EachFrameMovedOnFromTheOneBeforeIsTheFrameCopiedAfresh) {
-  // A row of a monitor: the snapshot's column each pixel shows, -1 for black, -2 for the crack.
-  using Row = std::vector<int>;
-  const auto apply = [](Row& row, const BandCopy& band) {
-    const std::optional<BandCopy> copy = OnMonitor(band, {0, 0, static_cast<std::int32_t>(row.size()), 2});
-    const Row held = row;
-    for (std::int32_t i = 0; copy && i < copy->width; ++i) {
-      const std::int32_t from = copy->sourceX + i;
-      row[copy->destinationX + i] = copy->source == BandCopy::Source::kBlack      ? -1
-                                    : copy->source == BandCopy::Source::kSnapshot ? from
-                                                                                  : held[from];
-    }
-  };
-  for (const int width : {1023, 1024, 9}) {
-    for (const double crackX : {0.0, 3.0, width / 2.0, width - 1.0, double(width)}) {
-      Row afresh(width, -2), movedOn(width, -2);
-      for (int frame = 1; frame <= SlideFrameCount(std::max(crackX, width - crackX)); ++frame) {
-        const auto now = BandCopies(crackX, 0, width, 2, SlideOffset(frame));
-        for (const BandCopy& copy : now) apply(afresh, copy);
-        // The first frame is copied afresh on both, over the crack.
-        const auto before = BandCopies(crackX, 0, width, 2, SlideOffset(frame - 1));
-        std::vector<BandCopy> copies(now.begin(), now.end());
-        if (frame > 1) {
-          copies.clear();
-          for (int part = 0; part < 2; ++part) {
-            for (const BandCopy& copy : MovedAlong(now[part], before[part], before[2], width)) copies.push_back(copy);
-          }
-          for (const BandCopy& strip : NewlyOpened(now[2], before[2])) copies.push_back(strip);
-        }
-        for (const BandCopy& copy : copies) apply(movedOn, copy);
-        ASSERT_EQ(movedOn, afresh) << width << " wide, crack at " << crackX << ", frame " << frame;
-      }
-    }
-  }
 }
 
 }  // namespace
