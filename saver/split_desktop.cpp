@@ -51,12 +51,7 @@ void ComposeFrame(platform::PixelImage& picture, platform::PixelImage& snapshot,
     const auto [left, right, gap] = BandCopies(crackX, y, width, height, SlideOffset(frame));
     draw(CutToColumns(left, begin, gap.destinationX));
     draw(CutToColumns(right, gap.destinationX + gap.width, end));
-    // The gap of the frame before is black already, but for the first frame, where the
-    // picture shows the crack.
-    if (frame == 1) {
-      draw(gap);
-      continue;
-    }
+    // The gap of the frame before is black already; before the first frame there was none.
     const BandCopy gapBefore = BandCopies(crackX, y, width, height, SlideOffset(frame - 1))[2];
     for (const BandCopy& strip : NewlyOpened(gap, gapBefore)) draw(strip);
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "fakes/fake_platform.h"
@@ -11,22 +12,20 @@ namespace {
 
 constexpr int kBlack = -1, kCrack = -2, kNothing = -3;
 
-// An image whose pixels tell what they show: the snapshot's pixel y * width + x, black or the
-// crack. A line marks the whole box round it, more than it draws.
-class ModelImage final : public platform::PixelImage {
+// An image whose pixels tell what they show: the snapshot's pixel y * width + x (as the image
+// is numbered when no `fill` is given), black, or the crack, marked at its lines' ends.
+class ModelImage final : public testing::FakePixelImage {
  public:
-  ModelImage(std::int32_t width, std::int32_t height, int fill)
-      : width_(width), height_(height), pixels(static_cast<std::size_t>(width * height), fill) {}
-  int& At(std::int32_t x, std::int32_t y) { return pixels[static_cast<std::size_t>(y * width_ + x)]; }
+  ModelImage(std::int32_t width, std::int32_t height, std::optional<int> fill, testing::Calls& calls)
+      : FakePixelImage(L"model", width, height, calls), pixels(static_cast<std::size_t>(width * height)) {
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = fill.value_or(static_cast<int>(i));
+  }
+  int& At(std::int32_t x, std::int32_t y) { return pixels[static_cast<std::size_t>(y * Width() + x)]; }
 
-  std::int32_t Width() override { return width_; }
-  std::int32_t Height() override { return height_; }
   void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                 std::int32_t height, std::int32_t x, std::int32_t y) override {
     auto& from = static_cast<ModelImage&>(source);
-    for (int row = 0; row < height; ++row) {
-      for (int column = 0; column < width; ++column) At(x + column, y + row) = from.At(sourceX + column, sourceY + row);
-    }
+    for (int row = 0; row < height; ++row) std::copy_n(&from.At(sourceX, sourceY + row), width, &At(x, y + row));
   }
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      platform::Colour) override {
@@ -34,51 +33,30 @@ class ModelImage final : public platform::PixelImage {
   }
   void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour,
                 const platform::Rect& within) override {
-    for (int y = std::max(std::min(from.y, to.y), within.top); y <= std::min(std::max(from.y, to.y), within.bottom - 1); ++y) {
-      for (int x = std::max(std::min(from.x, to.x), within.left); x <= std::min(std::max(from.x, to.x), within.right - 1); ++x) {
-        At(x, y) = kCrack;
-      }
+    for (const platform::Point& end : {from, to}) {
+      At(std::clamp(end.x, within.left, within.right - 1), std::clamp(end.y, within.top, within.bottom - 1)) = kCrack;
     }
   }
-  void Resize(std::int32_t, std::int32_t) override {}
-  void CopyFromScreen(const platform::Rect&, const platform::Point&) override {}
-  void StretchFrom(PixelImage&, const platform::Rect&, const platform::Rect&) override {}
-  void GradientFill(const std::vector<platform::GradientVertex>&, const std::vector<platform::GradientRectangle>&,
-                    platform::GradientDirection) override {}
-  void DrawCentredText(const std::wstring&, const platform::Rect&, const platform::FontDescription&,
-                       platform::Colour, bool) override {}
 
- private:
-  std::int32_t width_, height_;
-
- public:
   std::vector<int> pixels;
 };
 
-// A window that keeps what each present shows, and has a test look at it.
-class ScreenWindow final : public testing::FakeFormWindow {
+// A window that keeps what each present shows.
+class ScreenWindow final : public platform::FormHandlers, public testing::FakeFormWindow {
  public:
-  ScreenWindow(platform::FormHandlers& handlers, testing::Calls& calls, std::int32_t width, std::int32_t height)
-      : FakeFormWindow(handlers, calls, {platform::FormBorder::kNone, width, height}, {}),
-        picture(width, height, 0), screen(width, height, kNothing) {
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = static_cast<int>(i);
-  }
+  ScreenWindow(testing::Calls& calls, std::int32_t width, std::int32_t height)
+      : FakeFormWindow(*this, calls, {platform::FormBorder::kNone, width, height}, {}),
+        picture(width, height, std::nullopt, calls), screen(width, height, kNothing, calls) {}
+  void OnTimer(int) override {}
+  void OnUnload() override {}
   platform::PixelImage& Image() override { return picture; }
   void PresentBlocks(const std::vector<platform::PresentedBlock>& blocks) override {
-    for (const platform::PresentedBlock& block : blocks) {
-      const platform::Rect& area = block.area;
-      screen.CopyFrom(*block.image, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                      block.at.x, block.at.y);
+    for (const auto& [image, area, at] : blocks) {
+      screen.CopyFrom(*image, area.left, area.top, area.right - area.left, area.bottom - area.top, at.x, at.y);
     }
   }
 
   ModelImage picture, screen;
-};
-
-class NoHandlers final : public platform::FormHandlers {
- public:
-  void OnTimer(int) override {}
-  void OnUnload() override {}
 };
 
 TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingElse) {
@@ -86,52 +64,42 @@ TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingEls
   const std::vector<platform::Rect> monitors{{0, 0, 61, 30}, {61, 3, 101, 33}};
   for (unsigned seed = 1; seed <= 40; ++seed) {
     testing::FakePlatform fake;
-    NoHandlers handlers;
-    ScreenWindow window(handlers, fake.calls, 101, 33);
+    ScreenWindow window(fake.calls, 101, 33);
     ModelImage snapshot = window.picture;
     std::mt19937 generator(seed), replay(seed);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<Crack> cracks;
-    int frames = 0;
-    for (const platform::Rect& monitor : monitors) {
-      cracks.push_back(WalkCrack(monitor.right - monitor.left, monitor.bottom - monitor.top, [&] { return uniform(replay); }));
-      frames = std::max(frames, SlideFrameCount(cracks.back().travel));
+    for (const platform::Rect& area : monitors) {
+      cracks.push_back(WalkCrack(area.right - area.left, area.bottom - area.top, [&] { return uniform(replay); }));
     }
-    // What the band copies make of a monitor's frame, on the screen as it is.
-    const auto bandCopies = [&](const platform::Rect& area, const Crack& crack, int frame) {
-      const int width = area.right - area.left, height = area.bottom - area.top;
-      ModelImage made = window.screen;
-      made.FillRectangle(area.left, area.top, width, height, 0);
-      if (frame > SlideFrameCount(crack.travel)) return made;
-      for (int y = area.top; y < area.bottom; ++y) std::fill_n(&made.At(area.left, y), width, kNothing);
-      for (int y = 0; y < height; y += 2) {
-        for (const BandCopy& band : BandCopies(crack.table[y], y, width, height, SlideOffset(frame))) {
-          const std::optional<BandCopy> copy = OnMonitor(band, area);
-          if (copy && copy->source == BandCopy::Source::kBlack) {
-            made.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, 0);
-          } else if (copy) {
-            made.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
-          }
-        }
-      }
-      return made;
-    };
+    // Each presented frame shows on each monitor what its band copies make of it, every pixel
+    // of it (the screen shows kNothing nowhere), or black once its slide is over.
     int frame = -1;
     const auto check = [&] {
       if (++frame == 0) return;  // the cracks
       for (std::size_t m = 0; m < monitors.size(); ++m) {
-        ModelImage made = bandCopies(monitors[m], cracks[m], frame);
-        for (int y = monitors[m].top; y < monitors[m].bottom; ++y) {
-          for (int x = monitors[m].left; x < monitors[m].right; ++x) {
-            ASSERT_NE(made.At(x, y), kNothing) << "seed " << seed << ", frame " << frame;
-            ASSERT_EQ(window.screen.At(x, y), made.At(x, y))
-                << "seed " << seed << ", frame " << frame << ", at " << x << ", " << y;
+        const platform::Rect& area = monitors[m];
+        const int width = area.right - area.left, height = area.bottom - area.top;
+        const bool over = frame > SlideFrameCount(cracks[m].travel);
+        ModelImage made(window.screen.Width(), window.screen.Height(), over ? kBlack : kNothing, fake.calls);
+        for (int y = 0; y < height && !over; y += 2) {
+          for (const BandCopy& band : BandCopies(cracks[m].table[y], y, width, height, SlideOffset(frame))) {
+            const std::optional<BandCopy> copy = OnMonitor(band, area);
+            if (copy && copy->source == BandCopy::Source::kBlack) {
+              made.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, 0);
+            } else if (copy) {
+              made.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
+            }
           }
+        }
+        const auto row = [&](ModelImage& i, int y) { auto* p = &i.At(area.left, y); return std::vector(p, p + width); };
+        for (int y = area.top; y < area.bottom; ++y) {
+          ASSERT_EQ(row(window.screen, y), row(made, y)) << "seed " << seed << ", frame " << frame << ", row " << y;
         }
       }
     };
     SplitDesktop(window, snapshot, monitors, fake.forms, fake, [&] { return uniform(generator); }, check);
-    EXPECT_EQ(frame, frames);
+    EXPECT_EQ(frame, SlideFrameCount(std::max(cracks[0].travel, cracks[1].travel)));
   }
 }
 
