@@ -67,7 +67,10 @@ FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset
   for (int y = 0; y <= height - 1; y += kBandHeight) {
     const auto [left, right, gap] = BandCopies(crack.table[y], y, width, height, offset);
     const std::int32_t rightShift = right.destinationX - right.sourceX;
-    if (y == 0) layout = {width, 0, left.destinationX - left.sourceX, rightShift};
+    if (y == 0) {
+      layout.leftShift = left.destinationX - left.sourceX;
+      layout.rightShift = rightShift;
+    }
     rightShiftVaries = rightShiftVaries || rightShift != layout.rightShift;
     layout.composedBegin = std::min(layout.composedBegin, gap.destinationX);
     layout.composedEnd = std::max(layout.composedEnd, gap.destinationX + gap.width);
