@@ -72,9 +72,9 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartOnEachMonitorHandsOverToTheRend
   const std::wstring smallerBlack = L"window: FillRectangle(0, 1, 6, 4, 0)";
   EXPECT_EQ(run.CallsOf({L"PresentBlocks", L"WaitForRefresh", L"ProcessPendingMessages", smallerBlack}),
             (Calls{L"PresentBlocks", L"WaitForRefresh(16667)", L"ProcessPendingMessages", L"PresentBlocks",
-                          L"WaitForRefresh(33334)", L"ProcessPendingMessages", L"PresentBlocks", L"WaitForRefresh(50001)",
-                          L"ProcessPendingMessages", smallerBlack, L"PresentBlocks", L"WaitForRefresh(66668)",
-                          L"ProcessPendingMessages"}));
+                   L"WaitForRefresh(33334)", L"ProcessPendingMessages", L"PresentBlocks", L"WaitForRefresh(50001)",
+                   L"ProcessPendingMessages", smallerBlack, L"PresentBlocks", L"WaitForRefresh(66668)",
+                   L"ProcessPendingMessages"}));
   EXPECT_EQ(Calls(run.fake.calls.end() - 5, run.fake.calls.end()),
             (Calls{L"window: FillRectangle(0, 0, 14, 5, 0)", L"Present",
                    L"StartProgram(" + kFolder + L"\\3dOrvane.dll | " + kFolder + L"\\3dOrvane.dll | 1)",
