@@ -179,9 +179,7 @@ void Win32FormWindow::DisableTimer(int timerId) {
 }
 
 void Win32FormWindow::Present() {
-  if (!IsWindowVisible(window_)) return;
-  const WindowDC screen(window_);
-  BitBlt(screen.get(), 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
+  PresentBlocks({{&image_, {0, 0, image_.Width(), image_.Height()}, {0, 0}}});
 }
 
 void Win32FormWindow::PresentBlocks(const std::vector<PresentedBlock>& blocks) {
