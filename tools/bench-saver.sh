@@ -22,6 +22,6 @@ for layout in "--screen 1024x768" "--screen 1920x1080" "--screen 3840x2160" \
   # shellcheck disable=SC2086
   tools/wine-rig.sh start "$session" $layout
   (while IFS== read -r key value; do export "$key=$value"; done <"$session/env" 2>/dev/null; "$WINE" "build/${ORVANE_BUILDS%% *}/test-tools/split_bench.exe" 3 2>/dev/null)
-  build/bench/startup_bench 5
+  build/bench/startup_bench 9
   tools/wine-rig.sh stop "$session"
 done

@@ -31,10 +31,11 @@ void MapRun(std::uint32_t* begin, std::uint32_t* end) {
   }
 }
 
-// Maps the pages of the block's rows, whole rows as they lie in one run, then writes a zero
-// into each page of its lower half: even a mapped page's first write costs (under Wine in a
-// virtual machine), and this thread takes that cost for the rows the copy reaches last. A
-// thread's procedure.
+// Maps the pages of the block's rows, taken across the picture's whole width so that they make
+// one run of memory (on a picture of several monitors, the rest of each row is copied next),
+// then writes a zero into each page of the block's lower half: a mapped page's first write still
+// costs (under Wine in a virtual machine), and this thread takes that cost for the rows the copy
+// reaches last. A thread's procedure.
 DWORD WINAPI MapPages(void* block) {
   const PixelBlock& pages = *static_cast<const PixelBlock*>(block);
   const auto rowStart = [&pages](std::int32_t y) {
