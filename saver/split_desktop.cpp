@@ -31,11 +31,12 @@ void DrawCrack(platform::PixelImage& display, const MonitorSplit& split) {
 
 // Composes a frame of a monitor on the picture, only in the columns that differ from band to
 // band, and adds the blocks that show the frame: the left part straight from the snapshot,
-// the composed columns, the right part straight from the snapshot.
+// the composed columns but for those black on the screen already, the right part straight from
+// the snapshot.
 void ComposeFrame(platform::PixelImage& picture, platform::PixelImage& snapshot, const MonitorSplit& split,
                   int frame, std::vector<platform::PresentedBlock>& blocks) {
   const std::int32_t width = split.Width(), height = split.Height();
-  const FrameLayout layout = LayOutFrame(split.crack, width, height, SlideOffset(frame));
+  const FrameLayout layout = LayOutFrame(split.crack, width, height, SlideOffset(frame), SlideOffset(frame - 1));
   const std::int32_t begin = layout.composedBegin, end = layout.composedEnd;
   const auto draw = [&](const BandCopy& band) {
     const std::optional<BandCopy> copy = OnMonitor(band, split.area);
@@ -63,7 +64,8 @@ void ComposeFrame(platform::PixelImage& picture, platform::PixelImage& snapshot,
                       {area.left + from, area.top}});
   };
   show(snapshot, 0, begin, layout.leftShift);
-  show(picture, begin, end, 0);
+  show(picture, begin, layout.blackBegin, 0);
+  show(picture, layout.blackEnd, end, 0);
   show(snapshot, end, width, layout.rightShift);
 }
 

@@ -61,8 +61,8 @@ std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before)
   return {left, right};
 }
 
-FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset) {
-  FrameLayout layout{width, 0, 0, 0};
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset, double offsetBefore) {
+  FrameLayout layout{width, 0, 0, 0, 0, width};
   bool rightShiftVaries = false;
   for (int y = 0; y <= height - 1; y += kBandHeight) {
     const auto [left, right, gap] = BandCopies(crack.table[y], y, width, height, offset);
@@ -74,9 +74,15 @@ FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset
     rightShiftVaries = rightShiftVaries || rightShift != layout.rightShift;
     layout.composedBegin = std::min(layout.composedBegin, gap.destinationX);
     layout.composedEnd = std::max(layout.composedEnd, gap.destinationX + gap.width);
+    const BandCopy gapBefore = BandCopies(crack.table[y], y, width, height, offsetBefore)[2];
+    layout.blackBegin = std::max(layout.blackBegin, gapBefore.destinationX);
+    layout.blackEnd = std::min(layout.blackEnd, gapBefore.destinationX + gapBefore.width);
   }
   layout.composedBegin = std::clamp(layout.composedBegin, 0, width);
   layout.composedEnd = rightShiftVaries ? width : std::clamp(layout.composedEnd, layout.composedBegin, width);
+  if (layout.blackBegin >= layout.blackEnd) layout.blackBegin = layout.blackEnd = layout.composedEnd;
+  layout.blackBegin = std::clamp(layout.blackBegin, layout.composedBegin, layout.composedEnd);
+  layout.blackEnd = std::clamp(layout.blackEnd, layout.blackBegin, layout.composedEnd);
   return layout;
 }
 

@@ -67,18 +67,23 @@ std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, 
 std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before);
 
 // How a frame of a monitor `width` by `height` with the given offset reaches the screen, in
-// the monitor's columns. Left of `composedBegin` every band shows the left part moved by
-// `leftShift`, and from `composedEnd` on every band shows the right part moved by `rightShift`:
-// those columns are shown straight from the snapshot. Only the columns between, round the
-// crack's jags and the gap, differ from band to band and are composed. Where rounding moves
-// the right part's bands by different whole pixels, it is composed up to the right edge.
+// the monitor's columns, after a frame with `offsetBefore`. Left of `composedBegin` every band
+// shows the left part moved by `leftShift`, and from `composedEnd` on every band shows the
+// right part moved by `rightShift`: those columns are shown straight from the snapshot. Only the
+// columns between, round the crack's jags and the gap, differ from band to band and are
+// composed. Where rounding moves the right part's bands by different whole pixels, it is
+// composed up to the right edge. Of the composed columns, those from `blackBegin` to `blackEnd`
+// were gap in every band of the frame before: the screen shows them black already, and they
+// need not be shown again.
 struct FrameLayout {
   std::int32_t composedBegin;
   std::int32_t composedEnd;
   std::int32_t leftShift;
   std::int32_t rightShift;
+  std::int32_t blackBegin;
+  std::int32_t blackEnd;
 };
-FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset);
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset, double offsetBefore);
 
 // `copy` cut to the destination columns from `begin` up to `end`; its width may end up zero or
 // less.
