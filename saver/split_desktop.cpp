@@ -36,7 +36,8 @@ void DrawCrack(platform::PixelImage& display, const MonitorSplit& split) {
 void ComposeFrame(platform::PixelImage& picture, platform::PixelImage& snapshot, const MonitorSplit& split,
                   int frame, std::vector<platform::PresentedBlock>& blocks) {
   const std::int32_t width = split.Width(), height = split.Height();
-  const FrameLayout layout = LayOutFrame(split.crack, width, height, SlideOffset(frame), SlideOffset(frame - 1));
+  const FrameLayout layout =
+      LayOutFrame(split.crack, width, height, SlideOffset(frame), SlideOffset(frame - 1));
   const std::int32_t begin = layout.composedBegin, end = layout.composedEnd;
   const auto draw = [&](const BandCopy& band) {
     const std::optional<BandCopy> copy = OnMonitor(band, split.area);

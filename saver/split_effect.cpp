@@ -80,6 +80,8 @@ FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset
   }
   layout.composedBegin = std::clamp(layout.composedBegin, 0, width);
   layout.composedEnd = rightShiftVaries ? width : std::clamp(layout.composedEnd, layout.composedBegin, width);
+  // Before the first frame, and while the jags are wider than the gap, no column was gap in
+  // every band.
   if (layout.blackBegin >= layout.blackEnd) layout.blackBegin = layout.blackEnd = layout.composedEnd;
   layout.blackBegin = std::clamp(layout.blackBegin, layout.composedBegin, layout.composedEnd);
   layout.blackEnd = std::clamp(layout.blackEnd, layout.blackBegin, layout.composedEnd);
