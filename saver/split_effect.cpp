@@ -52,26 +52,11 @@ std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, 
   return {{left, right, {Source::kBlack, gapBegin, gapBegin, y, gapEnd - gapBegin, rows}}};
 }
 
-std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before) {
-  const std::int32_t beforeEnd = before.destinationX + before.width;
-  BandCopy left = gap, right = gap;
-  left.width = before.destinationX - gap.destinationX;
-  right.sourceX = right.destinationX = beforeEnd;
-  right.width = gap.destinationX + gap.width - beforeEnd;
-  return {left, right};
-}
-
-FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset, double offsetBefore) {
-  FrameLayout layout{width, 0, 0, 0, 0, width};
-  bool rightShiftVaries = false;
-  for (int y = 0; y <= height - 1; y += kBandHeight) {
-    const auto [left, right, gap] = BandCopies(crack.table[y], y, width, height, offset);
-    const std::int32_t rightShift = right.destinationX - right.sourceX;
-    if (y == 0) {
-      layout.leftShift = left.destinationX - left.sourceX;
-      layout.rightShift = rightShift;
-    }
-    rightShiftVaries = rightShiftVaries || rightShift != layout.rightShift;
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, int top, int bottom, double offset,
+                        double offsetBefore) {
+  FrameLayout layout{width, 0, RoundHalfEven(offset), 0, width};
+  for (int y = top; y < std::min(bottom, height); y += kBandHeight) {
+    const BandCopy gap = BandCopies(crack.table[y], y, width, height, offset)[2];
     layout.composedBegin = std::min(layout.composedBegin, gap.destinationX);
     layout.composedEnd = std::max(layout.composedEnd, gap.destinationX + gap.width);
     const BandCopy gapBefore = BandCopies(crack.table[y], y, width, height, offsetBefore)[2];
@@ -79,32 +64,13 @@ FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset
     layout.blackEnd = std::min(layout.blackEnd, gapBefore.destinationX + gapBefore.width);
   }
   layout.composedBegin = std::clamp(layout.composedBegin, 0, width);
-  layout.composedEnd = rightShiftVaries ? width : std::clamp(layout.composedEnd, layout.composedBegin, width);
+  layout.composedEnd = std::clamp(layout.composedEnd, layout.composedBegin, width);
   // Before the first frame, and while the jags are wider than the gap, no column was gap in
   // every band.
   if (layout.blackBegin >= layout.blackEnd) layout.blackBegin = layout.blackEnd = layout.composedEnd;
   layout.blackBegin = std::clamp(layout.blackBegin, layout.composedBegin, layout.composedEnd);
   layout.blackEnd = std::clamp(layout.blackEnd, layout.blackBegin, layout.composedEnd);
   return layout;
-}
-
-BandCopy CutToColumns(BandCopy copy, std::int32_t begin, std::int32_t end) {
-  if (copy.destinationX < begin) {
-    copy.sourceX += begin - copy.destinationX;
-    copy.width -= begin - copy.destinationX;
-    copy.destinationX = begin;
-  }
-  copy.width = std::min(copy.width, end - copy.destinationX);
-  return copy;
-}
-
-std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
-  copy = CutToColumns(copy, 0, monitor.right - monitor.left);
-  if (copy.width <= 0 || copy.height <= 0) return std::nullopt;
-  copy.sourceX += monitor.left;
-  copy.destinationX += monitor.left;
-  copy.y += monitor.top;
-  return copy;
 }
 
 std::int32_t RoundHalfEven(double value) {

@@ -3,10 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <vector>
 
-#include "platform/types.h"
 
 namespace orvane::saver {
 
@@ -61,38 +59,23 @@ struct BandCopy {
 // makes it overlap a part.
 std::array<BandCopy, 3> BandCopies(double crackX, int y, int width, int height, double offset);
 
-// What a frame's `gap` opens beyond the gap of the same band in the frame before (`before`):
-// the strips left and right of it. The gap only widens and no part moves back over it, so
-// the rest of it is black already.
-std::array<BandCopy, 2> NewlyOpened(const BandCopy& gap, const BandCopy& before);
-
-// How a frame of a monitor `width` by `height` with the given offset reaches the screen, in
-// the monitor's columns, after a frame with `offsetBefore`. Left of `composedBegin` every band
-// shows the left part moved by `leftShift`, and from `composedEnd` on every band shows the
-// right part moved by `rightShift`: those columns are shown straight from the snapshot. Only the
-// columns between, round the crack's jags and the gap, differ from band to band and are
-// composed. Where rounding moves the right part's bands by different whole pixels, it is
-// composed up to the right edge. Of the composed columns, those from `blackBegin` to `blackEnd`
-// were gap in every band of the frame before: the screen shows them black already, and they
-// need not be shown again.
+// How a frame with the given offset reaches the screen in the bands of rows `top` (even) to
+// `bottom` of a monitor `width` by `height`, in the monitor's columns, after a frame with
+// `offsetBefore`. Left of `composedBegin` every band shows the left part moved by `leftShift`,
+// and from `composedEnd` on every band shows its right part (rounding may move the right part's
+// bands by different whole pixels): those columns are shown straight from the snapshot. Only
+// the columns between, round the crack's jags and the gap, differ from band to band and are
+// composed. Of them, those from `blackBegin` to `blackEnd` were gap in every band of the frame
+// before: the screen shows them black already, and they need not be shown again.
 struct FrameLayout {
   std::int32_t composedBegin;
   std::int32_t composedEnd;
   std::int32_t leftShift;
-  std::int32_t rightShift;
   std::int32_t blackBegin;
   std::int32_t blackEnd;
 };
-FrameLayout LayOutFrame(const Crack& crack, int width, int height, double offset, double offsetBefore);
-
-// `copy` cut to the destination columns from `begin` up to `end`; its width may end up zero or
-// less.
-BandCopy CutToColumns(BandCopy copy, std::int32_t begin, std::int32_t end);
-
-// A copy of a monitor's own effect placed where the monitor lies on the saver window
-// (`monitor`, in the window's pixels): cut to the monitor's columns, so that no part slides
-// onto a neighbouring monitor. Empty when nothing of it is left on the monitor.
-std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor);
+FrameLayout LayOutFrame(const Crack& crack, int width, int height, int top, int bottom, double offset,
+                        double offsetBefore);
 
 // Rounds to the nearest whole number, an exact half to the even one. Done here, as some C
 // runtimes spend more on a call of theirs than on copying a band.

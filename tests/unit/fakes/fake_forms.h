@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -78,6 +79,8 @@ class FakeFormServices : public platform::FormServices {
   FakeFormWindow* form = nullptr;
   // The program's stored pictures, with their sizes.
   std::map<std::wstring, std::pair<std::int32_t, std::int32_t>> pictures;
+  // Makes the images CreateImage gives, where a test needs images of its own.
+  std::function<std::unique_ptr<platform::PixelImage>(std::int32_t, std::int32_t)> makeImage;
   // What the user chooses in the file-open dialog; empty when cancelling it.
   std::optional<std::wstring> chosenFile;
 
@@ -96,6 +99,7 @@ class FakeFormServices : public platform::FormServices {
   std::unique_ptr<platform::PixelImage> CreateImage(std::int32_t width, std::int32_t height) override {
     const std::wstring name = L"image" + std::to_wstring(++images_);
     calls_.push_back(Call(L"CreateImage", name, width, height));
+    if (makeImage) return makeImage(width, height);
     return std::make_unique<FakePixelImage>(name, width, height, calls_);
   }
   std::unique_ptr<platform::PixelImage> LoadPicture(const std::wstring& pictureName) override {

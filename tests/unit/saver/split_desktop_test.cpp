@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
+#include <stdexcept>
+#include <string>
 
 #include "fakes/fake_platform.h"
 
@@ -20,16 +23,25 @@ class ModelImage final : public testing::FakePixelImage {
       : FakePixelImage(L"model", width, height, calls), pixels(static_cast<std::size_t>(width * height)) {
     for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = fill.value_or(static_cast<int>(i));
   }
-  int& At(std::int32_t x, std::int32_t y) { return pixels[static_cast<std::size_t>(y * Width() + x)]; }
+  int& At(std::int32_t x, std::int32_t y) { return *Span(x, y, 1); }
+  // The `width` pixels from (x, y); a span reaching outside the image fails the test.
+  int* Span(std::int32_t x, std::int32_t y, std::int32_t width) {
+    if (x < 0 || width < 0 || x + width > Width() || y < 0 || y >= Height()) {
+      throw std::out_of_range(std::to_string(width) + " pixels from " + std::to_string(x) + ", " + std::to_string(y));
+    }
+    return &pixels[static_cast<std::size_t>(y * Width() + x)];
+  }
 
   void CopyFrom(PixelImage& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                 std::int32_t height, std::int32_t x, std::int32_t y) override {
     auto& from = static_cast<ModelImage&>(source);
-    for (int row = 0; row < height; ++row) std::copy_n(&from.At(sourceX, sourceY + row), width, &At(x, y + row));
+    for (int row = 0; row < height; ++row) {
+      std::copy_n(from.Span(sourceX, sourceY + row, width), width, Span(x, y + row, width));
+    }
   }
   void FillRectangle(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                      platform::Colour) override {
-    for (int row = y; row < y + height; ++row) std::fill_n(&At(x, row), width, kBlack);
+    for (int row = y; row < y + height; ++row) std::fill_n(Span(x, row, width), width, kBlack);
   }
   void DrawLine(const platform::Point& from, const platform::Point& to, platform::Colour,
                 const platform::Rect& within) override {
@@ -40,6 +52,20 @@ class ModelImage final : public testing::FakePixelImage {
 
   std::vector<int> pixels;
 };
+
+// A band copy of a monitor's own effect placed where the monitor lies on the window, cut to
+// the monitor's columns.
+std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
+  const std::int32_t cut = std::max(0, -copy.destinationX);
+  copy.sourceX += cut;
+  copy.destinationX += cut;
+  copy.width = std::min(copy.width - cut, monitor.right - monitor.left - copy.destinationX);
+  if (copy.width <= 0 || copy.height <= 0) return std::nullopt;
+  copy.sourceX += monitor.left;
+  copy.destinationX += monitor.left;
+  copy.y += monitor.top;
+  return copy;
+}
 
 // A window that keeps what each present shows.
 class ScreenWindow final : public platform::FormHandlers, public testing::FakeFormWindow {
@@ -60,11 +86,15 @@ class ScreenWindow final : public platform::FormHandlers, public testing::FakeFo
 };
 
 TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingElse) {
-  // Monitors of odd and even widths, beside each other, over a corner that none shows.
-  const std::vector<platform::Rect> monitors{{0, 0, 61, 30}, {61, 3, 101, 33}};
+  // Monitors of odd and even widths and heights, beside each other, over a corner that none
+  // shows, the taller composed in several stripes.
+  const std::vector<platform::Rect> monitors{{0, 0, 61, 30}, {61, 3, 101, 72}};
   for (unsigned seed = 1; seed <= 40; ++seed) {
     testing::FakePlatform fake;
-    ScreenWindow window(fake.calls, 101, 33);
+    fake.forms.makeImage = [&](std::int32_t width, std::int32_t height) {
+      return std::make_unique<ModelImage>(width, height, kNothing, fake.calls);
+    };
+    ScreenWindow window(fake.calls, 101, 72);
     ModelImage snapshot = window.picture;
     std::mt19937 generator(seed), replay(seed);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
