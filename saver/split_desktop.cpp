@@ -79,6 +79,8 @@ void PrepareStripes(MonitorSplit& split, platform::PixelImage& snapshot, platfor
   // the frame before, at most the last frame's step.
   const auto lastStep = static_cast<std::int32_t>(SlideOffset(split.frames - 1) - SlideOffset(split.frames)) + 2;
   split.composed = forms.CreateImage(2 * (aroundWidth + lastStep), height);
+  // Written once now, as fresh memory costs most on its first write: the first frame would.
+  split.composed->FillRectangle(0, 0, split.composed->Width(), height, platform::kBlack);
 }
 
 // Composes a stripe of a monitor's frame and adds the blocks that show it: the left part
