@@ -53,20 +53,6 @@ class ModelImage final : public testing::FakePixelImage {
   std::vector<int> pixels;
 };
 
-// A band copy of a monitor's own effect placed where the monitor lies on the window, cut to
-// the monitor's columns.
-std::optional<BandCopy> OnMonitor(BandCopy copy, const platform::Rect& monitor) {
-  const std::int32_t cut = std::max(0, -copy.destinationX);
-  copy.sourceX += cut;
-  copy.destinationX += cut;
-  copy.width = std::min(copy.width - cut, monitor.right - monitor.left - copy.destinationX);
-  if (copy.width <= 0 || copy.height <= 0) return std::nullopt;
-  copy.sourceX += monitor.left;
-  copy.destinationX += monitor.left;
-  copy.y += monitor.top;
-  return copy;
-}
-
 // A window that keeps what each present shows.
 class ScreenWindow final : public platform::FormHandlers, public testing::FakeFormWindow {
  public:
@@ -113,12 +99,14 @@ TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingEls
         const bool over = frame > SlideFrameCount(cracks[m].travel);
         ModelImage made(window.screen.Width(), window.screen.Height(), over ? kBlack : kNothing, fake.calls);
         for (int y = 0; y < height && !over; y += 2) {
-          for (const BandCopy& band : BandCopies(cracks[m].table[y], y, width, height, SlideOffset(frame))) {
-            const std::optional<BandCopy> copy = OnMonitor(band, area);
-            if (copy && copy->source == BandCopy::Source::kBlack) {
-              made.FillRectangle(copy->destinationX, copy->y, copy->width, copy->height, 0);
-            } else if (copy) {
-              made.CopyFrom(snapshot, copy->sourceX, copy->y, copy->width, copy->height, copy->destinationX, copy->y);
+          for (const BandCopy& copy : BandCopies(cracks[m].table[y], y, width, height, SlideOffset(frame))) {
+            // Cut to the monitor's columns.
+            const int cut = std::max(0, -copy.destinationX);
+            const int columns = std::min(copy.width - cut, width - copy.destinationX - cut);
+            const int x = area.left + copy.destinationX + cut, top = area.top + copy.y;
+            if (columns > 0 && copy.source == BandCopy::Source::kBlack) made.FillRectangle(x, top, columns, copy.height, 0);
+            if (columns > 0 && copy.source == BandCopy::Source::kSnapshot) {
+              made.CopyFrom(snapshot, area.left + copy.sourceX + cut, top, columns, copy.height, x, top);
             }
           }
         }
