@@ -104,8 +104,9 @@ TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingEls
             const int cut = std::max(0, -copy.destinationX);
             const int columns = std::min(copy.width - cut, width - copy.destinationX - cut);
             const int x = area.left + copy.destinationX + cut, top = area.top + copy.y;
-            if (columns > 0 && copy.source == BandCopy::Source::kBlack) made.FillRectangle(x, top, columns, copy.height, 0);
-            if (columns > 0 && copy.source == BandCopy::Source::kSnapshot) {
+            if (columns <= 0) continue;
+            if (copy.source == BandCopy::Source::kBlack) made.FillRectangle(x, top, columns, copy.height, 0);
+            if (copy.source == BandCopy::Source::kSnapshot) {
               made.CopyFrom(snapshot, area.left + copy.sourceX + cut, top, columns, copy.height, x, top);
             }
           }
