@@ -54,7 +54,7 @@ void DrawCrack(platform::PixelImage& display, const MonitorSplit& split) {
 
 // Cuts the monitor's rows into stripes and copies the snapshot's columns round each stripe's
 // stretch of the crack: a part shown next to the gap comes from at most a pixel left of the
-// crack's leftmost jag to three right of its rightmost, rounding included.
+// crack's leftmost jag to two right of its rightmost, rounding included.
 void PrepareStripes(MonitorSplit& split, platform::PixelImage& snapshot, platform::FormServices& forms) {
   const std::int32_t width = split.Width(), height = split.Height();
   std::int32_t aroundWidth = 1;
@@ -65,8 +65,8 @@ void PrepareStripes(MonitorSplit& split, platform::PixelImage& snapshot, platfor
       leftmost = std::min(leftmost, split.crack.table[y]);
       rightmost = std::max(rightmost, split.crack.table[y]);
     }
-    const Stripe stripe{top, bottom, std::clamp(static_cast<std::int32_t>(leftmost) - 2, 0, width),
-                        std::clamp(static_cast<std::int32_t>(rightmost) + 5, 0, width)};
+    const Stripe stripe{top, bottom, std::clamp(static_cast<std::int32_t>(leftmost) - 1, 0, width),
+                        std::clamp(static_cast<std::int32_t>(rightmost) + 3, 0, width)};
     aroundWidth = std::max(aroundWidth, stripe.aroundEnd - stripe.aroundBegin);
     split.stripes.push_back(stripe);
   }
