@@ -87,7 +87,7 @@ void PrepareStripes(MonitorSplit& split, platform::PixelImage& snapshot, platfor
 // straight from the snapshot, the composed columns but for those black on the screen already,
 // the right part straight from the snapshot, a block for each run of bands that rounding moves
 // by the same whole pixels.
-void ComposeStripe(MonitorSplit& split, const Stripe& stripe, platform::PixelImage& snapshot, int frame,
+void ComposeStripe(const MonitorSplit& split, const Stripe& stripe, platform::PixelImage& snapshot, int frame,
                    std::vector<platform::PresentedBlock>& blocks) {
   const std::int32_t width = split.Width(), height = split.Height();
   const double offset = SlideOffset(frame);
@@ -175,7 +175,7 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
 
   for (int frame = 1; frame <= frames; ++frame) {
     std::vector<platform::PresentedBlock> blocks;
-    for (MonitorSplit& split : splits) {
+    for (const MonitorSplit& split : splits) {
       if (frame <= split.frames) {
         for (const Stripe& stripe : split.stripes) ComposeStripe(split, stripe, snapshot, frame, blocks);
       } else if (frame == split.frames + 1) {

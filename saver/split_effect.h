@@ -5,7 +5,6 @@
 #include <functional>
 #include <vector>
 
-
 namespace orvane::saver {
 
 // The arithmetic of the split effect, apart from any drawing: the jagged crack from the
