@@ -22,4 +22,10 @@ std::vector<Rect> MonitorsOnWindow(const std::vector<Monitor>& monitors, const R
   return areas;
 }
 
+bool MonitorsFillWindow(const std::vector<Rect>& monitors, std::int32_t width, std::int32_t height) {
+  std::int64_t covered = 0;
+  for (const Rect& m : monitors) covered += std::int64_t{m.right - m.left} * (m.bottom - m.top);
+  return covered == std::int64_t{width} * height;
+}
+
 }  // namespace orvane::platform

@@ -14,4 +14,8 @@ namespace orvane::platform {
 std::vector<Rect> MonitorsOnWindow(const std::vector<Monitor>& monitors, const Rect& desk,
                                    std::int32_t width, std::int32_t height);
 
+// Whether monitors on a window of `width` by `height` pixels, as MonitorsOnWindow gives them
+// (none over another), leave none of it uncovered.
+bool MonitorsFillWindow(const std::vector<Rect>& monitors, std::int32_t width, std::int32_t height);
+
 }  // namespace orvane::platform

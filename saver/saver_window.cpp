@@ -34,12 +34,16 @@ void SaverWindow::OnLoad() {
   monitors_ = platform::MonitorsOnWindow(services_.forms.Monitors(), desk, form.ClientWidth(),
                                          form.ClientHeight());
   // Taken while the window is still hidden, so it never shows in its own picture, and straight
-  // into the window's picture: nothing more is copied before the user sees it. What no monitor
-  // shows of the virtual screen stays black.
-  for (const platform::Rect& monitor : monitors_) {
-    const platform::Rect onScreen{monitor.left + desk.left, monitor.top + desk.top,
-                                  monitor.right + desk.left, monitor.bottom + desk.top};
-    form.Image().CopyFromScreen(onScreen, {monitor.left, monitor.top});
+  // into the window's picture: nothing more is copied before the user sees it. Monitors that
+  // fill the window are taken in one copy, cheaper than one a monitor; otherwise what no
+  // monitor shows of the virtual screen stays black.
+  const platform::Rect window{0, 0, form.ClientWidth(), form.ClientHeight()};
+  const std::vector<platform::Rect> copies =
+      platform::MonitorsFillWindow(monitors_, window.right, window.bottom) ? std::vector{window} : monitors_;
+  for (const platform::Rect& part : copies) {
+    const platform::Rect onScreen{part.left + desk.left, part.top + desk.top, part.right + desk.left,
+                                  part.bottom + desk.top};
+    form.Image().CopyFromScreen(onScreen, {part.left, part.top});
   }
   StageRendererFiles(services_);
   form.Show();

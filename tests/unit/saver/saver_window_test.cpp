@@ -93,6 +93,13 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartOnEachMonitorHandsOverToTheRend
                    L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)", L"EndMessageLoop"}));
 }
 
+TEST(SaverWindow, MonitorsThatFillTheDeskAreTakenInOneCopy) {
+  SaverRun run;
+  run.fake.forms.monitors = {{{0, 0, 8, 4}, {0, 0, 8, 4}}, {{-6, 0, 0, 4}, {-6, 0, 0, 4}}};
+  run.Load();
+  EXPECT_EQ(run.CallsOf({L"window: CopyFromScreen"}), (Calls{L"window: CopyFromScreen(-6, 0, 14, 4, 0, 0)"}));
+}
+
 TEST(SaverWindow, AFileThatCannotBeStagedIsLeftOutNotLeftFromAnEarlierRun) {
   // Both files are left from a run that was killed; one of them cannot be replaced. The run goes on.
   for (const bool modelCopies : {false, true}) {
