@@ -95,6 +95,9 @@ class FormWindow {
   // Shows the blocks on the screen at once, each drawn over those before it, in place of what
   // the image shows there. A repaint shows the image again.
   virtual void PresentBlocks(const std::vector<PresentedBlock>& blocks) = 0;
+  // Whether the system had the window show its image again since the last call: blocks
+  // presented before then may have been painted over.
+  virtual bool RepaintedSinceAsked() = 0;
 
   // Closes the window from code: OnUnload, then the window is gone.
   virtual void Unload() = 0;

@@ -86,9 +86,11 @@ void PrepareStripes(MonitorSplit& split, platform::PixelImage& snapshot, platfor
 // Composes a stripe of a monitor's frame and adds the blocks that show it: the left part
 // straight from the snapshot, the composed columns but for those black on the screen already,
 // the right part straight from the snapshot, a block for each run of bands that rounding moves
-// by the same whole pixels.
+// by the same whole pixels. After the window showed its own image again (`repainted`, the
+// cracks over the desktop picture), the columns black on the screen before are blackened on
+// that image and shown from it too.
 void ComposeStripe(const MonitorSplit& split, const Stripe& stripe, platform::PixelImage& snapshot, int frame,
-                   std::vector<platform::PresentedBlock>& blocks) {
+                   platform::PixelImage* repainted, std::vector<platform::PresentedBlock>& blocks) {
   const std::int32_t width = split.Width(), height = split.Height();
   const double offset = SlideOffset(frame);
   const FrameLayout layout =
@@ -134,6 +136,13 @@ void ComposeStripe(const MonitorSplit& split, const Stripe& stripe, platform::Pi
                   area.top + stripe.bottom}, 0, stripe.top);
   show(composed, {0, stripe.top, leftWidth, stripe.bottom}, begin, stripe.top);
   show(composed, {leftWidth, stripe.top, leftWidth + rightWidth, stripe.bottom}, layout.blackEnd, stripe.top);
+  if (repainted && layout.blackBegin < layout.blackEnd) {
+    const platform::Rect black{area.left + layout.blackBegin, area.top + stripe.top, area.left + layout.blackEnd,
+                               area.top + stripe.bottom};
+    repainted->FillRectangle(black.left, black.top, black.right - black.left, black.bottom - black.top,
+                             platform::kBlack);
+    show(*repainted, black, layout.blackBegin, stripe.top);
+  }
   for (std::size_t i = 0; i < rightRuns.size(); ++i) {
     const int runTop = rightRuns[i].top;
     const int runBottom = i + 1 < rightRuns.size() ? rightRuns[i + 1].top : stripe.bottom;
@@ -150,16 +159,19 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
                   platform::DisplayServices& display, const RandomDraw& draw,
                   const std::function<void()>& afterPresent) {
   FrameHold frameHold(display);
+  platform::PixelImage& image = form.Image();
+  // Set when the window showed its image again while a frame was on the screen.
+  platform::PixelImage* repainted = nullptr;
   // False once the window was closed while the frame was on the screen.
   const auto showFrame = [&](const std::vector<platform::PresentedBlock>& blocks) {
     form.PresentBlocks(blocks);
     if (afterPresent) afterPresent();
     frameHold.HoldPresentedFrame();
     forms.ProcessPendingMessages();
+    repainted = form.RepaintedSinceAsked() ? &image : nullptr;
     return form.IsLoaded();
   };
 
-  platform::PixelImage& image = form.Image();
   std::vector<MonitorSplit> splits;
   int frames = 0;
   for (const platform::Rect& area : monitors) {
@@ -177,7 +189,7 @@ void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
     std::vector<platform::PresentedBlock> blocks;
     for (const MonitorSplit& split : splits) {
       if (frame <= split.frames) {
-        for (const Stripe& stripe : split.stripes) ComposeStripe(split, stripe, snapshot, frame, blocks);
+        for (const Stripe& stripe : split.stripes) ComposeStripe(split, stripe, snapshot, frame, repainted, blocks);
       } else if (frame == split.frames + 1) {
         image.FillRectangle(split.area.left, split.area.top, split.Width(), split.Height(), platform::kBlack);
         blocks.push_back({&image, split.area, {split.area.left, split.area.top}});

@@ -14,10 +14,11 @@ namespace orvane::saver {
 // drawn at once, then each frame of the slide is made of `snapshot` (the desktop picture) and
 // black, every monitor's parts leaving by its own edges: the parts are shown straight from the
 // snapshot, only the columns round the crack are composed, in small images of the effect's
-// own, and the gap's columns already black on the screen are left out. A monitor whose slide is
-// over stays black until the last one's is. Every presented frame, the cracks' included, stays
-// on the screen until the display's next refresh, while pending messages are handled, so music
-// timers tick between frames. Stops early when the window is closed meanwhile.
+// own, and the gap's columns already black on the screen are left out (but for the frame after
+// the window repainted itself from its image). A monitor whose slide is over stays black until
+// the last one's is. Every presented frame, the cracks' included, stays on the screen until the
+// display's next refresh, while pending messages are handled, so music timers tick between
+// frames. Stops early when the window is closed meanwhile.
 // `afterPresent`, when given, is called right after each frame is presented.
 void SplitDesktop(platform::FormWindow& form, platform::PixelImage& snapshot,
                   const std::vector<platform::Rect>& monitors, platform::FormServices& forms,

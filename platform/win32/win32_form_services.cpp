@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -39,6 +40,7 @@ class Win32FormWindow final : public FormWindow {
   PixelImage& Image() override { return image_; }
   void Present() override;
   void PresentBlocks(const std::vector<PresentedBlock>& blocks) override;
+  bool RepaintedSinceAsked() override { return std::exchange(repainted_, false); }
   void Unload() override;
   bool IsLoaded() override { return window_ != nullptr; }
 
@@ -59,6 +61,7 @@ class Win32FormWindow final : public FormWindow {
   Win32PixelImage image_;
   std::set<int> enabledTimers_;
   std::unique_ptr<Win32ControlLayer> controls_;
+  bool repainted_ = false;
 };
 
 struct WindowFrame {
@@ -132,6 +135,7 @@ void Win32FormWindow::Paint(HDC dc) {
   SelectClipRgn(dc, nullptr);
   BitBlt(dc, 0, 0, image_.Width(), image_.Height(), image_.DeviceContext(), 0, 0, SRCCOPY);
   controls_->DrawFrames(dc);
+  repainted_ = true;
 }
 
 void Win32FormWindow::ShowModal() {

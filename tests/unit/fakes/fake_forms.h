@@ -50,6 +50,7 @@ class FakeFormWindow : public platform::FormWindow {
   platform::PixelImage& Image() override { return image_; }
   void Present() override { calls_.push_back(L"Present"); }
   void PresentBlocks(const std::vector<platform::PresentedBlock>&) override { calls_.push_back(L"PresentBlocks"); }
+  bool RepaintedSinceAsked() override { return false; }
   void Unload() override {
     if (!loaded_) return;
     calls_.push_back(L"Unload");

@@ -7,6 +7,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "fakes/fake_platform.h"
 
@@ -53,7 +54,7 @@ class ModelImage final : public testing::FakePixelImage {
   std::vector<int> pixels;
 };
 
-// A window that keeps what each present shows.
+// A window that keeps what each present shows, and what a repaint shows.
 class ScreenWindow final : public platform::FormHandlers, public testing::FakeFormWindow {
  public:
   ScreenWindow(testing::Calls& calls, std::int32_t width, std::int32_t height)
@@ -67,11 +68,19 @@ class ScreenWindow final : public platform::FormHandlers, public testing::FakeFo
       screen.CopyFrom(*image, area.left, area.top, area.right - area.left, area.bottom - area.top, at.x, at.y);
     }
   }
+  // Shows the picture again, as when the system has the window paint itself.
+  void Repaint() {
+    screen.CopyFrom(picture, 0, 0, picture.Width(), picture.Height(), 0, 0);
+    repainted = true;
+  }
+  bool RepaintedSinceAsked() override { return std::exchange(repainted, false); }
+
+  bool repainted = false;
 
   ModelImage picture, screen;
 };
 
-TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingElse) {
+TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingElseRepaintsOrNot) {
   // Monitors of odd and even widths and heights, beside each other, over a corner that none
   // shows, the taller composed in several stripes.
   const std::vector<platform::Rect> monitors{{0, 0, 61, 30}, {61, 3, 101, 72}};
@@ -89,9 +98,10 @@ TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingEls
       cracks.push_back(WalkCrack(area.right - area.left, area.bottom - area.top, [&] { return uniform(replay); }));
     }
     // Each presented frame shows on each monitor what its band copies make of it, every pixel
-    // of it (the screen shows kNothing nowhere), or black once its slide is over.
+    // of it (the screen shows kNothing nowhere), or black once its slide is over; also the frame
+    // after the window repainted itself, which it does after every fourth.
     int frame = -1;
-    const auto check = [&] {
+    const auto checkFrame = [&] {
       if (++frame == 0) return;  // the cracks
       for (std::size_t m = 0; m < monitors.size(); ++m) {
         const platform::Rect& area = monitors[m];
@@ -116,6 +126,10 @@ TEST(SplitDesktop, EachFrameShowsWhatTheBandCopiesOfEachMonitorMakeAndNothingEls
           ASSERT_EQ(row(window.screen, y), row(made, y)) << "seed " << seed << ", frame " << frame << ", row " << y;
         }
       }
+    };
+    const auto check = [&] {
+      checkFrame();
+      if ((frame + static_cast<int>(seed)) % 4 == 0) window.Repaint();
     };
     SplitDesktop(window, snapshot, monitors, fake.forms, fake, [&] { return uniform(generator); }, check);
     EXPECT_EQ(frame, SlideFrameCount(std::max(cracks[0].travel, cracks[1].travel)));
