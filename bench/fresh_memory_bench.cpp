@@ -60,6 +60,6 @@ int main(int argc, char** argv) {
   }
   std::printf("fresh memory: a %sx%s picture (%.0f MB) written on two threads in %.0f ms page by page, "
               "%.0f ms mapped in bulk first; written again %.1f ms (medians of %d)\n",
-              argv[1], argv[2], bytes / 1048576.0, Median(pageByPage), Median(inBulk), Median(again), kRuns);
+              argv[1], argv[2], bytes / 1e6, Median(pageByPage), Median(inBulk), Median(again), kRuns);
   return 0;
 }
