@@ -17,7 +17,8 @@ endfunction()
 
 # In the native build: builds the project in `folder` and runs its fuzzer `name` for `seconds`
 # as the test fuzz.<name> (label "fuzz") over the corpus in the folder and the inputs it found
-# before, which it keeps in the build folder; a file <name>.dict in the folder guides it.
+# before, which it keeps in the build folder; a file <name>.dict in the folder guides it, and
+# files given after the length join its inputs from the start.
 function(orvane_fuzz_test name folder seconds max_len)
   find_program(ORVANE_CLANG NAMES clang++ clang++-14 REQUIRED)
   include(ExternalProject)
@@ -29,6 +30,9 @@ function(orvane_fuzz_test name folder seconds max_len)
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
   file(MAKE_DIRECTORY "${fuzz_build}/corpus" "${fuzz_build}/crashes")
+  if(ARGN)
+    file(COPY ${ARGN} DESTINATION "${fuzz_build}/corpus")
+  endif()
   set(dictionary)
   if(EXISTS "${folder}/${name}.dict")
     set(dictionary "-dict=${folder}/${name}.dict")

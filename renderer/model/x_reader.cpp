@@ -1,5 +1,6 @@
 #include "renderer/model/x_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "renderer/model/memory_allowance.h"
 #include "renderer/model/x_tokenizer.h"
 
 namespace orvane::renderer {
@@ -16,6 +18,14 @@ constexpr std::size_t kHeaderSize = 16;
 constexpr int kMaxFrameDepth = 64;
 // Keeps every count small enough for 32-bit index arithmetic whatever the file says.
 constexpr std::uint32_t kMaxCount = 1u << 24;
+// The fewest bytes of text each list item takes. A number takes two at least, its digit and a
+// separator, blank or sign before it: without one it would run into the number before.
+constexpr std::size_t kNumberBytes = 2;
+constexpr std::size_t kVectorBytes = 3 * kNumberBytes;
+constexpr std::size_t kFaceBytes = 4 * kNumberBytes;  // a corner count and three corners
+constexpr std::size_t kMaterialBytes = 3;             // "{A}", a reference by name
+// A std::map node: the tree's links and colour beside the key and the value.
+constexpr std::size_t kMapNodeOverhead = 8 * sizeof(void*);
 
 // Row-major with row vectors, p' = p * M, as .x files write their matrices.
 using Matrix = std::array<float, 16>;
@@ -55,9 +65,14 @@ struct FrameNode {
   std::vector<FrameNode> children;
 };
 
+// Throws the failure for an allocation the allowance refused.
+void Require(bool charged, int line) {
+  if (!charged) throw Failure{XReadStatus::kTooLarge, line};
+}
+
 class XParser {
  public:
-  explicit XParser(std::string_view body) : tokens_(body) {}
+  XParser(std::string_view body, MemoryAllowance& allowance) : tokens_(body), allowance_(allowance) {}
 
   FrameNode ParseFile() {
     FrameNode root;
@@ -72,7 +87,10 @@ class XParser {
         SkipBody();
       } else if (token.text == "Material") {
         const std::string name = OpenBody();
-        namedMaterials_[name] = ParseMaterialBody();
+        const Material material = ParseMaterialBody();
+        Require(allowance_.Charge(1, kMapNodeOverhead + sizeof(std::string) + sizeof(Material) + name.size() + 1),
+                token.line);
+        namedMaterials_[name] = material;
       } else {
         ParseMember(token, root, 0);
       }
@@ -82,6 +100,16 @@ class XParser {
  private:
   [[noreturn]] static void Fail(XReadStatus status, const XToken& token) {
     throw Failure{status, token.line};
+  }
+
+  template <typename T>
+  void Reserve(std::vector<T>& items, std::size_t count) {
+    Require(allowance_.Reserve(items, count), tokens_.Peek().line);
+  }
+
+  template <typename T>
+  void Append(std::vector<T>& items, T item) {
+    Require(allowance_.Append(items, std::move(item)), tokens_.Peek().line);
   }
 
   XToken Expect(XTokenKind kind) {
@@ -103,7 +131,11 @@ class XParser {
   // After a data object's type: its optional name, the '{' and an optional GUID.
   std::string OpenBody() {
     std::string name;
-    if (tokens_.Peek().kind == XTokenKind::kName) name = std::string(tokens_.Next().text);
+    if (tokens_.Peek().kind == XTokenKind::kName) {
+      const XToken token = tokens_.Next();
+      Require(allowance_.Charge(token.text.size() + 1, 1), token.line);
+      name = std::string(token.text);
+    }
     Expect(XTokenKind::kOpenBrace);
     if (tokens_.Peek().kind == XTokenKind::kGuid) tokens_.Next();
     return name;
@@ -128,11 +160,12 @@ class XParser {
     return static_cast<float>(token.number);
   }
 
-  std::uint32_t ReadCount() {
+  // The count of a list whose items take `bytesPerItem` bytes of text at least: one that the
+  // text left cannot hold is a lie, refused before anything is allocated for it.
+  std::uint32_t ReadCount(std::size_t bytesPerItem) {
     SkipSeparators();
     const XToken token = Expect(XTokenKind::kNumber);
-    // Every item of a list takes at least one byte, so a count beyond the text left is a lie.
-    const double limit = std::min<double>(kMaxCount, static_cast<double>(tokens_.Remaining()) + 1);
+    const double limit = std::min<double>(kMaxCount, static_cast<double>(tokens_.BytesAfter(token) / bytesPerItem));
     if (!token.integral || token.number < 0 || token.number > limit) {
       Fail(XReadStatus::kBadCount, token);
     }
@@ -170,7 +203,7 @@ class XParser {
     if (type.text == "Frame") {
       if (depth >= kMaxFrameDepth) Fail(XReadStatus::kTooDeep, type);
       OpenBody();
-      frame.children.emplace_back();
+      Append(frame.children, FrameNode{});
       ParseFrameBody(frame.children.back(), depth + 1);
     } else if (type.text == "FrameTransformMatrix") {
       OpenBody();
@@ -178,7 +211,7 @@ class XParser {
       SkipBody();
     } else if (type.text == "Mesh") {
       OpenBody();
-      frame.meshes.push_back(ParseMeshBody());
+      Append(frame.meshes, ParseMeshBody());
     } else {
       OpenBody();
       SkipBody();
@@ -202,19 +235,17 @@ class XParser {
 
   RawMesh ParseMeshBody() {
     RawMesh mesh;
-    const std::uint32_t vertexCount = ReadCount();
-    mesh.positions.reserve(vertexCount);
+    const std::uint32_t vertexCount = ReadCount(kVectorBytes);
+    Reserve(mesh.positions, vertexCount);
     for (std::uint32_t i = 0; i < vertexCount; ++i) mesh.positions.push_back(ReadVector());
-    const std::uint32_t faceCount = ReadCount();
-    mesh.faceSizes.reserve(faceCount);
+    const std::uint32_t faceCount = ReadCount(kFaceBytes);
+    Reserve(mesh.faceSizes, faceCount);
     for (std::uint32_t face = 0; face < faceCount; ++face) {
       const XToken sizeToken = PeekItem();
-      const std::uint32_t size = ReadCount();
+      const std::uint32_t size = ReadCount(kNumberBytes);
       if (size < 3) Fail(XReadStatus::kBadCount, sizeToken);
       mesh.faceSizes.push_back(size);
-      for (std::uint32_t corner = 0; corner < size; ++corner) {
-        mesh.faceIndices.push_back(ReadIndex(vertexCount));
-      }
+      for (std::uint32_t corner = 0; corner < size; ++corner) Append(mesh.faceIndices, ReadIndex(vertexCount));
     }
     for (;;) {
       SkipSeparators();
@@ -239,17 +270,17 @@ class XParser {
   }
 
   void ParseNormalsBody(RawMesh& mesh) {
-    const std::uint32_t normalCount = ReadCount();
+    const std::uint32_t normalCount = ReadCount(kVectorBytes);
     mesh.normals.clear();
-    mesh.normals.reserve(normalCount);
+    Reserve(mesh.normals, normalCount);
     for (std::uint32_t i = 0; i < normalCount; ++i) mesh.normals.push_back(ReadVector());
     const XToken faceCountToken = PeekItem();
-    if (ReadCount() != mesh.faceSizes.size()) Fail(XReadStatus::kBadCount, faceCountToken);
+    if (ReadCount(kFaceBytes) != mesh.faceSizes.size()) Fail(XReadStatus::kBadCount, faceCountToken);
     mesh.normalIndices.clear();
-    mesh.normalIndices.reserve(mesh.faceIndices.size());
+    Reserve(mesh.normalIndices, mesh.faceIndices.size());
     for (const std::uint32_t faceSize : mesh.faceSizes) {
       const XToken sizeToken = PeekItem();
-      if (ReadCount() != faceSize) Fail(XReadStatus::kBadCount, sizeToken);
+      if (ReadCount(kNumberBytes) != faceSize) Fail(XReadStatus::kBadCount, sizeToken);
       for (std::uint32_t corner = 0; corner < faceSize; ++corner) {
         mesh.normalIndices.push_back(ReadIndex(normalCount));
       }
@@ -259,9 +290,9 @@ class XParser {
 
   void ParseTextureCoordsBody(RawMesh& mesh) {
     const XToken countToken = PeekItem();
-    if (ReadCount() != mesh.positions.size()) Fail(XReadStatus::kBadCount, countToken);
+    if (ReadCount(2 * kNumberBytes) != mesh.positions.size()) Fail(XReadStatus::kBadCount, countToken);
     mesh.textureCoords.clear();
-    mesh.textureCoords.reserve(mesh.positions.size());
+    Reserve(mesh.textureCoords, mesh.positions.size());
     for (std::size_t i = 0; i < mesh.positions.size(); ++i) {
       const float u = ReadNumber();
       mesh.textureCoords.push_back({u, ReadNumber()});
@@ -270,11 +301,12 @@ class XParser {
   }
 
   void ParseMaterialListBody(RawMesh& mesh) {
-    const std::uint32_t materialCount = ReadCount();
+    const std::uint32_t materialCount = ReadCount(kMaterialBytes);
     const XToken indexCountToken = PeekItem();
-    const std::uint32_t indexCount = ReadCount();
+    const std::uint32_t indexCount = ReadCount(kNumberBytes);
     if (indexCount > mesh.faceSizes.size()) Fail(XReadStatus::kBadCount, indexCountToken);
     mesh.faceMaterials.clear();
+    Reserve(mesh.faceMaterials, mesh.faceSizes.size());
     for (std::uint32_t i = 0; i < indexCount; ++i) {
       mesh.faceMaterials.push_back(ReadIndex(materialCount));
     }
@@ -288,10 +320,10 @@ class XParser {
       const XToken token = tokens_.Next();
       if (token.kind == XTokenKind::kCloseBrace) break;
       if (token.kind == XTokenKind::kOpenBrace) {
-        mesh.materials.push_back(ReferencedMaterial());
+        Append(mesh.materials, ReferencedMaterial());
       } else if (token.kind == XTokenKind::kName && token.text == "Material") {
         OpenBody();
-        mesh.materials.push_back(ParseMaterialBody());
+        Append(mesh.materials, ParseMaterialBody());
       } else if (token.kind == XTokenKind::kName) {
         OpenBody();
         SkipBody();
@@ -299,8 +331,6 @@ class XParser {
         Fail(XReadStatus::kSyntaxError, token);
       }
     }
-    // Listed indices were checked against the declared count; missing materials get the default.
-    mesh.materials.resize(std::max<std::size_t>(materialCount, 1));
   }
 
   // "{ Name }" naming a Material given earlier at the top level; an unknown one gets the default.
@@ -329,6 +359,7 @@ class XParser {
   }
 
   XTokenizer tokens_;
+  MemoryAllowance& allowance_;
   std::map<std::string, Material, std::less<>> namedMaterials_;
 };
 
@@ -388,46 +419,71 @@ Vec3 FaceNormal(const RawMesh& mesh, std::size_t first, std::uint32_t size) {
   return Normalized(sum);
 }
 
-void AppendMesh(const RawMesh& mesh, const Matrix& world, Model& model) {
-  const Matrix normalMatrix = NormalMatrix(world);
-  std::vector<ModelPart> parts(std::max<std::size_t>(mesh.materials.size(), 1));
-  for (std::size_t i = 0; i < mesh.materials.size(); ++i) parts[i].material = mesh.materials[i];
+// Corner `k` of the face whose corners start at `first`, ready for drawing.
+ModelVertex Corner(const RawMesh& mesh, std::size_t first, std::uint32_t k, const Vec3& flatNormal,
+                   const Matrix& world, const Matrix& normalMatrix) {
+  const std::uint32_t index = mesh.faceIndices[first + k];
+  ModelVertex vertex;
+  vertex.position = TransformPoint(mesh.positions[index], world);
+  vertex.normal = mesh.normalIndices.empty()
+                      ? TransformNormal(flatNormal, normalMatrix)
+                      : TransformNormal(mesh.normals[mesh.normalIndices[first + k]], normalMatrix);
+  if (!mesh.textureCoords.empty()) {
+    vertex.u = mesh.textureCoords[index][0];
+    vertex.v = mesh.textureCoords[index][1];
+  }
+  return vertex;
+}
 
+// One part per material the faces use, in the order of the materials' indices; an index
+// without a material written in the file gets the default one. Triangles are counted before
+// they are stored, so each part allocates exactly what it holds.
+void AppendMesh(const RawMesh& mesh, const Matrix& world, Model& model, MemoryAllowance& allowance) {
+  std::vector<std::uint32_t> used;
+  Require(allowance.Reserve(used, std::max<std::size_t>(mesh.faceMaterials.size(), 1)), 0);
+  used.assign(mesh.faceMaterials.begin(), mesh.faceMaterials.end());
+  if (used.empty()) used.push_back(0);
+  std::sort(used.begin(), used.end());
+  used.erase(std::unique(used.begin(), used.end()), used.end());
+  const auto partOf = [&](std::size_t face) -> std::size_t {
+    if (mesh.faceMaterials.empty()) return 0;
+    return static_cast<std::size_t>(std::lower_bound(used.begin(), used.end(), mesh.faceMaterials[face]) - used.begin());
+  };
+
+  std::vector<std::size_t> corners;
+  Require(allowance.Reserve(corners, used.size()), 0);
+  corners.resize(used.size());
+  for (std::size_t face = 0; face < mesh.faceSizes.size(); ++face) corners[partOf(face)] += 3 * (mesh.faceSizes[face] - 2);
+  std::vector<ModelPart> parts;
+  Require(allowance.Reserve(parts, used.size()), 0);
+  for (std::size_t p = 0; p < used.size(); ++p) {
+    parts.emplace_back();
+    if (used[p] < mesh.materials.size()) parts[p].material = mesh.materials[used[p]];
+    Require(allowance.Reserve(parts[p].triangles, corners[p]), 0);
+  }
+
+  const Matrix normalMatrix = NormalMatrix(world);
   std::size_t first = 0;
   for (std::size_t face = 0; face < mesh.faceSizes.size(); ++face) {
     const std::uint32_t size = mesh.faceSizes[face];
     const Vec3 flatNormal = mesh.normalIndices.empty() ? FaceNormal(mesh, first, size) : Vec3{};
-    auto corner = [&](std::uint32_t k) {
-      const std::uint32_t index = mesh.faceIndices[first + k];
-      ModelVertex vertex;
-      vertex.position = TransformPoint(mesh.positions[index], world);
-      vertex.normal = mesh.normalIndices.empty()
-                          ? TransformNormal(flatNormal, normalMatrix)
-                          : TransformNormal(mesh.normals[mesh.normalIndices[first + k]], normalMatrix);
-      if (!mesh.textureCoords.empty()) {
-        vertex.u = mesh.textureCoords[index][0];
-        vertex.v = mesh.textureCoords[index][1];
-      }
-      return vertex;
-    };
-    std::vector<ModelVertex>& triangles =
-        parts[mesh.faceMaterials.empty() ? 0 : mesh.faceMaterials[face]].triangles;
+    std::vector<ModelVertex>& triangles = parts[partOf(face)].triangles;
     for (std::uint32_t k = 1; k + 1 < size; ++k) {
-      triangles.push_back(corner(0));
-      triangles.push_back(corner(k));
-      triangles.push_back(corner(k + 1));
+      triangles.push_back(Corner(mesh, first, 0, flatNormal, world, normalMatrix));
+      triangles.push_back(Corner(mesh, first, k, flatNormal, world, normalMatrix));
+      triangles.push_back(Corner(mesh, first, k + 1, flatNormal, world, normalMatrix));
     }
     first += size;
   }
   for (ModelPart& part : parts) {
-    if (!part.triangles.empty()) model.parts.push_back(std::move(part));
+    if (!part.triangles.empty()) Require(allowance.Append(model.parts, std::move(part)), 0);
   }
 }
 
-void AppendFrame(const FrameNode& frame, const Matrix& parentWorld, Model& model) {
+void AppendFrame(const FrameNode& frame, const Matrix& parentWorld, Model& model, MemoryAllowance& allowance) {
   const Matrix world = Multiply(frame.local, parentWorld);
-  for (const RawMesh& mesh : frame.meshes) AppendMesh(mesh, world, model);
-  for (const FrameNode& child : frame.children) AppendFrame(child, world, model);
+  for (const RawMesh& mesh : frame.meshes) AppendMesh(mesh, world, model, allowance);
+  for (const FrameNode& child : frame.children) AppendFrame(child, world, model, allowance);
 }
 
 bool IsSupportedHeader(std::string_view header) {
@@ -439,7 +495,13 @@ bool IsSupportedHeader(std::string_view header) {
 
 }  // namespace
 
-XReadResult ReadXModel(std::string_view text) {
+std::size_t XMemoryLimit::For(std::size_t textSize) const {
+  const std::size_t most = std::numeric_limits<std::size_t>::max();
+  if (perTextByte != 0 && textSize > (most - fixedBytes) / perTextByte) return most;
+  return textSize * perTextByte + fixedBytes;
+}
+
+XReadResult ReadXModel(std::string_view text, const XMemoryLimit& limit) {
   XReadResult result;
   if (text.size() < kHeaderSize || text.substr(0, 4) != "xof ") {
     result.status = XReadStatus::kNotXFile;
@@ -450,8 +512,9 @@ XReadResult ReadXModel(std::string_view text) {
     return result;
   }
   try {
-    XParser parser(text.substr(kHeaderSize));
-    AppendFrame(parser.ParseFile(), kIdentity, result.model);
+    MemoryAllowance allowance(limit.For(text.size()));
+    XParser parser(text.substr(kHeaderSize), allowance);
+    AppendFrame(parser.ParseFile(), kIdentity, result.model, allowance);
   } catch (const Failure& failure) {
     result.status = failure.status;
     result.line = failure.line;

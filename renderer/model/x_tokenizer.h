@@ -32,8 +32,10 @@ class XTokenizer {
 
   const XToken& Peek() const { return current_; }
   XToken Next();
-  // Bytes not yet read, an upper bound on how many list items can still follow.
-  std::size_t Remaining() const { return text_.size() - position_; }
+  // Bytes of text after `token`, one this tokenizer returned: room for what may still follow.
+  std::size_t BytesAfter(const XToken& token) const {
+    return static_cast<std::size_t>(text_.data() + text_.size() - (token.text.data() + token.text.size()));
+  }
 
  private:
   XToken Scan();

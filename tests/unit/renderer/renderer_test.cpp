@@ -56,6 +56,11 @@ const std::string kTriangle = "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; ";
 // Malformed files are fuzzed as well.
 TEST(XReader, MalformedInputIsRefusedWithItsReason) {
   const std::string mesh = kHeader + kTriangle + "3;0,1,2;;";
+  const auto repeat = [](const std::string& piece, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) text += piece;
+    return text;
+  };
   const auto nested = [](int depth, const std::string& inside) {
     std::string text = kHeader;
     for (int i = 0; i < depth; ++i) text += "Frame {";
@@ -76,6 +81,17 @@ TEST(XReader, MalformedInputIsRefusedWithItsReason) {
                  "Mesh { 3; 0;0;0;, 1e30;0;0;, 0;1;0;; 1; 3;0,1,2;; }"),
        XReadStatus::kNumberTooLarge},
       {kHeader + "Header { 1; 0; 1; }\nFrame Empty { }\n", XReadStatus::kNoMesh},
+      // Counts that the rest of the text cannot fill, however long it is.
+      {kHeader + "Mesh { 16777216; 0;0;0;; 1; 3;0,0,0;; }", XReadStatus::kBadCount},
+      {mesh + " MeshMaterialList { 15000000; 1; 0;; {A} } }\n" + std::string(16u << 20, '#'),
+       XReadStatus::kBadCount},
+      // A material declared but not written is the default one.
+      {mesh + " MeshMaterialList { 5; 1; 4;; {A} } }", XReadStatus::kOk},
+      // Models that would cost more memory than their file's size allows.
+      {kHeader + "Mesh { 3; 0;0;0;, 1;0;0;, 0;1;0;; 1; 1000000;" + repeat("0,", 999999) + "0;; }",
+       XReadStatus::kTooLarge},
+      {mesh + " MeshMaterialList { 1000000; 1; 0;;" + repeat("{A}", 1000000) + "} }", XReadStatus::kTooLarge},
+      {kHeader + repeat("Frame{}", 1000000), XReadStatus::kTooLarge},
   };
   for (const auto& [text, status] : cases) {
     const XReadResult result = ReadXModel(text);
