@@ -21,6 +21,14 @@ SaverWindow::SaverWindow(platform::Services& services, const settings::Settings&
       draw_(std::move(draw)),
       music_(services.multimedia, settings) {}
 
+SaverWindow::~SaverWindow() {
+  try {
+    if (form_ && form_->IsLoaded()) form_->Unload();
+  } catch (...) {
+    // Nothing more can be done for a run that fails even to close.
+  }
+}
+
 void SaverWindow::Load() {
   form_ = services_.forms.CreateForm(contract::kSaverWindowTitle, *this);
   OnLoad();

@@ -33,6 +33,10 @@ class SaverWindow final : public platform::FormHandlers {
   SaverWindow(platform::Services& services, const settings::Settings& settings,
               std::unique_ptr<SaverModeSystemState> saverMode, RandomDraw draw);
 
+  // A window still open when it goes (as the program unwinds after an exception) closes the run
+  // as any close does: music stopped, cursor back, staged files removed.
+  ~SaverWindow();
+
   // Creates the window and runs its load handler.
   void Load();
 

@@ -79,9 +79,14 @@ SaveResult SaveSettings(platform::Services& services, const Settings& settings) 
   file = WithIniValue(file, section, OwnTextBytes(services, kBgmKindKey), encodeNumber(static_cast<std::int16_t>(settings.bgmKind)));
   file = WithIniValue(file, section, OwnTextBytes(services, kBgmRepeatKey), encodeNumber(settings.bgmRepeat));
   file = WithIniValue(file, section, OwnTextBytes(services, kBgmFileKey), *musicFile);
-  return services.files.WriteWholeFile(fileName, std::vector<std::uint8_t>(file.begin(), file.end()))
-             ? SaveResult::kSaved
-             : SaveResult::kNotWritten;
+  // Written whole beside the file, then put in its place in one step: a save cut short by a
+  // crash, a power cut or a full disk leaves the file as it was.
+  const std::wstring newFile = fileName + kNewFileSuffix;
+  services.files.RemoveFile(newFile);  // left by a save that was cut short
+  const bool saved = services.files.WriteNewFile(newFile, std::vector<std::uint8_t>(file.begin(), file.end())) &&
+                     services.files.MoveFileReplacing(newFile, fileName);
+  if (!saved) services.files.RemoveFile(newFile);
+  return saved ? SaveResult::kSaved : SaveResult::kNotWritten;
 }
 
 }  // namespace orvane::settings

@@ -24,6 +24,8 @@ inline constexpr wchar_t kBgmRepeatKey[] = L"BGMﾘﾋﾟｰﾄ";
 inline constexpr wchar_t kBgmFileKey[] = L"BGMﾌｧｲﾙ";
 
 std::wstring SettingsFilePath(const std::wstring& programFolder);
+// A save writes the settings file's new bytes beside it under this name added to its own.
+inline constexpr wchar_t kNewFileSuffix[] = L".new";
 
 // One value of the INI file, at most 255 bytes of it in code page 932; empty when file,
 // section or key is missing.

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "dialog/settings_dialog.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
 #include "preview/preview_window.h"
@@ -51,9 +52,7 @@ class ProgramWindows final : public orvane::startup::ModeWindows {
   std::unique_ptr<orvane::preview::PreviewWindow> preview_;
 };
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int RunProgram() {
   orvane::platform::win32::Win32Platform platform;
   Settings settings;
   ProgramWindows windows(platform.services(), settings);
@@ -62,4 +61,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     orvane::platform::win32::RunMessageLoop();
   }
   return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  orvane::platform::win32::LoadDllsFromSystemFolderOnly();
+  try {
+    return RunProgram();
+  } catch (...) {
+    // The unwinding closed the windows, each as its user would have: the saver's run ended
+    // cleanly, the dialog without saving.
+    return 1;
+  }
 }

@@ -44,11 +44,13 @@ class ChildWindow : public Win32Control {
   // constructor of the control, so the messages of the creation reach it whole.
   void CreateChildWindow(const wchar_t* className, HWND parent, int controlId, const Rect& box,
                          DWORD style, DWORD extendedStyle, const std::wstring& text) {
-    RegisterWindowClass<ChildWindow>({className});
-    CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                    box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                    GetModuleHandleW(nullptr), this);
+    if (!RegisterWindowClass<ChildWindow>({className})) ThrowLastError("RegisterClassW");
+    if (!CreateWindowExW(extendedStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                         box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                         GetModuleHandleW(nullptr), this)) {
+      ThrowLastError("CreateWindowExW");
+    }
   }
 
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -219,6 +221,7 @@ class Win32ComboBox final : public Win32Control, public ComboBox {
                               box.left, box.top, box.right - box.left, height + kListHeight,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                               GetModuleHandleW(nullptr), nullptr);
+    if (!window_) ThrowLastError("CreateWindowExW");
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     // The closed box's height follows its field's, which is set until the box has the
     // height asked for. The field's height can read back other than it was set (Wine adds
@@ -272,7 +275,8 @@ class Win32DrawnControl final : public ChildWindow, public DrawnControl {
   }
   void SetEnabled(bool enabled) override { EnableWindow(hwnd(), enabled); }
   void EnableTimer(int timerId, std::uint32_t intervalMs) override {
-    SetTimer(hwnd(), static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
+    if (!hwnd()) return;
+    if (!SetTimer(hwnd(), static_cast<UINT_PTR>(timerId), intervalMs, nullptr)) ThrowLastError("SetTimer");
   }
 
  private:

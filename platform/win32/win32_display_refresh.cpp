@@ -1,10 +1,10 @@
 #include <windows.h>
-#include <dwmapi.h>
 
 #include <optional>
 
 #include "platform/win32/finer_timer_period.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/win32_platform.h"
 
 namespace orvane::platform::win32 {
@@ -22,10 +22,26 @@ bool RunsUnderWine() {
   return wine;
 }
 
+// The compositor's functions come from dwmapi.dll, which is not among the DLLs the system always
+// takes from its own folder, so it is loaded by hand, when first wanted, rather than imported.
+struct Compositor {
+  HRESULT(WINAPI* isCompositionEnabled)(BOOL*);
+  HRESULT(WINAPI* flush)();
+};
+
+const Compositor& CompositorFunctions() {
+  static const Compositor functions{
+      SystemFunction<HRESULT(WINAPI*)(BOOL*)>(L"dwmapi.dll", "DwmIsCompositionEnabled"),
+      SystemFunction<HRESULT(WINAPI*)()>(L"dwmapi.dll", "DwmFlush")};
+  return functions;
+}
+
 bool CompositorDrawsTheDesktop() {
   if (RunsUnderWine()) return false;
+  const Compositor& compositor = CompositorFunctions();
   BOOL enabled = FALSE;
-  return SUCCEEDED(DwmIsCompositionEnabled(&enabled)) && enabled;
+  return compositor.isCompositionEnabled && compositor.flush &&
+         SUCCEEDED(compositor.isCompositionEnabled(&enabled)) && enabled;
 }
 
 // Sleeps until the timer fires, handling each window message as it arrives; false once the
@@ -76,7 +92,7 @@ Time Win32DisplayServices::RefreshInterval() {
 
 Time Win32DisplayServices::WaitForRefresh(Time due) {
   // DwmFlush returns with the compositor's next pass, the moment the frame reaches the screen.
-  if (CompositorDrawsTheDesktop() && SUCCEEDED(DwmFlush())) {
+  if (CompositorDrawsTheDesktop() && SUCCEEDED(CompositorFunctions().flush())) {
     HandleWaitingMessages();
     return Now();
   }

@@ -29,6 +29,19 @@ bool Win32FileServices::WriteWholeFile(const std::wstring& path,
          written == bytes.size();
 }
 
+bool Win32FileServices::WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+  const UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size() && FlushFileBuffers(file.get());
+}
+
+bool Win32FileServices::MoveFileReplacing(const std::wstring& source, const std::wstring& target) {
+  return MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 bool Win32FileServices::RemoveFile(const std::wstring& path) {
   return DeleteFileW(path.c_str()) != 0;
 }

@@ -83,7 +83,7 @@ Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handle
       screenPointer_(surroundings.pointer),
       background_(style.background),
       image_(style.clientWidth, style.clientHeight, surroundings.display) {
-  RegisterWindowClass<Win32FormWindow>({kFormClassName});
+  if (!RegisterWindowClass<Win32FormWindow>({kFormClassName})) ThrowLastError("RegisterClassW");
   image_.FillRectangle(0, 0, style.clientWidth, style.clientHeight, background_);
   const WindowFrame frame = FrameOf(style.border);
   RECT outer{0, 0, style.clientWidth, style.clientHeight};
@@ -91,6 +91,7 @@ Win32FormWindow::Win32FormWindow(const std::wstring& title, FormHandlers& handle
   window_ = CreateWindowExW(frame.extendedStyle, kFormClassName, title.c_str(), frame.style,
                             0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                             nullptr, GetModuleHandleW(nullptr), this);
+  if (!window_) ThrowLastError("CreateWindowExW");
   controls_ = std::make_unique<Win32ControlLayer>(window_, handlers_, surroundings);
 }
 
@@ -173,7 +174,8 @@ std::int32_t Win32FormWindow::ClientHeight() {
 }
 
 void Win32FormWindow::EnableTimer(int timerId, std::uint32_t intervalMs) {
-  SetTimer(window_, static_cast<UINT_PTR>(timerId), intervalMs, nullptr);
+  if (!window_) return;  // a form that has gone has no timers
+  if (!SetTimer(window_, static_cast<UINT_PTR>(timerId), intervalMs, nullptr)) ThrowLastError("SetTimer");
   enabledTimers_.insert(timerId);
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/win32/gdi_font.h"
+#include "platform/win32/system_function.h"
 #include "platform/win32/top_down_dib.h"
 
 namespace orvane::platform::win32 {
@@ -181,10 +182,14 @@ void Win32PixelImage::GradientFill(const std::vector<GradientVertex>& vertices,
   }
   std::vector<GRADIENT_RECT> systemMesh;
   for (const GradientRectangle& r : mesh) systemMesh.push_back({r.upperLeft, r.lowerRight});
-  ::GradientFill(dc_.get(), systemVertices.data(), static_cast<ULONG>(systemVertices.size()),
-                 systemMesh.data(), static_cast<ULONG>(systemMesh.size()),
-                 direction == GradientDirection::kVertical ? GRADIENT_FILL_RECT_V
-                                                           : GRADIENT_FILL_RECT_H);
+  // gdi32's own GdiGradientFill, which msimg32's GradientFill only passes on: msimg32.dll is not
+  // among the DLLs the system always takes from its own folder.
+  static const auto gradientFill =
+      SystemFunction<decltype(&::GradientFill)>(L"gdi32.dll", "GdiGradientFill");
+  if (!gradientFill) return;
+  gradientFill(dc_.get(), systemVertices.data(), static_cast<ULONG>(systemVertices.size()),
+               systemMesh.data(), static_cast<ULONG>(systemMesh.size()),
+               direction == GradientDirection::kVertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
   gdiDrawingPending_ = true;
 }
 

@@ -30,6 +30,8 @@ class Win32FileServices final : public FileServices {
   bool CreateFolder(const std::wstring& path) override;
   bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
   bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  bool WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  bool MoveFileReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;
   std::optional<std::string> ReadWholeFile(const std::wstring& path) override;
   std::optional<std::wstring> ShortPath(const std::wstring& path) override;

@@ -38,12 +38,25 @@ void Free(void* pointer) {
 
 }  // namespace
 
+// Every form of new and delete that can meet another (libFuzzer itself uses the nothrow ones).
 void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return Allocate(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& nothrow) noexcept {
+  return operator new(size, nothrow);
+}
 void operator delete(void* pointer) noexcept { Free(pointer); }
 void operator delete[](void* pointer) noexcept { Free(pointer); }
 void operator delete(void* pointer, std::size_t) noexcept { Free(pointer); }
 void operator delete[](void* pointer, std::size_t) noexcept { Free(pointer); }
+void operator delete(void* pointer, const std::nothrow_t&) noexcept { Free(pointer); }
+void operator delete[](void* pointer, const std::nothrow_t&) noexcept { Free(pointer); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvane::renderer;

@@ -13,7 +13,7 @@ bool Resolve(HMODULE module, const char* name, Function& function) {
 
 std::unique_ptr<OpenGlLibrary> OpenGlLibrary::Load() {
   std::unique_ptr<OpenGlLibrary> library(new OpenGlLibrary());
-  library->module_.reset(LoadLibraryW(L"opengl32.dll"));
+  library->module_.reset(LoadLibraryExW(L"opengl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
   const HMODULE module = library->module_.get();
   if (!module) return nullptr;
   GlApi& gl = library->api_;

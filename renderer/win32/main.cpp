@@ -5,12 +5,15 @@
 
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/finer_timer_period.h"
+#include "platform/win32/system_function.h"
 #include "renderer/scene/frame_rate_cap.h"
 #include "renderer/win32/clock.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/scene_setup.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+namespace {
+
+int RunScene(HINSTANCE instance) {
   using namespace orvane::renderer;
   using namespace orvane::renderer::win32;
 
@@ -33,4 +36,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Sleep(static_cast<DWORD>(frameRateCap.WaitMilliseconds(frameStart, clock.Seconds())));
   }
   return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  orvane::platform::win32::LoadDllsFromSystemFolderOnly();
+  try {
+    return RunScene(instance);
+  } catch (...) {
+    // The unwinding destroyed the window, and with it went the saver's run.
+    return 1;
+  }
 }

@@ -25,8 +25,10 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
       height_(desk_.bottom - desk_.top),
       monitors_(platform::MonitorsOnWindow(platform::win32::DesktopMonitors(), desk_, width_, height_)) {
   // OpenGL wants a drawing context of the window's own.
-  platform::win32::RegisterWindowClass<RendererWindow>(
-      {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
+  if (!platform::win32::RegisterWindowClass<RendererWindow>(
+          {kClassName, CS_OWNDC, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))})) {
+    return;
+  }
   window_.reset(CreateWindowExW(WS_EX_TOPMOST, kClassName, contract::kRendererWindowTitle,
                                 WS_POPUP, desk_.left, desk_.top, width_, height_, nullptr, nullptr,
                                 instance, this));

@@ -63,7 +63,7 @@ class DialogTest : public E2eTest {
   // shows and has painted.
   ChildProcess OpenDialog(const std::string& ini, const std::vector<std::string>& locale = {}) {
     std::ofstream(IniFile(), std::ios::binary) << ini;
-    ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale);
+    ChildProcess saver = StartScreenSaver(program_, {"/c"}, locale, workingFolder_);
     if (!Soon([&] { return probe().Shown(kDialogTitle) && Refresh(); })) ADD_FAILURE() << "no dialog";
     return saver;
   }
@@ -171,6 +171,7 @@ class DialogTest : public E2eTest {
   }
 
   fs::path program_;
+  fs::path workingFolder_;  // where the tests run, unless a test says
   WindowContents dialog_;
 };
 
@@ -228,9 +229,14 @@ TEST_F(DialogTest, ShowsItsTextsPictureAndButtonFacesAndSavesTheChoiceAlikeUnder
   EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "0", kJapaneseFileBytes));
 }
 
-// The x86_64 build, which is also the primary one where the session runs no other.
+// The x86_64 build, which is also the primary one where the session runs no other; started
+// from a folder where, as in its own, DLLs are planted under the names of those it uses.
 TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannotStoreAndCancelsWithoutWriting) {
   program_ = MakeProgramFolder({}, Build::k64Bit, "program64");
+  workingFolder_ = OutputFolder() / "Downloads";
+  fs::create_directories(workingFolder_);
+  PlantRecordingDlls(program_, Build::k64Bit);
+  PlantRecordingDlls(workingFolder_, Build::k64Bit);
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
@@ -243,6 +249,14 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannot
   fs::create_directory(IniFile());
   ExpectRefusedSave(WindowsPath(IniFile()) + " に設定を保存できませんでした！");
   fs::remove(IniFile());
+  EXPECT_FALSE(fs::exists(program_ / "3dOrvane.ini.new")) << "the new file was left behind";
+  // A save that cannot write its new file (a folder has its name) leaves the old file whole.
+  std::ofstream(IniFile(), std::ios::binary) << IniText("1", "5", "");
+  fs::create_directory(program_ / "3dOrvane.ini.new");
+  ExpectRefusedSave(WindowsPath(IniFile()) + " に設定を保存できませんでした！");
+  EXPECT_EQ(ReadBytes(IniFile()), IniText("1", "5", ""));
+  fs::remove(program_ / "3dOrvane.ini.new");
+  fs::remove(IniFile());
 
   // A name code page 932 cannot hold, of a file that is not there to have a short name.
   ChooseFile(R"(C:\Café.wav)");
@@ -251,6 +265,7 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannot
   Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));
+  EXPECT_EQ(PlantedDllLoads(program_) + PlantedDllLoads(workingFolder_), "");
 }
 
 }  // namespace

@@ -75,9 +75,28 @@ fs::path E2eTest::MakeProgramFolder(Shipped shipped, Build build, const std::str
 
 ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
                                        const std::vector<std::string>& arguments,
-                                       const std::vector<std::string>& overrides) {
-  return WineSession::Current().Start(programFolder / "3dOrvane.scr", arguments,
-                                      NextLog("screen-saver"), overrides);
+                                       const std::vector<std::string>& overrides,
+                                       const fs::path& workingFolder) {
+  if (workingFolder.empty()) {
+    return WineSession::Current().Start(programFolder / "3dOrvane.scr", arguments,
+                                        NextLog("screen-saver"), overrides);
+  }
+  std::vector<std::string> command{"env", "-C", workingFolder.string(), WineSession::Current().Variable("WINE"),
+                                   (programFolder / "3dOrvane.scr").string()};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return ChildProcess(command, NextLog("screen-saver"), overrides);
+}
+
+void E2eTest::PlantRecordingDlls(const fs::path& folder, Build build) {
+  for (const char* name : {"dwmapi", "msimg32", "winmm", "shcore", "opengl32", "comdlg32", "shell32", "ole32",
+                           "oleaut32", "gdi32", "user32", "kernel32", "msvcrt"}) {
+    fs::copy_file(TestTools(build) / "planted.dll", folder / (std::string(name) + ".dll"),
+                  fs::copy_options::overwrite_existing);
+  }
+}
+
+std::string E2eTest::PlantedDllLoads(const fs::path& folder) {
+  return fs::exists(folder / "planted-loads.txt") ? ReadBytes(folder / "planted-loads.txt") : "";
 }
 
 std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {

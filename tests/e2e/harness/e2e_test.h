@@ -41,9 +41,15 @@ class E2eTest : public ::testing::Test {
   // A fresh folder holding the chosen build of the screen saver and the chosen shipped files.
   std::filesystem::path MakeProgramFolder(Shipped shipped = {}, Build build = PrimaryBuild(),
                                           const std::string& name = "program");
+  // Starts the screen saver in `workingFolder`, or where the tests run when it is empty.
   ChildProcess StartScreenSaver(const std::filesystem::path& programFolder,
                                 const std::vector<std::string>& arguments,
-                                const std::vector<std::string>& overrides = {});
+                                const std::vector<std::string>& overrides = {},
+                                const std::filesystem::path& workingFolder = {});
+  // Plants a DLL that records its own loading in `folder` under the name of every DLL the
+  // programs import or load; PlantedDllLoads tells where it was loaded from (nothing, rightly).
+  static void PlantRecordingDlls(const std::filesystem::path& folder, Build build);
+  static std::string PlantedDllLoads(const std::filesystem::path& folder);
   // Runs a Windows program (a test tool, or one of Wine's own) to its end and returns what it
   // printed; expects it to end cleanly.
   std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);

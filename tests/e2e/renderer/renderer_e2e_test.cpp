@@ -1,6 +1,8 @@
 // The renderer under Wine in whole saver runs of the builds as they ship, from a folder whose path
 // holds blanks: after the effect the scene shows over the whole screen, with OpenGL or in 2-D
 // without it; a jitter of the pointer leaves it running, and the user's own hand ends the run.
+// DLLs planted beside the programs and in the working folder, under the names of those they
+// use, are never loaded.
 #include <filesystem>
 #include <utility>
 
@@ -32,10 +34,14 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     const fs::path program = OutputFolder() / run.what / "3dOrvane Saver";
     fs::create_directories(program.parent_path());
     fs::copy(DistFolder(run.build), program);
+    const fs::path workingFolder = OutputFolder() / run.what / "Downloads";
+    fs::create_directories(workingFolder);
+    PlantRecordingDlls(program, run.build);
+    PlantRecordingDlls(workingFolder, run.build);
     // Away from the screen's edges, so that small moves are not cut short there.
     Xdotool({"mousemove", "512", "384"});
     const std::string dllOverrides = WineSession::Current().Variable("WINEDLLOVERRIDES") + ";" + run.dllOverrides;
-    ChildProcess saver = StartScreenSaver(program, {"/s"}, {"WINEDLLOVERRIDES=" + dllOverrides});
+    ChildProcess saver = StartScreenSaver(program, {"/s"}, {"WINEDLLOVERRIDES=" + dllOverrides}, workingFolder);
 
     // The rain, and with OpenGL the model with its glow; the first run's scene is kept after
     // the run: the README's picture of it.
@@ -71,6 +77,7 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     EXPECT_FALSE(screen().WindowShown(kRendererTitle));
     EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") || fs::exists(StagingFolder() / "3dOrvane.bmp"))
         << "staged files were left behind";
+    EXPECT_EQ(PlantedDllLoads(program) + PlantedDllLoads(workingFolder), "");
   }
 }
 

@@ -29,6 +29,10 @@ TEST_F(StartupTest, AMissingRendererIsReportedInJapaneseUnlessTheSettingsDialogI
   EXPECT_EQ(box->buttons, std::vector<std::string>{"OK"});
   EXPECT_TRUE(fs::is_directory(StagingFolder())) << "the staging folder is made first";
   EXPECT_EQ(saver.WaitForExit(10s), 0) << "the program went on after OK";
+
+  // The programs' windows share one window procedure: a handler that throws closes its window
+  // as its user would, and the program ends normally.
+  EXPECT_EQ(RunTool(TestTools(PrimaryBuild()) / "failing_handler.exe", {}), "unloaded\r\nended\r\n");
 }
 
 const std::string kPaneTitle = "Preview Host";

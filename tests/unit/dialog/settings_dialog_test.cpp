@@ -146,17 +146,20 @@ TEST_F(DialogTest, SavingWritesTheChosenFileAndZoomsShutAndAFailedSaveIsReported
   // Owned by the dialog, with 255-byte buffers and no flags: the file need not exist.
   EXPECT_EQ(fake.calls, Calls{L"ChooseFileToOpen(23130, BGMﾌｧｲﾙ (MP3 WAV), *.MP3;*.WAV, 255, 255, ﾌｧｲﾙを開く, 0)"});
   EXPECT_EQ(Control(kFileName).caption, L"E:\\曲\\loop.WAV");
-  fake.writesFail = true;
+  fake.failingCall = L"MoveFileReplacing";
 
   Click(kSaveButton);
-  EXPECT_EQ(fake.calls, (Calls{L"ReadWholeFile(" + kIniFile + L")", L"WriteWholeFile(" + kIniFile + L", 59 bytes)",
+  EXPECT_EQ(fake.calls, (Calls{L"ReadWholeFile(" + kIniFile + L")", L"RemoveFile(" + kIniFile + L".new)",
+                               L"WriteNewFile(" + kIniFile + L".new, 59 bytes)",
+                               L"MoveFileReplacing(" + kIniFile + L".new, " + kIniFile + L")",
+                               L"RemoveFile(" + kIniFile + L".new)",
                                L"ShowOkMessage(" + kIniFile +
                                    L" に設定を保存できませんでした！ | 3dOrvane (Screen Saver) | 23130)"}));
   EXPECT_TRUE(form->IsLoaded());
 
   // A name code page 932 cannot hold, on a volume without short names: the dialog says so
   // and stays, and the file is not touched.
-  fake.writesFail = false;
+  fake.failingCall.clear();
   fake.forms.chosenFile = L"E:\\Café.wav";
   Click(kFileButton);
   Click(kSaveButton);
@@ -173,7 +176,9 @@ TEST_F(DialogTest, SavingWritesTheChosenFileAndZoomsShutAndAFailedSaveIsReported
   EXPECT_EQ(fake.calls, (Calls{
                             L"ShortPath(E:\\Café.wav)",
                             L"ReadWholeFile(" + kIniFile + L")",
-                            L"WriteWholeFile(" + kIniFile + L", 57 bytes)",
+                            L"RemoveFile(" + kIniFile + L".new)",
+                            L"WriteNewFile(" + kIniFile + L".new, 57 bytes)",
+                            L"MoveFileReplacing(" + kIniFile + L".new, " + kIniFile + L")",
                             L"Unload",
                             L"GetWindowRect(23130)",
                             L"DrawAnimatedRects(23130, 3, 10, 20, 501, 272, 300, 200, 0, 0)",

@@ -30,6 +30,7 @@ class FakePlatform : public platform::WindowServices,
   std::set<std::wstring> readableFiles;
   std::map<std::wstring, std::string> fileContents;  // what files hold, by path
   bool writesFail = false;
+  std::wstring failingCall;  // a file call, by name, that fails
   std::map<std::wstring, std::wstring> shortPaths;  // where the volume keeps short names
   std::wstring commandLine;
   std::int32_t cursorCountAfterCall = -1;
@@ -95,7 +96,28 @@ class FakePlatform : public platform::WindowServices,
     readableFiles.insert(path);
     return true;
   }
-  bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return readableFiles.erase(path); }
+  bool WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
+    Record(L"WriteNewFile", path, std::to_wstring(bytes.size()) + L" bytes");
+    if (readableFiles.count(path)) return false;
+    readableFiles.insert(path);  // a write that fails may still leave the file
+    if (failingCall == L"WriteNewFile") return false;
+    fileContents[path].assign(bytes.begin(), bytes.end());
+    return true;
+  }
+  bool MoveFileReplacing(const std::wstring& source, const std::wstring& target) override {
+    Record(L"MoveFileReplacing", source, target);
+    if (failingCall == L"MoveFileReplacing" || !readableFiles.count(source)) return false;
+    readableFiles.erase(source);
+    readableFiles.insert(target);
+    fileContents[target] = fileContents[source];
+    fileContents.erase(source);
+    return true;
+  }
+  bool RemoveFile(const std::wstring& path) override {
+    Record(L"RemoveFile", path);
+    fileContents.erase(path);
+    return readableFiles.erase(path);
+  }
   std::optional<std::string> ReadWholeFile(const std::wstring& path) override {
     Record(L"ReadWholeFile", path);
     return fileContents.count(path) ? std::optional(fileContents[path]) : std::nullopt;

@@ -141,6 +141,20 @@ TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
   }
 }
 
+TEST(SaverWindow, OneThatGoesStillOpenAsAnExceptionUnwindsTheProgramEndsTheRunAsAnyCloseDoes) {
+  testing::FakePlatform fake;
+  const settings::Settings settings{settings::MusicSource::kMusicFile, 0, L"D:\\c.mp3"};
+  auto saver = std::make_unique<SaverWindow>(
+      fake.services, settings, std::make_unique<SaverModeSystemState>(fake.services.windows), [] { return 0.25; });
+  saver->Load();
+  fake.calls.clear();
+  fake.multimedia.calls.clear();
+  saver.reset();
+  EXPECT_EQ(fake.multimedia.calls, (Calls{L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}));
+  EXPECT_EQ(Calls(fake.calls.begin(), fake.calls.begin() + 3), (Calls{L"Unload", L"DisableTimer(1)", L"ShowCursor(-1)"}));
+  EXPECT_EQ(fake.calls.back(), L"EndMessageLoop");
+}
+
 TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneThatNeverShowed) {
   // `events`: a tick of the renderer watch each, '.' with no renderer window, 'W' with its window
   // shown, 'E' with the renderer ended; or a close from outside, 'u' without its window, 'U' with it.

@@ -119,5 +119,27 @@ TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatEls
   }
 }
 
+TEST_F(SettingsFileTest, ASaveThatFailsAtAnyStepLeavesTheFileAsItWasAndNoNewFileBeside) {
+  const std::wstring newFile = kIniFile + L".new";
+  const Settings saved{MusicSource::kAudioCd, 3, L""};
+  const struct { const char* what; std::wstring failingCall; bool staleNewFile; SaveResult result; } cases[] = {
+      {"writing", L"WriteNewFile", false, SaveResult::kNotWritten},
+      {"replacing", L"MoveFileReplacing", false, SaveResult::kNotWritten},
+      {"nothing, over a new file left by a save cut short", L"", true, SaveResult::kSaved},
+  };
+  for (const auto& c : cases) {
+    fake.fileContents = {{kIniFile, IniBytes("2", "5", "D:\\a.wav")}};
+    fake.readableFiles = {kIniFile};
+    if (c.staleNewFile) fake.readableFiles.insert(newFile);
+    fake.failingCall = c.failingCall;
+    fake.calls.clear();
+    EXPECT_EQ(SaveSettings(fake.services, saved), c.result) << c.what;
+    EXPECT_EQ(fake.fileContents[kIniFile],
+              c.result == SaveResult::kSaved ? IniBytes("1", "3", "") : IniBytes("2", "5", "D:\\a.wav")) << c.what;
+    EXPECT_EQ(fake.readableFiles, std::set<std::wstring>{kIniFile}) << c.what;
+    EXPECT_EQ(fake.calls[2], L"WriteNewFile(" + newFile + L", 44 bytes)") << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace orvane::settings
