@@ -14,7 +14,7 @@ inline constexpr wchar_t kSaverWindowTitle[] = L"3dOrvane_Main";
 
 // The working folder the saver creates, and the renderer's inputs staged in it for a run.
 inline constexpr wchar_t kStagingFolder[] = L"C:\\v_orim";
-inline constexpr wchar_t kStagedModel[] = L"C:\\v_orim\\3dOrvane.x";
-inline constexpr wchar_t kStagedTexture[] = L"C:\\v_orim\\3dOrvane.bmp";
+inline constexpr wchar_t kStagedModelName[] = L"3dOrvane.x";
+inline constexpr wchar_t kStagedTextureName[] = L"3dOrvane.bmp";
 
 }  // namespace orvane::contract

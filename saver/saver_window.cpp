@@ -53,7 +53,7 @@ void SaverWindow::OnLoad() {
                                   part.bottom + desk.top};
     form.Image().CopyFromScreen(onScreen, {part.left, part.top});
   }
-  StageRendererFiles(services_);
+  staged_ = StageRendererFiles(services_);
   form.Show();
   StartMusic();
   form.EnableTimer(kStartEffect, kStartEffectMs);
@@ -135,7 +135,7 @@ void SaverWindow::OnUnload() {
   EndRendererNotYetShown();
   StopMusic();
   saverMode_.reset();  // the cursor shows again and the system is told the run is over
-  RemoveStagedFiles(services_);
+  RemoveStagedFiles(staged_);
   services_.forms.EndMessageLoop();
 }
 

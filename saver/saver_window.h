@@ -9,6 +9,7 @@
 #include "platform/form_services.h"
 #include "platform/services.h"
 #include "saver/saver_mode.h"
+#include "saver/staging.h"
 #include "saver/split_effect.h"
 #include "settings/settings.h"
 
@@ -61,6 +62,7 @@ class SaverWindow final : public platform::FormHandlers {
   std::unique_ptr<platform::FormWindow> form_;
   // Where the monitors lie on the window, in its pixels.
   std::vector<platform::Rect> monitors_;
+  StagedFiles staged_;
   std::unique_ptr<platform::StartedProgram> renderer_;
   bool waitingForRenderer_ = false;
   int ticksWaitedForRenderer_ = 0;

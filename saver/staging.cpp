@@ -1,26 +1,29 @@
 #include "saver/staging.h"
 
 #include "contract/program_contract.h"
-#include "platform/file_exists.h"
 
 namespace orvane::saver {
 
-void StageRendererFiles(platform::Services& services) {
-  platform::FileServices& files = services.files;
-  const bool modelStaged = files.CopyFileReplacing(
-      services.process.ProgramFolder() + contract::kModelFileName, contract::kStagedModel);
-  const bool textureStaged = files.WriteWholeFile(
-      contract::kStagedTexture, services.process.ResourceData(kGlowTextureResource));
-  // A file that could not be staged is not left half written or from an earlier run: the
-  // renderer shows its scene without it.
-  if (!modelStaged) files.RemoveFile(contract::kStagedModel);
-  if (!textureStaged) files.RemoveFile(contract::kStagedTexture);
+StagedFiles StageRendererFiles(platform::Services& services) {
+  StagedFiles staged;
+  staged.folder = services.files.HoldFolder(contract::kStagingFolder);
+  if (!staged.folder) return staged;
+  const std::optional<std::string> model =
+      services.files.ReadWholeFile(services.process.ProgramFolder() + contract::kModelFileName);
+  if (model) {
+    staged.model = staged.folder->WriteFile(contract::kStagedModelName, std::vector<std::uint8_t>(model->begin(), model->end()));
+  }
+  staged.texture = staged.folder->WriteFile(contract::kStagedTextureName,
+                                            services.process.ResourceData(kGlowTextureResource));
+  return staged;
 }
 
-void RemoveStagedFiles(platform::Services& services) {
-  for (const wchar_t* file : {contract::kStagedModel, contract::kStagedTexture}) {
-    if (platform::FileExists(services.files, file)) services.files.RemoveFile(file);
+void RemoveStagedFiles(StagedFiles& staged) {
+  for (auto* file : {&staged.model, &staged.texture}) {
+    if (*file) (*file)->Remove();
+    file->reset();
   }
+  staged.folder.reset();
 }
 
 }  // namespace orvane::saver

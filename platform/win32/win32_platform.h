@@ -28,8 +28,7 @@ class Win32FileServices final : public FileServices {
  public:
   bool CanOpenForReading(const std::wstring& path) override;
   bool CreateFolder(const std::wstring& path) override;
-  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override;
-  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
+  std::unique_ptr<HeldFolder> HoldFolder(const std::wstring& path) override;
   bool WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override;
   bool MoveFileReplacing(const std::wstring& source, const std::wstring& target) override;
   bool RemoveFile(const std::wstring& path) override;

@@ -10,6 +10,8 @@
 //                                   control id, left,top,right,bottom in the client area, text
 //   probe close TITLE               posts WM_CLOSE to the window
 //   probe settext TITLE ID TEXT     sets the text of the window's control ID
+//   probe tamper FILE               what another program may do to FILE: for "read", "read sharing
+//                                   writes", "write" and "delete", "yes" or "no" on a line each
 #include <windows.h>
 
 #include <cstdarg>
@@ -151,6 +153,23 @@ int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int hei
   return 0;
 }
 
+// Tries each, undoing nothing: a write opens the file without changing its bytes, and a
+// delete that succeeds deletes.
+int Tamper(const wchar_t* path) {
+  const auto opens = [&](DWORD access, DWORD sharing) {
+    const HANDLE file = CreateFileW(path, access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+  };
+  const auto answer = [](bool yes) { return yes ? L"yes" : L"no"; };
+  PrintLine(L"read\t%ls\n", answer(opens(GENERIC_READ, FILE_SHARE_READ)));
+  PrintLine(L"read sharing writes\t%ls\n", answer(opens(GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE)));
+  PrintLine(L"write\t%ls\n", answer(opens(GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)));
+  PrintLine(L"delete\t%ls\n", answer(DeleteFileW(path) != 0));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -162,6 +181,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 5) swscanf(argv[4], L"%dx%d", &width, &height);
     return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height);
   }
+  if (command == L"tamper" && argc == 3) return Tamper(argv[2]);
   HWND window = argc >= 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;

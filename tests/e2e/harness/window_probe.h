@@ -58,6 +58,9 @@ class Probe {
   std::optional<WindowContents> Contents(const std::string& title);
   bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
   bool SetText(const std::string& title, int controlId, const std::string& text);  // of a control in it
+  // What another program may do to a file: {what, "yes" or "no"} for "read", "read sharing
+  // writes", "write" and "delete" (which deletes when it may).
+  std::vector<std::vector<std::string>> Tamper(const std::string& windowsPath) { return Run({"tamper", windowsPath}); }
 
  private:
   ChildProcess Start(const std::vector<std::string>& arguments);

@@ -2,8 +2,11 @@
 // holds blanks: after the effect the scene shows over the whole screen, with OpenGL or in 2-D
 // without it; a jitter of the pointer leaves it running, and the user's own hand ends the run.
 // DLLs planted beside the programs and in the working folder, under the names of those they
-// use, are never loaded.
+// use, are never loaded. While the scene runs, another program may read the staged files but
+// neither rewrite nor delete them; a staging folder that links to another is left alone, the
+// scene showing without the files.
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "e2e_test.h"
@@ -22,14 +25,16 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     Build build;
     const char* dllOverrides;
     std::vector<std::string> input;
+    bool stagingLinked = false;
   } runs[] = {
       {"with OpenGL", PrimaryBuild(), "", {"mousemove_relative", "--", "40", "25"}},
       {"without OpenGL, in 2-D", PrimaryBuild(), "opengl32=", {"key", "a"}},
+      {"the staging folder a link to another", PrimaryBuild(), "", {"key", "b"}, true},
       {"the x86_64 build", Build::k64Bit, "", {"key", "Return"}},
   };
   for (const auto& run : runs) {
     // Where the x86_64 build is the only one, the first runs were of it.
-    if (&run == &runs[2] && run.build == PrimaryBuild()) continue;
+    if (&run == &runs[3] && run.build == PrimaryBuild()) continue;
     SCOPED_TRACE(run.what);
     const fs::path program = OutputFolder() / run.what / "3dOrvane Saver";
     fs::create_directories(program.parent_path());
@@ -38,6 +43,15 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     fs::create_directories(workingFolder);
     PlantRecordingDlls(program, run.build);
     PlantRecordingDlls(workingFolder, run.build);
+    // Another folder, holding a model the scene would show, stands behind the staging folder.
+    const fs::path linkedFolder = OutputFolder() / run.what / "elsewhere";
+    if (run.stagingLinked) {
+      fs::create_directories(linkedFolder);
+      fs::copy_file(program / "3dOrvane.x", linkedFolder / "3dOrvane.x");
+      std::ofstream(linkedFolder / "3dOrvane.bmp", std::ios::binary) << "theirs";
+      fs::remove_all(StagingFolder());
+      fs::create_directory_symlink(linkedFolder, StagingFolder());
+    }
     // Away from the screen's edges, so that small moves are not cut short there.
     Xdotool({"mousemove", "512", "384"});
     const std::string dllOverrides = WineSession::Current().Variable("WINEDLLOVERRIDES") + ";" + run.dllOverrides;
@@ -45,10 +59,10 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
 
     // The rain, and with OpenGL the model with its glow; the first run's scene is kept after
     // the run: the README's picture of it.
-    const bool withModel = !*run.dllOverrides;
+    const bool withModel = !*run.dllOverrides && !run.stagingLinked;
     const Picture scene = WaitForScene([&](const Picture& screen) {
       const SceneLook look = LookAt(screen);
-      return look.rain && (look.model || !withModel);
+      return look.rain && look.model == withModel;
     });
     SaveBitmap(scene, &run == &runs[0] ? kOutputFolder / "renderer-scene.bmp" : OutputFolder() / run.what / "scene.bmp");
     std::vector<std::vector<int>> rectangles;
@@ -57,7 +71,21 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     }
     EXPECT_EQ(rectangles, (std::vector<std::vector<int>>{{0, 0, screen().Width(), screen().Height()}}))
         << "not one window over the whole screen";
-    EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"), ReadBytes(program / "3dOrvane.x"));
+    const std::string model = ReadBytes(program / "3dOrvane.x");
+    if (run.stagingLinked) {
+      EXPECT_EQ(ReadBytes(linkedFolder / "3dOrvane.x"), model);
+      EXPECT_EQ(ReadBytes(linkedFolder / "3dOrvane.bmp"), "theirs");
+    } else {
+      EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"), model);
+      const std::string texture = ReadBytes(StagingFolder() / "3dOrvane.bmp");
+      for (const char* file : {"C:\\v_orim\\3dOrvane.x", "C:\\v_orim\\3dOrvane.bmp"}) {
+        EXPECT_EQ(probe().Tamper(file), (std::vector<std::vector<std::string>>{
+                                            {"read", "yes"}, {"read sharing writes", "yes"}, {"write", "no"}, {"delete", "no"}}))
+            << file;
+      }
+      EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.x"), model);
+      EXPECT_EQ(ReadBytes(StagingFolder() / "3dOrvane.bmp"), texture);
+    }
 
     // A jitter of a few pixels leaves the scene running: the rain moves with time, so three
     // changes of the screen are three frames, the last painted after the jitter was taken.
@@ -75,6 +103,11 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
     EXPECT_TRUE(Eventually([] { return WineSession::Current().ProcessesWith("3dOrvane.dll").empty(); }, 15s))
         << "the renderer's process lived on";
     EXPECT_FALSE(screen().WindowShown(kRendererTitle));
+    if (run.stagingLinked) {
+      EXPECT_EQ(ReadBytes(linkedFolder / "3dOrvane.x"), model) << "the linked folder's files were touched";
+      EXPECT_EQ(ReadBytes(linkedFolder / "3dOrvane.bmp"), "theirs");
+      fs::remove(StagingFolder());
+    }
     EXPECT_FALSE(fs::exists(StagingFolder() / "3dOrvane.x") || fs::exists(StagingFolder() / "3dOrvane.bmp"))
         << "staged files were left behind";
     EXPECT_EQ(PlantedDllLoads(program) + PlantedDllLoads(workingFolder), "");

@@ -2,6 +2,8 @@
 
 #include <iconv.h>
 
+#include <utility>
+
 namespace orvane::testing {
 namespace {
 
@@ -44,6 +46,26 @@ std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::
   Record(L"StartProgram", programPath + L" | " + commandLine + L" | " + std::to_wstring(showMode));
   if (startProgramFails) return nullptr;
   return std::make_unique<FakeStartedProgram>(*this);
+}
+
+void FakeHeldFile::Remove() {
+  if (std::exchange(removed_, true)) return;
+  fake_.Record(L"RemoveHeldFile", path_);
+  fake_.readableFiles.erase(path_);
+  fake_.fileContents.erase(path_);
+}
+
+std::unique_ptr<platform::HeldFile> FakeHeldFolder::WriteFile(const std::wstring& name,
+                                                              const std::vector<std::uint8_t>& bytes) {
+  const std::wstring path = path_ + L"\\" + name;
+  fake_.Record(L"WriteHeldFile", path, std::to_wstring(bytes.size()) + L" bytes");
+  // What the name held before goes whether or not the new file can be written.
+  fake_.readableFiles.erase(path);
+  fake_.fileContents.erase(path);
+  if (fake_.writesFail) return nullptr;
+  fake_.readableFiles.insert(path);
+  fake_.fileContents[path].assign(bytes.begin(), bytes.end());
+  return std::make_unique<FakeHeldFile>(fake_, path);
 }
 
 }  // namespace orvane::testing

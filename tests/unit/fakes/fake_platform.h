@@ -14,6 +14,30 @@
 
 namespace orvane::testing {
 
+class FakePlatform;
+
+class FakeHeldFile final : public platform::HeldFile {
+ public:
+  FakeHeldFile(FakePlatform& fake, std::wstring path) : fake_(fake), path_(std::move(path)) {}
+  ~FakeHeldFile() override { Remove(); }
+  void Remove() override;
+
+ private:
+  FakePlatform& fake_;
+  std::wstring path_;
+  bool removed_ = false;
+};
+
+class FakeHeldFolder final : public platform::HeldFolder {
+ public:
+  FakeHeldFolder(FakePlatform& fake, std::wstring path) : fake_(fake), path_(std::move(path)) {}
+  std::unique_ptr<platform::HeldFile> WriteFile(const std::wstring& name, const std::vector<std::uint8_t>& bytes) override;
+
+ private:
+  FakePlatform& fake_;
+  std::wstring path_;
+};
+
 // Stands in for the operating system: answers from what a test puts in its fields and
 // records every call, in order, as the call list shows it (see Call).
 class FakePlatform : public platform::WindowServices,
@@ -29,7 +53,8 @@ class FakePlatform : public platform::WindowServices,
   std::map<platform::WindowHandle, std::int32_t> windowStyles;
   std::set<std::wstring> readableFiles;
   std::map<std::wstring, std::string> fileContents;  // what files hold, by path
-  bool writesFail = false;
+  bool writesFail = false;                       // writes into a held folder fail
+  std::set<std::wstring> linkedFolders;           // folders that are links to others, or files
   std::wstring failingCall;  // a file call, by name, that fails
   std::map<std::wstring, std::wstring> shortPaths;  // where the volume keeps short names
   std::wstring commandLine;
@@ -84,17 +109,11 @@ class FakePlatform : public platform::WindowServices,
     Record(L"CanOpenForReading", path); return readableFiles.count(path);
   }
   bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
-  bool CopyFileReplacing(const std::wstring& source, const std::wstring& target) override {
-    Record(L"CopyFileReplacing", source, target);
-    if (readableFiles.count(source)) readableFiles.insert(target);
-    return readableFiles.count(source);
-  }
-  bool WriteWholeFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
-    Record(L"WriteWholeFile", path, std::to_wstring(bytes.size()) + L" bytes");
-    if (writesFail) return false;
-    fileContents[path].assign(bytes.begin(), bytes.end());
-    readableFiles.insert(path);
-    return true;
+  // Recorded as "HoldFolder(path)", then "WriteHeldFile(path, N bytes)" and "RemoveHeldFile(path)".
+  std::unique_ptr<platform::HeldFolder> HoldFolder(const std::wstring& path) override {
+    Record(L"HoldFolder", path);
+    if (linkedFolders.count(path)) return nullptr;
+    return std::make_unique<FakeHeldFolder>(*this, path);
   }
   bool WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
     Record(L"WriteNewFile", path, std::to_wstring(bytes.size()) + L" bytes");
@@ -158,6 +177,8 @@ class FakePlatform : public platform::WindowServices,
   void SetDpiAwareness(DpiAwareness awareness) override { Record(L"SetDpiAwareness", static_cast<int>(awareness)); }
 
  private:
+  friend class FakeHeldFile;
+  friend class FakeHeldFolder;
   // The display's clock, moved on only by waits for a refresh.
   Time clock{0};
 

@@ -8,9 +8,9 @@
 #include <iterator>
 
 #include "assets/generator/orvane_model.h"
-#include "renderer/model/model_file.h"
 #include "renderer/model/x_reader.h"
 #include "renderer/scene/frame_rate_cap.h"
+#include "renderer/scene/glow_bitmap.h"
 #include "renderer/scene/input_watch.h"
 
 namespace orvane::renderer {
@@ -30,8 +30,10 @@ TEST(ShippedModel, IsWhatItsGeneratorWrites) {
 }
 
 TEST(ShippedModel, ReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
-  const std::optional<Model> model = LoadModelFile(kShippedModel);
-  ASSERT_TRUE(model);
+  std::ifstream file(kShippedModel, std::ios::binary);
+  const XReadResult read = ReadXModel(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+  ASSERT_EQ(read.status, XReadStatus::kOk);
+  const Model* model = &read.model;
   ASSERT_EQ(model->parts.size(), 4u);  // core, spikes and two rings
   EXPECT_FLOAT_EQ(model->parts[0].material.diffuse.g, 0.76f);   // Gold, by reference
   EXPECT_FLOAT_EQ(model->parts[1].material.emissive.r, 0.45f);  // Spark, inline
@@ -99,6 +101,56 @@ TEST(XReader, MalformedInputIsRefusedWithItsReason) {
     // Nothing of a refused file is drawn.
     EXPECT_EQ(result.model.parts.empty(), status != XReadStatus::kOk) << text.substr(0, 200);
   }
+}
+
+std::string LittleEndian(std::uint32_t value, int bytes) {
+  std::string text;
+  for (int i = 0; i < bytes; ++i) text += static_cast<char>(value >> (8 * i) & 0xff);
+  return text;
+}
+
+// A bitmap file: its headers, `palette` and `pixels` as given.
+std::string BitmapFile(std::int32_t width, std::int32_t height, int bits, const std::string& palette,
+                       const std::string& pixels, std::uint32_t compression = 0) {
+  const std::size_t pixelsAt = 14 + 40 + palette.size();
+  return "BM" + LittleEndian(static_cast<std::uint32_t>(pixelsAt + pixels.size()), 4) + LittleEndian(0, 4) +
+         LittleEndian(static_cast<std::uint32_t>(pixelsAt), 4) + LittleEndian(40, 4) +
+         LittleEndian(static_cast<std::uint32_t>(width), 4) + LittleEndian(static_cast<std::uint32_t>(height), 4) +
+         LittleEndian(1, 2) + LittleEndian(bits, 2) + LittleEndian(compression, 4) + std::string(12, '\0') +
+         LittleEndian(static_cast<std::uint32_t>(palette.size() / 4), 4) + LittleEndian(0, 4) + palette + pixels;
+}
+
+TEST(GlowBitmap, ReadsEachDepthEitherWayUpAndRefusesWhatItsBytesCannotHold) {
+  // The first row stored bright, every other black: bottom-up files store the bottom row first.
+  const auto firstRowBright = [](int rowBytes, const std::string& bright) {
+    return bright + std::string(rowBytes - bright.size(), '\0') + std::string(rowBytes * 15, '\0');
+  };
+  const std::string palette = LittleEndian(0, 4) + LittleEndian(99, 4);  // black; red 0, green 0, blue 99
+  const struct { const char* what; std::string file; int topLeft, bottomLeft; } readable[] = {
+      {"24 bits, bottom-up", BitmapFile(16, 16, 24, "", firstRowBright(48, "\x0a\xc8\x1e")), 0, 200},
+      {"32 bits, top-down", BitmapFile(16, -16, 32, "", firstRowBright(64, "\x0a\xc8\x1e\xff")), 200, 0},
+      {"8 bits, an index past the palette black", BitmapFile(16, -16, 8, palette, firstRowBright(16, "\x01\x05")), 99, 0},
+  };
+  for (const auto& c : readable) {
+    const std::optional<GreyImage> glow = GlowFromBitmapFile(c.file);
+    ASSERT_TRUE(glow) << c.what;
+    EXPECT_EQ(glow->width, 16);
+    EXPECT_EQ(glow->At(0, 0), c.topLeft) << c.what;
+    EXPECT_EQ(glow->At(0, 15), c.bottomLeft) << c.what;
+    EXPECT_EQ(glow->At(1, 0), 0) << c.what;
+  }
+  const std::string black24(48 * 16, '\0');
+  const std::string refused[] = {
+      BitmapFile(16, 16, 24, "", black24.substr(1)),          // a byte short
+      BitmapFile(15, 15, 24, "", black24),                    // not a power of two
+      BitmapFile(16, 32, 24, "", black24 + black24),          // not square
+      BitmapFile(2048, 2048, 24, "", black24),                // too large, and short
+      BitmapFile(16, 16, 24, "", black24, 1),                 // compressed
+      BitmapFile(16, 16, 16, "", black24),                    // 16 bits
+      BitmapFile(16, 16, 8, std::string(300 * 4, '\0'), black24),  // a palette of 300 colours
+      "BM" + std::string(60, '\xff'),
+  };
+  for (const std::string& file : refused) EXPECT_FALSE(GlowFromBitmapFile(file)) << file.size();
 }
 
 TEST(InputWatch, AMoveOfMoreThanEightPixelsFromTheStartEndsTheRunAfterHalfASecond) {

@@ -25,6 +25,7 @@ struct SaverRun {
 
   explicit SaverRun(settings::Settings chosen = {}) : settings(std::move(chosen)) {
     fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
+    fake.fileContents[kFolder + L"\\3dOrvane.x"] = "xof 0303txt 0032";
     fake.calls.clear();
   }
   void Load() {
@@ -55,8 +56,9 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartOnEachMonitorHandsOverToTheRend
   EXPECT_EQ(run.fake.calls,
             (Calls{L"CreateForm(3dOrvane_Main)", L"SetBounds(-6, 0, 8, 5)", L"window: Resize(14, 5)",
                    L"window: CopyFromScreen(0, 0, 8, 4, 6, 0)", L"window: CopyFromScreen(-6, 1, 6, 4, 0, 1)",
-                   L"CopyFileReplacing(" + kFolder + L"\\3dOrvane.x, C:\\v_orim\\3dOrvane.x)",
-                   L"ResourceData(101)", L"WriteWholeFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)", L"Show",
+                   L"HoldFolder(C:\\v_orim)", L"ReadWholeFile(" + kFolder + L"\\3dOrvane.x)",
+                   L"WriteHeldFile(C:\\v_orim\\3dOrvane.x, 16 bytes)", L"ResourceData(101)",
+                   L"WriteHeldFile(C:\\v_orim\\3dOrvane.bmp, 2 bytes)", L"Show",
                    L"EnableTimer(3, 1)"}));
 
   run.fake.calls.clear();
@@ -88,9 +90,8 @@ TEST(SaverWindow, ARunShowsTheDesktopTearsItApartOnEachMonitorHandsOverToTheRend
   run.form->Tick(SaverWindow::kRendererWatch);
   EXPECT_EQ(run.fake.calls,
             (Calls{L"FindTopLevelWindow(3dOrvane_VC)", L"DisableTimer(4)", L"Unload", L"ShowCursor(-1)",
-                   L"SetSystemParameter(97, 0)", L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)",
-                   L"RemoveFile(C:\\v_orim\\3dOrvane.x)", L"CanOpenForReading(C:\\v_orim\\3dOrvane.bmp)",
-                   L"RemoveFile(C:\\v_orim\\3dOrvane.bmp)", L"EndMessageLoop"}));
+                   L"SetSystemParameter(97, 0)", L"RemoveHeldFile(C:\\v_orim\\3dOrvane.x)",
+                   L"RemoveHeldFile(C:\\v_orim\\3dOrvane.bmp)", L"EndMessageLoop"}));
 }
 
 TEST(SaverWindow, MonitorsThatFillTheDeskAreTakenInOneCopy) {
@@ -100,17 +101,23 @@ TEST(SaverWindow, MonitorsThatFillTheDeskAreTakenInOneCopy) {
   EXPECT_EQ(run.CallsOf({L"window: CopyFromScreen"}), (Calls{L"window: CopyFromScreen(-6, 0, 14, 4, 0, 0)"}));
 }
 
-TEST(SaverWindow, AFileThatCannotBeStagedIsLeftOutNotLeftFromAnEarlierRun) {
-  // Both files are left from a run that was killed; one of them cannot be replaced. The run goes on.
-  for (const bool modelCopies : {false, true}) {
+TEST(SaverWindow, AStagingFolderThatIsALinkIsLeftAloneAndAFileThatCannotBeStagedIsLeftOut) {
+  // Both files are left from a run that was killed. The run goes on without what it could not stage.
+  for (const bool linked : {false, true}) {
     SaverRun run;
-    run.fake.readableFiles = {L"C:\\v_orim\\3dOrvane.x", L"C:\\v_orim\\3dOrvane.bmp"};
-    if (modelCopies) run.fake.readableFiles.insert(kFolder + L"\\3dOrvane.x");
-    run.fake.writesFail = modelCopies;
+    for (const wchar_t* file : {L"C:\\v_orim\\3dOrvane.x", L"C:\\v_orim\\3dOrvane.bmp"}) {
+      run.fake.readableFiles.insert(file);
+      run.fake.fileContents[file] = "left";
+    }
+    run.fake.writesFail = !linked;
+    if (linked) run.fake.linkedFolders = {L"C:\\v_orim"};
     run.Load();
-    EXPECT_EQ(run.fake.readableFiles.count(L"C:\\v_orim\\3dOrvane.x"), modelCopies);
-    EXPECT_EQ(run.fake.readableFiles.count(L"C:\\v_orim\\3dOrvane.bmp"), !modelCopies);
     EXPECT_EQ(run.form->TimerInterval(SaverWindow::kStartEffect), 1u);
+    run.form->Unload();
+    // Through a link nothing is written or deleted; in a folder of its own nothing old stays.
+    EXPECT_EQ(run.fake.readableFiles.count(L"C:\\v_orim\\3dOrvane.x"), linked);
+    EXPECT_EQ(run.fake.fileContents.count(L"C:\\v_orim\\3dOrvane.bmp"), linked);
+    EXPECT_EQ(run.Called(L"WriteHeldFile(C:\\v_orim\\3dOrvane.x, 16 bytes)"), !linked);
   }
 }
 
@@ -185,8 +192,8 @@ TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneT
     EXPECT_EQ(events, c.closedAfter) << c.what;
     EXPECT_EQ(run.Called(L"EndProgram"), c.rendererEnded) << c.what;
     // The files are removed last, a renderer ended before the files it would read go.
-    EXPECT_EQ(run.IndexOf(L"CanOpenForReading(C:\\v_orim\\3dOrvane.x)") + 5, run.fake.calls.size()) << c.what;
-    EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < run.fake.calls.size() - 5) << c.what;
+    EXPECT_EQ(run.IndexOf(L"RemoveHeldFile(C:\\v_orim\\3dOrvane.x)") + 3, run.fake.calls.size()) << c.what;
+    EXPECT_TRUE(!c.rendererEnded || run.IndexOf(L"EndProgram") < run.fake.calls.size() - 3) << c.what;
   }
 }
 
