@@ -32,20 +32,14 @@ std::uint8_t Brightness(std::string_view bytes, std::size_t at) {  // blue, gree
 std::optional<GreyImage> GlowFromBitmapFile(std::string_view file) {
   if (file.size() < kFileHeaderSize + kInfoHeaderSize || file.substr(0, 2) != "BM") return std::nullopt;
   const std::size_t pixelsAt = Read32(file, 10);
-  const std::size_t infoSize = Read32(file, kFileHeaderSize);
   const std::int64_t width = static_cast<std::int32_t>(Read32(file, 18));
   const std::int64_t height = static_cast<std::int32_t>(Read32(file, 22));
-  const int bitsPerPixel = Read16(file, 28);
-  const std::uint32_t compression = Read32(file, 30);
-  if (infoSize < kInfoHeaderSize || Read16(file, 26) != 1 || compression != 0 || !IsUsableSide(width) ||
-      std::abs(height) != width || (bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)) {
+  if (Read32(file, kFileHeaderSize) < kInfoHeaderSize || Read16(file, 26) != 1 || Read16(file, 28) != 24 ||
+      Read32(file, 30) != 0 || !IsUsableSide(width) || std::abs(height) != width) {
     return std::nullopt;
   }
-  const std::size_t paletteAt = kFileHeaderSize + infoSize;
-  const std::size_t colours = bitsPerPixel == 8 ? (Read32(file, 46) ? Read32(file, 46) : 256) : 0;
-  const std::size_t rowBytes = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
-  if (colours > 256 || paletteAt > file.size() || colours * 4 > file.size() - paletteAt || pixelsAt > file.size() ||
-      rowBytes * static_cast<std::size_t>(width) > file.size() - pixelsAt) {
+  const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+  if (pixelsAt > file.size() || rowBytes * static_cast<std::size_t>(width) > file.size() - pixelsAt) {
     return std::nullopt;
   }
 
@@ -54,14 +48,7 @@ std::optional<GreyImage> GlowFromBitmapFile(std::string_view file) {
   for (int y = 0; y < side; ++y) {
     // A positive height puts the bottom row first.
     const std::size_t row = pixelsAt + rowBytes * static_cast<std::size_t>(height > 0 ? side - 1 - y : y);
-    for (int x = 0; x < side; ++x) {
-      if (bitsPerPixel == 8) {
-        const std::size_t index = static_cast<std::uint8_t>(file[row + x]);
-        glow.At(x, y) = index < colours ? Brightness(file, paletteAt + index * 4) : 0;
-      } else {
-        glow.At(x, y) = Brightness(file, row + static_cast<std::size_t>(x) * (bitsPerPixel / 8));
-      }
-    }
+    for (int x = 0; x < side; ++x) glow.At(x, y) = Brightness(file, row + static_cast<std::size_t>(x) * 3);
   }
   return glow;
 }

@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
+#include "artwork/bitmap_file.h"
 #include "assets/generator/orvane_model.h"
 #include "renderer/model/x_reader.h"
 #include "renderer/scene/frame_rate_cap.h"
@@ -103,54 +105,25 @@ TEST(XReader, MalformedInputIsRefusedWithItsReason) {
   }
 }
 
-std::string LittleEndian(std::uint32_t value, int bytes) {
-  std::string text;
-  for (int i = 0; i < bytes; ++i) text += static_cast<char>(value >> (8 * i) & 0xff);
-  return text;
-}
-
-// A bitmap file: its headers, `palette` and `pixels` as given.
-std::string BitmapFile(std::int32_t width, std::int32_t height, int bits, const std::string& palette,
-                       const std::string& pixels, std::uint32_t compression = 0) {
-  const std::size_t pixelsAt = 14 + 40 + palette.size();
-  return "BM" + LittleEndian(static_cast<std::uint32_t>(pixelsAt + pixels.size()), 4) + LittleEndian(0, 4) +
-         LittleEndian(static_cast<std::uint32_t>(pixelsAt), 4) + LittleEndian(40, 4) +
-         LittleEndian(static_cast<std::uint32_t>(width), 4) + LittleEndian(static_cast<std::uint32_t>(height), 4) +
-         LittleEndian(1, 2) + LittleEndian(bits, 2) + LittleEndian(compression, 4) + std::string(12, '\0') +
-         LittleEndian(static_cast<std::uint32_t>(palette.size() / 4), 4) + LittleEndian(0, 4) + palette + pixels;
-}
-
-TEST(GlowBitmap, ReadsEachDepthEitherWayUpAndRefusesWhatItsBytesCannotHold) {
-  // The first row stored bright, every other black: bottom-up files store the bottom row first.
-  const auto firstRowBright = [](int rowBytes, const std::string& bright) {
-    return bright + std::string(rowBytes - bright.size(), '\0') + std::string(rowBytes * 15, '\0');
-  };
-  const std::string palette = LittleEndian(0, 4) + LittleEndian(99, 4);  // black; red 0, green 0, blue 99
-  const struct { const char* what; std::string file; int topLeft, bottomLeft; } readable[] = {
-      {"24 bits, bottom-up", BitmapFile(16, 16, 24, "", firstRowBright(48, "\x0a\xc8\x1e")), 0, 200},
-      {"32 bits, top-down", BitmapFile(16, -16, 32, "", firstRowBright(64, "\x0a\xc8\x1e\xff")), 200, 0},
-      {"8 bits, an index past the palette black", BitmapFile(16, -16, 8, palette, firstRowBright(16, "\x01\x05")), 99, 0},
-  };
-  for (const auto& c : readable) {
-    const std::optional<GreyImage> glow = GlowFromBitmapFile(c.file);
-    ASSERT_TRUE(glow) << c.what;
-    EXPECT_EQ(glow->width, 16);
-    EXPECT_EQ(glow->At(0, 0), c.topLeft) << c.what;
-    EXPECT_EQ(glow->At(0, 15), c.bottomLeft) << c.what;
-    EXPECT_EQ(glow->At(1, 0), 0) << c.what;
+// The texture as the saver stages it: a 24-bit bitmap file, written by the build's own writer.
+TEST(GlowBitmap, ReadsTheStagedBitmapEitherWayUpAsBrightnessAndRefusesWhatItsBytesCannotHold) {
+  artwork::Picture picture{16, 16, std::vector<artwork::Rgb>(256)};
+  picture.pixels[0] = {30, 200, 10};  // the top left pixel
+  const std::string file = artwork::BitmapFileBytes(picture);
+  const auto with = [&](std::size_t at, const std::string& bytes) { return std::string(file).replace(at, bytes.size(), bytes); };
+  // A negative height puts the top row first: the row stored first is then the top one.
+  for (const auto& [bytes, topLeft, bottomLeft] : {std::tuple{file, 200, 0}, {with(22, "\xf0\xff\xff\xff"), 0, 200}}) {
+    const std::optional<GreyImage> glow = GlowFromBitmapFile(bytes);
+    ASSERT_TRUE(glow && glow->width == 16 && glow->height == 16);
+    EXPECT_EQ(glow->At(0, 0), topLeft);
+    EXPECT_EQ(glow->At(0, 15), bottomLeft);
+    EXPECT_EQ(glow->At(1, 0), 0);
   }
-  const std::string black24(48 * 16, '\0');
   const std::string refused[] = {
-      BitmapFile(16, 16, 24, "", black24.substr(1)),          // a byte short
-      BitmapFile(15, 15, 24, "", black24),                    // not a power of two
-      BitmapFile(16, 32, 24, "", black24 + black24),          // not square
-      BitmapFile(2048, 2048, 24, "", black24),                // too large, and short
-      BitmapFile(16, 16, 24, "", black24, 1),                 // compressed
-      BitmapFile(16, 16, 16, "", black24),                    // 16 bits
-      BitmapFile(16, 16, 8, std::string(300 * 4, '\0'), black24),  // a palette of 300 colours
-      "BM" + std::string(60, '\xff'),
-  };
-  for (const std::string& file : refused) EXPECT_FALSE(GlowFromBitmapFile(file)) << file.size();
+      file.substr(0, file.size() - 1), with(18, "\x0f"), with(22, "\x20"), with(18, std::string("\0\x08", 2)),
+      with(28, "\x20"), with(30, "\x01"), with(10, "\xff\xff"), "BM" + std::string(60, '\xff'),
+  };  // a byte short, 15 wide, 32 high, 2048 wide, 32 bits, compressed, pixels past the end, nonsense
+  for (const std::string& bytes : refused) EXPECT_FALSE(GlowFromBitmapFile(bytes)) << bytes.size();
 }
 
 TEST(InputWatch, AMoveOfMoreThanEightPixelsFromTheStartEndsTheRunAfterHalfASecond) {
