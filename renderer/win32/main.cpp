@@ -3,6 +3,8 @@
 // there is nothing to read there; its inputs are the two files the saver staged.
 #include <windows.h>
 
+#include <optional>
+
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/finer_timer_period.h"
 #include "platform/win32/system_function.h"
@@ -17,10 +19,13 @@ int RunScene(HINSTANCE instance) {
   using namespace orvane::renderer;
   using namespace orvane::renderer::win32;
 
+  // A saver should cost the machine's other work as little as it can, whoever started it.
+  SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
   // Its window and views in each monitor's own pixels, as the saver's.
   orvane::platform::win32::UsePhysicalPixels();
-  // Sleep() waits to the millisecond only while a finer timer period is asked for.
-  const orvane::platform::win32::FinerTimerPeriod finerPeriod;
+  // Sleep() waits to the millisecond only while a finer timer period is asked for, which the
+  // system pays for in wake-ups: it is asked for only while the scene is drawn.
+  std::optional<orvane::platform::win32::FinerTimerPeriod> finerPeriod;
   const Clock clock;
   const SceneAssets assets = LoadSceneAssets();
   RendererWindow window(instance, clock);
@@ -31,6 +36,13 @@ int RunScene(HINSTANCE instance) {
 
   const double start = clock.Seconds();
   while (PumpMessages()) {
+    // While nobody can see it, the scene waits for the message that changes that; then it
+    // goes on where the clock says.
+    while (!window.SceneSeen()) {
+      finerPeriod.reset();
+      if (!WaitForMessage()) return 0;
+    }
+    if (!finerPeriod) finerPeriod.emplace();
     const double frameStart = clock.Seconds();
     if (painter) painter->Paint(frameStart - start);
     Sleep(static_cast<DWORD>(frameRateCap.WaitMilliseconds(frameStart, clock.Seconds())));

@@ -37,9 +37,21 @@ RendererWindow::RendererWindow(HINSTANCE instance, const Clock& clock)
   SetForegroundWindow(window_.get());
   ShowCursor(FALSE);
   inputWatch_.emplace(CursorPosition(), clock_.Seconds());
+  notifications_.emplace(window_.get());
+}
+
+bool RendererWindow::SceneSeen() {
+  if (!window_) return false;
+  // Fully covered, the window's drawing context clips everything away (where a compositor
+  // draws the desktop, it never does, and the scene goes on).
+  RECT clip{};
+  const platform::win32::WindowDC dc(window_.get());
+  visibility_.OnWindowState(IsIconic(window_.get()) != 0, GetClipBox(dc.get(), &clip) == NULLREGION);
+  return visibility_.AnybodyCanSee();
 }
 
 LRESULT RendererWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (TakeVisibilityMessage(message, wParam, lParam, visibility_)) return message == WM_POWERBROADCAST ? TRUE : 0;
   switch (message) {
     case WM_MOUSEMOVE:
       OnMouseMove(lParam);
@@ -85,6 +97,7 @@ void RendererWindow::Close() {
 }
 
 void RendererWindow::OnDestroy() {
+  notifications_.reset();
   window_.release();
   PostQuitMessage(0);
 }
@@ -97,6 +110,11 @@ bool PumpMessages() {
     DispatchMessageW(&message);
   }
   return true;
+}
+
+bool WaitForMessage() {
+  WaitMessage();
+  return PumpMessages();
 }
 
 }  // namespace orvane::renderer::win32

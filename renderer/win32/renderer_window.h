@@ -7,9 +7,11 @@
 
 #include "platform/types.h"
 
-#include "renderer/scene/input_watch.h"
-#include "renderer/win32/clock.h"
 #include "platform/win32/handles.h"
+#include "renderer/scene/input_watch.h"
+#include "renderer/scene/scene_visibility.h"
+#include "renderer/win32/clock.h"
+#include "renderer/win32/visibility_notifications.h"
 
 namespace orvane::renderer::win32 {
 
@@ -28,6 +30,9 @@ class RendererWindow {
   int Height() const { return height_; }
   // Where the monitors lie in the window, in its pixels.
   const std::vector<platform::Rect>& Monitors() const { return monitors_; }
+  // Whether anybody can see the scene now: the session on the screen and unlocked, the
+  // displays on, the window neither minimised nor covered.
+  bool SceneSeen();
 
   // Every message of the window, from its window procedure.
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -45,9 +50,14 @@ class RendererWindow {
   std::vector<platform::Rect> monitors_;
   platform::win32::UniqueWindow window_;
   std::optional<InputWatch> inputWatch_;
+  SceneVisibility visibility_;
+  std::optional<VisibilityNotifications> notifications_;
 };
 
 // Hands the waiting messages to their windows; false once the program should end.
 bool PumpMessages();
+// Waits, drawing nothing and using no time, until a message comes; false once the program
+// should end.
+bool WaitForMessage();
 
 }  // namespace orvane::renderer::win32

@@ -10,9 +10,12 @@
 //                                   control id, left,top,right,bottom in the client area, text
 //   probe close TITLE               posts WM_CLOSE to the window
 //   probe settext TITLE ID TEXT     sets the text of the window's control ID
+//   probe post TITLE MESSAGE WPARAM posts the message (a number) to the window, lParam 0
+//   probe priority PROGRAM          the priority class of each process of that file name, in hex
 //   probe tamper FILE               what another program may do to FILE: for "read", "read sharing
 //                                   writes", "write" and "delete", "yes" or "no" on a line each
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdarg>
 #include <cwchar>
@@ -170,6 +173,22 @@ int Tamper(const wchar_t* path) {
   return 0;
 }
 
+int PrintPriorities(const wchar_t* program) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 1;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, program) != 0) continue;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+    if (!process) continue;
+    PrintLine(L"%lx\n", GetPriorityClass(process));
+    CloseHandle(process);
+  }
+  CloseHandle(snapshot);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -182,9 +201,13 @@ int wmain(int argc, wchar_t** argv) {
     return HoldWindow(argv[2], wcstoul(argv[3], nullptr, 10), width, height);
   }
   if (command == L"tamper" && argc == 3) return Tamper(argv[2]);
+  if (command == L"priority" && argc == 3) return PrintPriorities(argv[2]);
   HWND window = argc >= 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (command == L"post" && window && argc == 5) {
+    return PostMessageW(window, wcstoul(argv[3], nullptr, 0), wcstoul(argv[4], nullptr, 0), 0) ? 0 : 1;
+  }
   if (command == L"settext" && window && argc == 5) return SetDlgItemTextW(window, _wtoi(argv[3]), argv[4]) ? 0 : 1;
   PrintUtf8(L"usage: see the top of probe.cpp\n");
   return 2;

@@ -61,6 +61,11 @@ class Probe {
   // What another program may do to a file: {what, "yes" or "no"} for "read", "read sharing
   // writes", "write" and "delete" (which deletes when it may).
   std::vector<std::vector<std::string>> Tamper(const std::string& windowsPath) { return Run({"tamper", windowsPath}); }
+  bool Post(const std::string& title, unsigned message, unsigned wParam) {
+    return !Run({"post", title, std::to_string(message), std::to_string(wParam)}).empty();
+  }
+  // The priority class of each process of the program file, in hex ("4000": below normal).
+  std::vector<std::vector<std::string>> Priorities(const std::string& program) { return Run({"priority", program}); }
 
  private:
   ChildProcess Start(const std::vector<std::string>& arguments);

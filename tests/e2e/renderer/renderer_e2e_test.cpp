@@ -4,9 +4,16 @@
 // DLLs planted beside the programs and in the working folder, under the names of those they
 // use, are never loaded. While the scene runs, another program may read the staged files but
 // neither rewrite nor delete them; a staging folder that links to another is left alone, the
-// scene showing without the files.
+// scene showing without the files. The renderer is a good guest: below normal priority, and
+// idle while the session is locked.
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
 #include <utility>
 
 #include "e2e_test.h"
@@ -17,7 +24,48 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using RendererTest = E2eTest;
+using Rows = std::vector<std::vector<std::string>>;
+
+// The processor time a process of the session has had, in seconds.
+double CpuSeconds(pid_t pid) {
+  std::istringstream stat(ReadBytes("/proc/" + std::to_string(pid) + "/stat"));
+  std::string field;
+  unsigned long long ticks = 0;
+  for (int i = 1; i <= 15 && stat >> field; ++i) {
+    if (i >= 14) ticks += std::stoull(field);  // utime and stime
+  }
+  return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+class RendererTest : public E2eTest {
+ protected:
+  // The renderer runs below normal priority, the saver at normal for its music. A session
+  // lock stops its drawing: the screen stands still and the renderer costs next to nothing
+  // until the unlock brings the animation back.
+  void ExpectAGoodGuest() {
+    EXPECT_EQ(probe().Priorities("3dOrvane.dll"), (Rows{{"4000"}}));
+    EXPECT_EQ(probe().Priorities("3dOrvane.scr"), (Rows{{"20"}}));
+    constexpr unsigned kSessionChange = 0x2B1, kLock = 7, kUnlock = 8;
+    ASSERT_TRUE(probe().Post(kRendererTitle, kSessionChange, kLock));
+    Picture last = screen().Capture();
+    const auto screenChanges = [&] {
+      Picture now = screen().Capture();
+      std::swap(now, last);
+      return now.pixels != last.pixels;
+    };
+    ASSERT_TRUE(Eventually([&] { return !screenChanges(); }, 10s, 200ms)) << "the scene went on while locked";
+    const std::vector<pid_t> renderer = WineSession::Current().ProcessesWith("3dOrvane.dll");
+    ASSERT_EQ(renderer.size(), 1u);
+    const double cpuBefore = CpuSeconds(renderer[0]);
+    const auto measureFrom = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(2s);  // the span the cost is measured over
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - measureFrom).count();
+    EXPECT_LE((CpuSeconds(renderer[0]) - cpuBefore) / seconds, 0.02) << "the locked renderer kept working";
+    EXPECT_FALSE(screenChanges()) << "the scene moved while locked";
+    ASSERT_TRUE(probe().Post(kRendererTitle, kSessionChange, kUnlock));
+    EXPECT_TRUE(Eventually(screenChanges, 10s, 50ms)) << "the unlock did not bring the scene back";
+  }
+};
 
 TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKeyEndsTheRunOfEitherBuild) {
   const struct {
@@ -98,6 +146,7 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
       return (frames += now.pixels != last.pixels) == 3;
     }, 30s, 10ms)) << "the scene stood still";
     EXPECT_TRUE(screen().WindowShown(kRendererTitle)) << "the scene ended on a jitter";
+    if (&run == &runs[0]) ExpectAGoodGuest();
     Xdotool(run.input);
     EXPECT_EQ(saver.WaitForExit(20s), 0) << "the saver did not end after the renderer";
     EXPECT_TRUE(Eventually([] { return WineSession::Current().ProcessesWith("3dOrvane.dll").empty(); }, 15s))

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <tuple>
 
 #include "artwork/bitmap_file.h"
@@ -14,6 +15,7 @@
 #include "renderer/scene/frame_rate_cap.h"
 #include "renderer/scene/glow_bitmap.h"
 #include "renderer/scene/input_watch.h"
+#include "renderer/scene/scene_visibility.h"
 
 namespace orvane::renderer {
 namespace {
@@ -142,6 +144,27 @@ TEST(InputWatch, AMoveOfMoreThanEightPixelsFromTheStartEndsTheRunAfterHalfASecon
   for (const auto& c : cases) {
     EXPECT_EQ(InputWatch(c.start, 10.0).MoveEndsRun(c.pointer, 10.0 + c.seconds), c.ends)
         << c.pointer.x << "," << c.pointer.y << " after " << c.seconds;
+  }
+}
+
+TEST(SceneVisibility, NobodySeesTheSceneWhileTheSessionIsLockedOrAwayTheDisplaysOffOrTheWindowHidden) {
+  // Events, in order: a session change by its reason ("s7" locks), a display state ("d0" off,
+  // "d2" dimmed), the window minimised ("m") or covered ("c") or neither ("w").
+  const struct { const char* events; bool seen; } cases[] = {
+      {"", true},          {"s7", false},       {"s7 s8", true},       {"s2", false},     {"s4 s3", true},
+      {"s7 s2 s8", false}, {"s7 s2 s8 s1", true}, {"s5 s6 s9", true},   {"d0", false},     {"d0 d1", true},
+      {"d2", true},        {"m", false},        {"c", false},          {"m w", true},     {"s7 d0 s8", false},
+  };
+  for (const auto& c : cases) {
+    SceneVisibility visibility;
+    std::istringstream events(c.events);
+    for (std::string event; events >> event;) {
+      const unsigned value = static_cast<unsigned>(std::atoi(event.c_str() + 1));
+      if (event[0] == 's') visibility.OnSessionChange(value);
+      if (event[0] == 'd') visibility.OnDisplayState(value);
+      if (event[0] != 's' && event[0] != 'd') visibility.OnWindowState(event == "m", event == "c");
+    }
+    EXPECT_EQ(visibility.AnybodyCanSee(), c.seen) << c.events;
   }
 }
 
