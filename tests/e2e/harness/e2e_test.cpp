@@ -1,6 +1,9 @@
 #include "e2e_test.h"
 
+#include "screen_checks.h"
+
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <numeric>
@@ -125,6 +128,75 @@ void E2eTest::Xdotool(const std::vector<std::string>& arguments) {
   std::vector<std::string> command{"xdotool"};
   command.insert(command.end(), arguments.begin(), arguments.end());
   RunOnLinux(command);
+}
+
+namespace {
+
+// A binary portable pixmap ("P6"), as ImageMagick writes it.
+Picture ReadPortablePixmap(const fs::path& file) {
+  std::istringstream in(ReadBytes(file));
+  std::string magic;
+  int width = 0, height = 0, maxValue = 0;
+  in >> magic >> width >> height >> maxValue;
+  in.get();
+  Picture picture{width, height, std::vector<Rgb>(static_cast<std::size_t>(width) * height)};
+  for (Rgb& pixel : picture.pixels) {
+    pixel.red = static_cast<std::uint8_t>(in.get());
+    pixel.green = static_cast<std::uint8_t>(in.get());
+    pixel.blue = static_cast<std::uint8_t>(in.get());
+  }
+  return picture;
+}
+
+// Pixels of which a channel differs by more than a user would notice in a moving scene.
+std::size_t VisiblyDifferentPixels(const Picture& a, const Picture& b) {
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < a.pixels.size(); ++i) {
+    const Rgb& p = a.pixels[i];
+    const Rgb& q = b.pixels[i];
+    differing += std::max({std::abs(p.red - q.red), std::abs(p.green - q.green), std::abs(p.blue - q.blue)}) > 40;
+  }
+  return differing;
+}
+
+}  // namespace
+
+void E2eTest::ExpectSceneAsItsReferences(const std::string& layout) {
+  // The files as the saver stages them.
+  fs::create_directories(StagingFolder());
+  fs::copy_file(DistFolder(PrimaryBuild()) / "3dOrvane.x", StagingFolder() / "3dOrvane.x",
+                fs::copy_options::overwrite_existing);
+  fs::copy_file(kArtworkFolder / "glow_texture.bmp", StagingFolder() / "3dOrvane.bmp",
+                fs::copy_options::overwrite_existing);
+  const char* renew = std::getenv("ORVANE_NEW_REFERENCES");
+  const std::vector<std::string> moments = {"2.5", "11"};
+  ChildProcess tool = WineSession::Current().Start(TestTools(PrimaryBuild()) / "scene_moments.exe", moments,
+                                                   NextLog("scene-moments"));
+  for (const std::string& seconds : moments) {
+    ASSERT_TRUE(tool.WaitForOutput("shown " + seconds, 60s)) << "the scene at " << seconds << " s did not show";
+    // Once the scene shows and the screen holds still, the moment is all there.
+    Picture shown = screen().Capture();
+    ASSERT_TRUE(Eventually([&] {
+      Picture now = screen().Capture();
+      std::swap(now, shown);
+      return now.pixels == shown.pixels && LookAt(shown).rain;
+    }, 30s, 100ms)) << "the scene at " << seconds << " s did not show";
+    const std::string name = layout + "-" + seconds + "s";
+    const fs::path reference = kSceneReferenceFolder / (name + ".png");
+    SaveBitmap(shown, OutputFolder() / (name + ".bmp"));
+    if (renew && std::string(renew) == "1") {
+      RunOnLinux({"convert", (OutputFolder() / (name + ".bmp")).string(), reference.string()});
+    } else {
+      RunOnLinux({"convert", reference.string(), (OutputFolder() / (name + ".ppm")).string()});
+      const Picture expected = ReadPortablePixmap(OutputFolder() / (name + ".ppm"));
+      ASSERT_EQ(expected.width * expected.height, shown.width * shown.height) << reference;
+      // A few glyph edges may round another way on another rasteriser; a two-hundredth of the
+      // picture is far below what a user sees.
+      EXPECT_LE(VisiblyDifferentPixels(expected, shown), shown.pixels.size() / 200) << "differs from " << reference;
+    }
+    ASSERT_TRUE(probe().Post(kRendererTitle, 0x400, 0));  // WM_USER: on to the next moment
+  }
+  EXPECT_EQ(tool.WaitForExit(30s), 0);
 }
 
 fs::path E2eTest::StagingFolder() const {

@@ -70,6 +70,11 @@ class E2eTest : public ::testing::Test {
   // which it ignores mouse moves. The last screenshot.
   Picture WaitForScene(const std::function<bool(const Picture&)>& complete);
 
+  // Shows the scene at fixed moments over the session's monitors and compares each with its
+  // reference picture, "<layout>-<seconds>s.png"; with ORVANE_NEW_REFERENCES=1 in the
+  // environment, makes the references anew from what it shows.
+  void ExpectSceneAsItsReferences(const std::string& layout);
+
   Probe& probe() { return probe_; }
   // A new file for the output of a program the test runs, which a failure's report shows.
   std::filesystem::path NextLog(const std::string& name);

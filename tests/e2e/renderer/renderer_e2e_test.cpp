@@ -163,5 +163,8 @@ TEST_F(RendererTest, AfterTheEffectTheSceneShowsWithOrWithoutOpenGLAndAMoveOrAKe
   }
 }
 
+// Before any change to how the scene is drawn, the references hold what it showed.
+TEST_F(RendererTest, TheSceneAtFixedMomentsLooksAsItsReferencePictures) { ExpectSceneAsItsReferences("one-monitor"); }
+
 }  // namespace
 }  // namespace orvane::e2e

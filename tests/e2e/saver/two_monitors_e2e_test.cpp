@@ -112,5 +112,7 @@ TEST_F(TwoMonitorsTest, EachMonitorTearsApartOnItsOwnTheSceneFillsBothAMoveOnEit
   // This run only makes pictures: the tear-down ends it.
 }
 
+TEST_F(TwoMonitorsTest, TheSceneAtFixedMomentsLooksAsItsReferencePictures) { ExpectSceneAsItsReferences("two-monitors"); }
+
 }  // namespace
 }  // namespace orvane::e2e
