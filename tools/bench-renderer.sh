@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Measures the renderer's frame rate under Wine on Xvfb with vsync off, at 1024 x 768, at
-# 1920 x 1080 and on two 1920 x 1080 monitors side by side: the full scene against frames that are only cleared and shown (the baseline,
-# measured in the same run), with the staged model and a glow texture in place. Not part of
-# the tests, as timings depend on the machine and on whatever else runs on it. Runs the i686
-# build where Wine can run 32-bit programs, else the x86_64 build.
+# Measures the renderer's cost under Wine on Xvfb, at 1024 x 768, at 1920 x 1080 and on two
+# 1920 x 1080 monitors side by side: the full scene against frames that are only cleared and
+# shown (the baseline, measured in the same run), with the staged model and a glow texture in
+# place. For each it prints frames per second with vsync off, and, paced at 60 Hz as the
+# renderer paces them, its processor time per second of screen time and the frames that missed
+# their refresh. Not part of the tests, as timings depend on the machine and on whatever else
+# runs on it. Runs the i686 build where Wine can run 32-bit programs, else the x86_64 build.
 #   tools/bench-renderer.sh [SECONDS]     length of each measurement, 10 by default
 set -euo pipefail
 cd "$(dirname "$0")/.."
