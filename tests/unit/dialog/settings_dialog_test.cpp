@@ -47,15 +47,7 @@ struct DialogRig {
     fake.calls.clear();
     Control(id).handlers->OnMouseUp(platform::MouseButton::kLeft);
   }
-  // The calls, in order, that begin with one of `beginnings`.
-  Calls CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
-    Calls found;
-    std::copy_if(fake.calls.begin(), fake.calls.end(), std::back_inserter(found), [&](const std::wstring& call) {
-      return std::any_of(beginnings.begin(), beginnings.end(),
-                         [&](const std::wstring& beginning) { return call.rfind(beginning, 0) == 0; });
-    });
-    return found;
-  }
+  Calls CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const { return fake.CallsBeginningWith(beginnings); }
 
   testing::FakePlatform fake;
   settings::Settings settings;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <algorithm>
+#include <initializer_list>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -65,6 +67,15 @@ class FakePlatform : public platform::WindowServices,
   bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 
   std::vector<std::wstring> calls;
+  // The calls, in order, that begin with one of `beginnings`.
+  std::vector<std::wstring> CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
+    std::vector<std::wstring> found;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [&](const std::wstring& call) {
+      return std::any_of(beginnings.begin(), beginnings.end(),
+                         [&](const std::wstring& beginning) { return call.rfind(beginning, 0) == 0; });
+    });
+    return found;
+  }
   FakeMultimedia multimedia;
   FakeFormServices forms{calls};
   platform::Services services{*this, *this, *this, *this, *this, multimedia, forms};
