@@ -143,12 +143,14 @@ void E2eTest::ExpectSceneAsItsReferences(const std::string& layout) {
                                                    NextLog("scene-moments"));
   for (const std::string& seconds : moments) {
     ASSERT_TRUE(tool.WaitForOutput("shown " + seconds, 60s)) << "the scene at " << seconds << " s did not show";
-    // Once the scene shows and the screen holds still, the moment is all there.
+    // Once the scene shows over the desktop and the screen holds still, the moment is all there.
+    ASSERT_TRUE(WaitForWindow(kRendererTitle, true, 30s)) << "the scene's window did not show";
     Picture shown = screen().Capture();
     ASSERT_TRUE(Eventually([&] {
       Picture now = screen().Capture();
       std::swap(now, shown);
-      return now.pixels == shown.pixels && LookAt(shown).rain;
+      const SceneLook look = LookAt(shown);
+      return now.pixels == shown.pixels && look.rain && look.model;
     }, 30s, 100ms)) << "the scene at " << seconds << " s did not show";
     const std::string name = layout + "-" + seconds + "s";
     const fs::path reference = kSceneReferenceFolder / (name + ".png");
