@@ -31,8 +31,9 @@ class Win32HeldFile final : public HeldFile {
     if (removed_) return;
     removed_ = true;
     file_.reset();
-    // The name may lead to another file by now; only the one written goes, through its handle.
-    const UniqueFile file = OpenPlainFile(path_, DELETE, 0);
+    // The name may lead to another file by now; only the one written goes, through its handle,
+    // as soon as whoever still reads it lets go.
+    const UniqueFile file = OpenPlainFile(path_, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
     FILE_DISPOSITION_INFO disposition{TRUE};
     if (file && IdentityOf(file.get()) == identity_) {
       SetFileInformationByHandle(file.get(), FileDispositionInfo, &disposition, sizeof disposition);
