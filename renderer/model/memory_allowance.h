@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
+#include <utility>
 #include <vector>
 
 namespace orvane::renderer {
