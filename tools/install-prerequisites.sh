@@ -42,24 +42,60 @@ kernel_runs_32bit() {
   rm -f "$probe"
   return $status
 }
-if kernel_runs_32bit; then packages+=("${packages32[@]}"); fi
+# --simulate plans the install without changing anything (apt-get -s), as on a fresh machine
+# whose kernel runs 32-bit code: every package counts as missing, and apt's configuration is
+# the caller's (APT_CONFIG).
+simulate=false
+[ "${1:-}" = --simulate ] && simulate=true
+
+if $simulate || kernel_runs_32bit; then packages+=("${packages32[@]}"); fi
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  $simulate || { dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' && continue; }
+  missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if [[ " ${packages[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  "${sudo_cmd[@]}" dpkg --add-architecture i386
+[ "$(id -u)" -eq 0 ] || $simulate || sudo_cmd=(sudo)
+apt_get=("${sudo_cmd[@]}" apt-get -y -q --no-install-recommends)
+$simulate && apt_get+=(-s)
+if ! $simulate; then
+  if [[ " ${packages[*]} " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
+  # An install cut short earlier would make every later one refuse to start.
+  "${sudo_cmd[@]}" dpkg --configure -a
 fi
 export DEBIAN_FRONTEND=noninteractive
 # A mirror in the middle of its sync fails an index now and then: try again, and go on with
-# the indexes that did arrive if it keeps failing (the install then says what it lacks).
+# the indexes that did arrive if it keeps failing.
 for attempt in 1 2 3; do
   "${sudo_cmd[@]}" apt-get update -q && break
   echo "apt-get update failed (attempt $attempt of 3)" >&2
 done
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+# A mirror whose indexes arrived from different moments of its sync can offer a package's
+# 32-bit twin at another version than the 64-bit one, which apt refuses as a whole. Taking
+# every package from the release's own suite keeps each pair together; the newer versions of
+# its updates and security suites are then left for a later run.
+release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+install_set() {
+  echo "install plan: plain" >&2
+  "${apt_get[@]}" install "$@" && return
+  echo "install plan: plain, broken; trying every package from $release itself" >&2
+  "${apt_get[@]}" install -t "$release" "$@" && return
+  echo "install plan: from $release, broken" >&2
+  return 1
+}
+
+if install_set "${missing[@]}"; then exit 0; fi
+missing64=()
+for p in "${missing[@]}"; do [[ $p == *:i386 ]] || missing64+=("$p"); done
+if [ ${#missing64[@]} -lt ${#missing[@]} ] && { [ ${#missing64[@]} -eq 0 ] || install_set "${missing64[@]}"; }; then
+  echo "Wine for 32-bit programs left out: the mirror offers no 32-bit set that fits the 64-bit one; only the x86_64 build runs here."
+  exit 0
+fi
+echo "The prerequisites could not be installed (apt's message above). If a mirror is in mid-sync, run the command again in a while." >&2
+exit 1

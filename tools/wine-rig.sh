@@ -42,6 +42,9 @@ choose_builds() {
   local failure
   if [ "${ORVANE_E2E_BUILD:-}" = 64 ]; then
     builds=win64 loader=$wine64 reason="ORVANE_E2E_BUILD=64 asks for the 64-bit path"
+  elif [ ! -e "$wine32" ]; then
+    builds=win64 loader=$wine64
+    reason="Wine for 32-bit programs is not installed (the prerequisites' install says why)"
   elif failure=$("$wine32" --version 2>&1 >/dev/null); then
     builds="win32 win64" loader=$wine32 reason="Wine's 32-bit loader runs here"
   else
