@@ -42,11 +42,14 @@ kernel_runs_32bit() {
   rm -f "$probe"
   return $status
 }
-# --simulate plans the install without changing anything (apt-get -s), as on a fresh machine
-# whose kernel runs 32-bit code: every package counts as missing, and apt's configuration is
-# the caller's (APT_CONFIG).
+# Usage: install-prerequisites.sh [--simulate] [PACKAGE...]
+# PACKAGEs are installed beside the usual ones (a benchmark's own, say). --simulate plans the
+# install without changing anything (apt-get -s), as on a fresh machine whose kernel runs
+# 32-bit code: every package counts as missing, and apt's configuration is the caller's
+# (APT_CONFIG).
 simulate=false
-[ "${1:-}" = --simulate ] && simulate=true
+[ "${1:-}" = --simulate ] && { simulate=true; shift; }
+packages+=("$@")
 
 if $simulate || kernel_runs_32bit; then packages+=("${packages32[@]}"); fi
 

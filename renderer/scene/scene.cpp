@@ -56,6 +56,26 @@ Mat4 Scene::ModelTransform(const ModelFit& fit, double seconds) const {
          Translation(-fit.centre.x, -fit.centre.y, -fit.centre.z);
 }
 
+platform::Rect Scene::ModelBounds(double seconds) const {
+  const Vec4 centre = View(seconds) * Vec4{0, 0, -kModelDistance, 1};
+  // The sphere lies inside the cube round it, all of it in front of the camera, so its picture
+  // lies inside that of the cube's corners.
+  float left = 1e30f, top = 1e30f, right = -1e30f, bottom = -1e30f;
+  for (int corner = 0; corner < 8; ++corner) {
+    const Vec4 clip = projection_ * Vec4{centre.x + (corner & 1 ? kModelRadius : -kModelRadius),
+                                         centre.y + (corner & 2 ? kModelRadius : -kModelRadius),
+                                         centre.z + (corner & 4 ? kModelRadius : -kModelRadius), 1};
+    const float x = (clip.x / clip.w + 1) * width_ / 2, y = (1 - clip.y / clip.w) * height_ / 2;
+    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+  }
+  // A pixel's margin for the rasteriser's rounding.
+  const auto pixel = [](float value, float limit) {
+    return static_cast<int>(std::clamp(value, 0.0f, limit));
+  };
+  return {pixel(std::floor(left) - 1, static_cast<float>(width_)), pixel(std::floor(top) - 1, static_cast<float>(height_)),
+          pixel(std::ceil(right) + 1, static_cast<float>(width_)), pixel(std::ceil(bottom) + 1, static_cast<float>(height_))};
+}
+
 Billboard Scene::Halo(double seconds) const {
   Billboard halo;
   halo.centre = {0, 0, -kModelDistance - kModelRadius};

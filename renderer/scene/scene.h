@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/types.h"
 #include "renderer/model/model.h"
 #include "renderer/scene/glyph_rain.h"
 #include "renderer/scene/matrix.h"
@@ -42,6 +43,9 @@ class Scene {
   // Places the model fitted by `fit` in the middle and turns it. Models come in the left-handed
   // coordinates of the .x format, which this mirrors into the right-handed ones of the camera.
   Mat4 ModelTransform(const ModelFit& fit, double seconds) const;
+  // The part of the view, in its pixels from the top left, that a model placed by
+  // ModelTransform can cover at `seconds`: the bounds of the sphere it is fitted into.
+  platform::Rect ModelBounds(double seconds) const;
   // The soft glow behind the model, in world coordinates.
   Billboard Halo(double seconds) const;
   const GlyphRain& Rain() const { return rain_; }

@@ -23,4 +23,14 @@ class Clock {
   LARGE_INTEGER start_{};
 };
 
+// The processor time all the program's threads have used, in seconds.
+inline double ProcessorSeconds() {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  const auto seconds = [](const FILETIME& t) {
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
 }  // namespace orvane::renderer::win32

@@ -24,12 +24,13 @@ std::unique_ptr<OpenGlLibrary> OpenGlLibrary::Load() {
       Resolve(module, "wglGetProcAddress", gl.GetExtensionAddress) &&
       Resolve(module, "glBindTexture", gl.BindTexture) && Resolve(module, "glBlendFunc", gl.BlendFunc) &&
       Resolve(module, "glClear", gl.Clear) && Resolve(module, "glClearColor", gl.ClearColor) &&
-      Resolve(module, "glColor4f", gl.Color4f) &&
+      Resolve(module, "glColor4f", gl.Color4f) && Resolve(module, "glCullFace", gl.CullFace) &&
       Resolve(module, "glDepthFunc", gl.DepthFunc) && Resolve(module, "glDepthMask", gl.DepthMask) &&
       Resolve(module, "glDisable", gl.Disable) &&
       Resolve(module, "glDisableClientState", gl.DisableClientState) &&
       Resolve(module, "glDrawArrays", gl.DrawArrays) && Resolve(module, "glEnable", gl.Enable) &&
       Resolve(module, "glEnableClientState", gl.EnableClientState) &&
+      Resolve(module, "glFrontFace", gl.FrontFace) &&
       Resolve(module, "glGenTextures", gl.GenTextures) && Resolve(module, "glGetError", gl.GetError) &&
       Resolve(module, "glGetIntegerv", gl.GetIntegerv) &&
       Resolve(module, "glGetString", gl.GetString) &&
@@ -38,7 +39,8 @@ std::unique_ptr<OpenGlLibrary> OpenGlLibrary::Load() {
       Resolve(module, "glLoadMatrixf", gl.LoadMatrixf) && Resolve(module, "glMaterialf", gl.Materialf) &&
       Resolve(module, "glMaterialfv", gl.Materialfv) && Resolve(module, "glMatrixMode", gl.MatrixMode) &&
       Resolve(module, "glNormalPointer", gl.NormalPointer) &&
-      Resolve(module, "glPixelStorei", gl.PixelStorei) && Resolve(module, "glShadeModel", gl.ShadeModel) &&
+      Resolve(module, "glPixelStorei", gl.PixelStorei) && Resolve(module, "glScissor", gl.Scissor) &&
+      Resolve(module, "glShadeModel", gl.ShadeModel) &&
       Resolve(module, "glTexEnvfv", gl.TexEnvfv) && Resolve(module, "glTexEnvi", gl.TexEnvi) &&
       Resolve(module, "glTexGeni", gl.TexGeni) &&
       Resolve(module, "glTexImage2D", gl.TexImage2D) && Resolve(module, "glTexParameteri", gl.TexParameteri) &&

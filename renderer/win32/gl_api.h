@@ -23,6 +23,7 @@ struct GlApi {
   decltype(&::glClear) Clear = nullptr;
   decltype(&::glClearColor) ClearColor = nullptr;
   decltype(&::glColor4f) Color4f = nullptr;
+  decltype(&::glCullFace) CullFace = nullptr;
   decltype(&::glDepthFunc) DepthFunc = nullptr;
   decltype(&::glDepthMask) DepthMask = nullptr;
   decltype(&::glDisable) Disable = nullptr;
@@ -30,6 +31,7 @@ struct GlApi {
   decltype(&::glDrawArrays) DrawArrays = nullptr;
   decltype(&::glEnable) Enable = nullptr;
   decltype(&::glEnableClientState) EnableClientState = nullptr;
+  decltype(&::glFrontFace) FrontFace = nullptr;
   decltype(&::glGenTextures) GenTextures = nullptr;
   decltype(&::glGetError) GetError = nullptr;
   decltype(&::glGetIntegerv) GetIntegerv = nullptr;
@@ -43,6 +45,7 @@ struct GlApi {
   decltype(&::glMatrixMode) MatrixMode = nullptr;
   decltype(&::glNormalPointer) NormalPointer = nullptr;
   decltype(&::glPixelStorei) PixelStorei = nullptr;
+  decltype(&::glScissor) Scissor = nullptr;
   decltype(&::glShadeModel) ShadeModel = nullptr;
   decltype(&::glTexEnvfv) TexEnvfv = nullptr;
   decltype(&::glTexEnvi) TexEnvi = nullptr;

@@ -18,6 +18,9 @@ constexpr GLfloat kRimLightColour[] = {0.25f, 0.35f, 0.65f, 1};
 constexpr float kSheenStrength = 0.5f;
 constexpr GLfloat kSheenColour[] = {0.85f, 0.9f, 1.0f, 1};
 constexpr Colour kBlack{0, 0, 0, 1};
+// The halo's disc: enough rings and spokes to follow the glow texture within a few levels.
+constexpr int kHaloRings = 6;
+constexpr int kHaloSpokes = 16;
 
 GLubyte Channel(float value) { return static_cast<GLubyte>(std::clamp(value, 0.0f, 1.0f) * 255 + 0.5f); }
 
@@ -101,7 +104,7 @@ bool GlScenePainter::SetUp(bool vsync) {
   // A column's run of cells may go past the strip's end and carry on from its start.
   gl.TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
   if (assets_.glow) {
-    glowTexture_ = Upload(*assets_.glow, false);
+    haloTriangles_ = HaloTriangles(*assets_.glow, kHaloRings, kHaloSpokes);
     sheenTexture_ = Upload(Dimmed(*assets_.glow, kSheenStrength), false);
   }
   SetUpLights();
@@ -170,7 +173,8 @@ void GlScenePainter::SetUpLights() {
 }
 
 void GlScenePainter::Paint(double seconds) {
-  library_->Api().Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Only the model tests and writes depth: its depth is cleared where it can be, view by view.
+  library_->Api().Clear(GL_COLOR_BUFFER_BIT);
   for (const SceneView& view : views_) PaintView(view, seconds);
   SwapBuffers(dc_.get());
 }
@@ -189,8 +193,8 @@ void GlScenePainter::PaintView(const SceneView& sceneView, double seconds) {
   // Software OpenGL pays for every pixel of every quad, so the light is laid down without
   // depth tests: the model's halo straight onto the black, the glyphs added to it. The model
   // comes last and covers what is behind it; the few columns in front of it are fading anyway.
+  if (assets_.model && !haloTriangles_.empty()) DrawHalo(scene, seconds);
   gl.Enable(GL_TEXTURE_2D);
-  if (assets_.model && glowTexture_) DrawHalo(scene, seconds);
   gl.Enable(GL_BLEND);
   gl.BlendFunc(GL_ONE, GL_ONE);
   DrawLargeGlyphs(scene, seconds);
@@ -198,6 +202,12 @@ void GlScenePainter::PaintView(const SceneView& sceneView, double seconds) {
   gl.Disable(GL_BLEND);
   gl.Disable(GL_TEXTURE_2D);
   if (assets_.model) {
+    const platform::Rect bounds = scene.ModelBounds(seconds);
+    gl.Enable(GL_SCISSOR_TEST);
+    gl.Scissor(area.left + bounds.left, windowHeight_ - area.top - bounds.bottom, bounds.right - bounds.left,
+               bounds.bottom - bounds.top);
+    gl.Clear(GL_DEPTH_BUFFER_BIT);
+    gl.Disable(GL_SCISSOR_TEST);
     gl.Enable(GL_DEPTH_TEST);
     DrawModel(view * scene.ModelTransform(fit_, seconds));
     gl.Disable(GL_DEPTH_TEST);
@@ -220,6 +230,10 @@ void GlScenePainter::DrawModel(const Mat4& modelView) {
     gl.Enable(GL_TEXTURE_GEN_T);
     gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_BLEND);
   }
+  // Its back faces are hidden behind its front ones. Its triangles wind clockwise as the
+  // camera sees their fronts.
+  gl.Enable(GL_CULL_FACE);
+  gl.FrontFace(GL_CW);
   gl.EnableClientState(GL_VERTEX_ARRAY);
   gl.EnableClientState(GL_NORMAL_ARRAY);
   for (const ModelPart& part : assets_.model->parts) {
@@ -230,6 +244,7 @@ void GlScenePainter::DrawModel(const Mat4& modelView) {
   }
   gl.DisableClientState(GL_NORMAL_ARRAY);
   gl.DisableClientState(GL_VERTEX_ARRAY);
+  gl.Disable(GL_CULL_FACE);
   if (sheenTexture_) {
     gl.TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     gl.Disable(GL_TEXTURE_GEN_S);
@@ -252,10 +267,14 @@ void GlScenePainter::AddQuad(const Vec3& centre, float width, float height, cons
 }
 
 void GlScenePainter::DrawQuads(GLuint texture) {
+  library_->Api().BindTexture(GL_TEXTURE_2D, texture);
+  DrawVertices(GL_QUADS);
+}
+
+void GlScenePainter::DrawVertices(GLenum mode) {
   const GlApi& gl = library_->Api();
-  gl.BindTexture(GL_TEXTURE_2D, texture);
   gl.InterleavedArrays(GL_T2F_C4UB_V3F, 0, vertices_.data());
-  gl.DrawArrays(GL_QUADS, 0, static_cast<GLsizei>(vertices_.size()));
+  gl.DrawArrays(mode, 0, static_cast<GLsizei>(vertices_.size()));
   // InterleavedArrays switched on the arrays it names.
   gl.DisableClientState(GL_TEXTURE_COORD_ARRAY);
   gl.DisableClientState(GL_COLOR_ARRAY);
@@ -265,8 +284,12 @@ void GlScenePainter::DrawQuads(GLuint texture) {
 
 void GlScenePainter::DrawHalo(const Scene& scene, double seconds) {
   const Billboard halo = scene.Halo(seconds);
-  AddQuad(halo.centre, halo.size, halo.size, {0, 0, 1, 1}, halo.colour, halo.colour);
-  DrawQuads(glowTexture_);
+  for (const HaloCorner& corner : haloTriangles_) {
+    const Colour c = Scaled(halo.colour, corner.brightness);
+    vertices_.push_back({0, 0, Channel(c.r), Channel(c.g), Channel(c.b), 255, halo.centre.x + corner.x * halo.size,
+                         halo.centre.y + corner.y * halo.size, halo.centre.z});
+  }
+  DrawVertices(GL_TRIANGLES);
 }
 
 void GlScenePainter::DrawLargeGlyphs(const Scene& scene, double seconds) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "renderer/scene/halo_fan.h"
 #include "renderer/scene/scene.h"
 #include "renderer/win32/gl_api.h"
 #include "renderer/win32/scene_painter.h"
@@ -51,6 +52,8 @@ class GlScenePainter final : public ScenePainter {
   void DrawLargeGlyphs(const Scene& scene, double seconds);
   void DrawColumns(const Scene& scene, double seconds);
   void DrawQuads(GLuint texture);
+  // Draws and empties vertices_.
+  void DrawVertices(GLenum mode);
   void AddQuad(const Vec3& centre, float width, float height, const TextureArea& area, const Colour& bottom,
                const Colour& top);
 
@@ -64,8 +67,8 @@ class GlScenePainter final : public ScenePainter {
   ModelFit fit_;
   GLuint atlasTexture_ = 0;
   GLuint stripTexture_ = 0;
-  GLuint glowTexture_ = 0;
   GLuint sheenTexture_ = 0;
+  std::vector<HaloCorner> haloTriangles_;
   std::vector<GlyphSprite> sprites_;
   std::vector<RainColumn> columns_;
   std::vector<SpriteVertex> vertices_;

@@ -8,7 +8,7 @@
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/finer_timer_period.h"
 #include "platform/win32/system_function.h"
-#include "renderer/scene/frame_rate_cap.h"
+#include "renderer/scene/frame_pace.h"
 #include "renderer/win32/clock.h"
 #include "renderer/win32/renderer_window.h"
 #include "renderer/win32/scene_setup.h"
@@ -32,7 +32,7 @@ int RunScene(HINSTANCE instance) {
   if (!window.Handle()) return 1;
   const std::vector<SceneView> views = MonitorViews(window, assets.atlas.Variety());
   const std::unique_ptr<ScenePainter> painter = CreateScenePainter(window.Handle(), views, assets);
-  const FrameRateCap frameRateCap(DisplayRefreshRate());
+  FramePace pace(DisplayRefreshRate());
 
   const double start = clock.Seconds();
   while (PumpMessages()) {
@@ -43,9 +43,8 @@ int RunScene(HINSTANCE instance) {
       if (!WaitForMessage()) return 0;
     }
     if (!finerPeriod) finerPeriod.emplace();
-    const double frameStart = clock.Seconds();
-    if (painter) painter->Paint(frameStart - start);
-    Sleep(static_cast<DWORD>(frameRateCap.WaitMilliseconds(frameStart, clock.Seconds())));
+    if (painter) painter->Paint(clock.Seconds() - start);
+    Sleep(static_cast<DWORD>(pace.AfterFrame(clock.Seconds(), ProcessorSeconds())));
   }
   return 0;
 }

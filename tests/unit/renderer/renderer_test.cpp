@@ -8,13 +8,15 @@
 #include <iterator>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 #include "artwork/bitmap_file.h"
 #include "assets/generator/orvane_model.h"
 #include "renderer/model/x_reader.h"
-#include "renderer/scene/frame_rate_cap.h"
+#include "renderer/scene/frame_pace.h"
 #include "renderer/scene/glow_bitmap.h"
 #include "renderer/scene/input_watch.h"
+#include "renderer/scene/scene.h"
 #include "renderer/scene/scene_visibility.h"
 
 namespace orvane::renderer {
@@ -52,6 +54,28 @@ TEST(ShippedModel, ReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
       for (std::size_t k = 0; k < 3; ++k) ASSERT_GT(Dot(face, corners[i + k].normal), 0.8f) << p << " " << i + k;
       // The core and the spikes face away from the middle.
       ASSERT_TRUE(p >= 2 || Dot(face, a) > 0) << p << " " << i / 3;
+    }
+  }
+}
+
+TEST(Scene, TheShippedModelStaysWithinTheBoundsItsDepthIsClearedInWhichLeaveMostOfTheViewOut) {
+  std::ifstream file(kShippedModel, std::ios::binary);
+  const XReadResult read = ReadXModel(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+  const ModelFit fit = FitModel(read.model);
+  for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 1024}, {1920, 1080}, {3840, 1600}}) {
+    const Scene scene(width, height, 1);
+    for (const double seconds : {0.0, 2.5, 11.0, 37.3, 3600.7}) {
+      const platform::Rect bounds = scene.ModelBounds(seconds);
+      EXPECT_LT((bounds.right - bounds.left) * (bounds.bottom - bounds.top), width * height / 2) << width;
+      const Mat4 place = scene.Projection() * scene.View(seconds) * scene.ModelTransform(fit, seconds);
+      for (const ModelPart& part : read.model.parts) {
+        for (const ModelVertex& vertex : part.triangles) {
+          const Vec4 clip = place * Vec4{vertex.position.x, vertex.position.y, vertex.position.z, 1};
+          const float x = (clip.x / clip.w + 1) * width / 2, y = (1 - clip.y / clip.w) * height / 2;
+          ASSERT_TRUE(x >= bounds.left && x <= bounds.right && y >= bounds.top && y <= bounds.bottom)
+              << width << "x" << height << " at " << seconds << " s: " << x << "," << y;
+        }
+      }
     }
   }
 }
@@ -168,18 +192,52 @@ TEST(SceneVisibility, NobodySeesTheSceneWhileTheSessionIsLockedOrAwayTheDisplays
   }
 }
 
-TEST(FrameRateCap, WaitsOutTheRestOfTheDisplaysFrameRoundedDownAtSixtyHertzUnlessTold) {
+TEST(FramePace, EachFrameIsDueAFramesTimeAfterTheOneBeforeAndALateOneStartsTheCountAfresh) {
+  FramePace pace(60);
+  EXPECT_EQ(pace.AfterFrame(2.0, 0), 16);
+  EXPECT_EQ(pace.AfterFrame(2.0167 + 0.005, 0), 11);  // due at 2.0333
+  EXPECT_EQ(pace.AfterFrame(2.0333 + 0.0169, 0), 0);  // too late for 2.05: due from now on
+  EXPECT_EQ(pace.AfterFrame(2.0502 + 0.001, 0), 15);
+  EXPECT_EQ(pace.LateFrames(), 1);
+  for (const int implausible : {0, 1, -5, 100000}) EXPECT_EQ(FramePace(implausible).AfterFrame(0, 0), 16);
+  EXPECT_EQ(FramePace(144).AfterFrame(0, 0), 6);
+}
+
+TEST(FramePace, FramesKeepToAQuarterOfACoreAtTheHighestFractionOfTheRefreshNeverBelowThirtyAndSettleWithoutFlicker) {
+  // Each second of frames at the pace of the moment costs `milliseconds` of processor time a
+  // frame; after it the pace is `refreshes` refreshes a frame.
+  struct Second {
+    double milliseconds;
+    int refreshes;
+  };
   const struct {
     int refreshHz;
-    double frameSeconds;
-    int waitMs;
+    std::vector<Second> seconds;
   } cases[] = {
-      {60, 0.005, 11}, {60, 0, 16}, {144, 0.002, 4}, {60, 0.017, 0}, {60, 1.5, 0},
-      // Unknown or implausible rates.
-      {0, 0, 16}, {1, 0, 16}, {-5, 0, 16}, {100000, 0, 16},
+      {60, {{2, 1}, {4, 1}, {4, 1}}},                     // cheap frames, as the clear-only ones
+      {60, {{8, 1}, {8, 2}, {8, 2}}},                     // 48% of a core at 60 Hz, 24% at 30
+      {60, {{20, 1}, {20, 2}, {20, 2}}},                  // dearer still: never below 30 frames
+      {0, {{8, 1}, {8, 2}}},                              // an unknown rate counts as 60 Hz
+      {30, {{20, 1}, {20, 1}}},                           // a 30 Hz display shows every frame
+      {144, {{5, 1}, {5, 3}, {5, 3}}},                    // 72% at 144 Hz, 36% at 72, 24% at 48
+      {144, {{20, 1}, {20, 4}}},                          // 36 frames a second at the least
+      {60, {{8, 1}, {2, 1}, {8, 1}, {2, 1}, {8, 1}}},     // a second's blip changes nothing
+      {60, {{8, 1}, {8, 2}, {4, 2}, {4, 2}, {4, 2}}},     // 24% at 60 Hz: too near the edge to speed up
+      {60, {{8, 1}, {8, 2}, {3, 2}, {3, 1}, {3, 1}}},     // 18% at 60 Hz: back to every refresh
+      {60, {{3, 1}, {8, 1}, {8, 2}, {8, 2}, {3, 2}, {3, 1}}},  // a busy spell comes and goes
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(FrameRateCap(c.refreshHz).WaitMilliseconds(2.0, 2.0 + c.frameSeconds), c.waitMs) << c.refreshHz;
+    FramePace pace(c.refreshHz);
+    double now = 0, processor = 0;
+    pace.AfterFrame(now, processor);
+    for (std::size_t second = 0; second < c.seconds.size(); ++second) {
+      for (const double end = now + 1.0; now < end;) {
+        now += pace.FrameSeconds();
+        processor += c.seconds[second].milliseconds / 1000;
+        pace.AfterFrame(now, processor);
+      }
+      EXPECT_EQ(pace.RefreshesPerFrame(), c.seconds[second].refreshes) << c.refreshHz << " Hz, second " << second;
+    }
   }
 }
 
