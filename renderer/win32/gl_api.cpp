@@ -28,7 +28,8 @@ std::unique_ptr<OpenGlLibrary> OpenGlLibrary::Load() {
       Resolve(module, "glDepthFunc", gl.DepthFunc) && Resolve(module, "glDepthMask", gl.DepthMask) &&
       Resolve(module, "glDisable", gl.Disable) &&
       Resolve(module, "glDisableClientState", gl.DisableClientState) &&
-      Resolve(module, "glDrawArrays", gl.DrawArrays) && Resolve(module, "glEnable", gl.Enable) &&
+      Resolve(module, "glDrawArrays", gl.DrawArrays) && Resolve(module, "glDrawElements", gl.DrawElements) &&
+      Resolve(module, "glEnable", gl.Enable) &&
       Resolve(module, "glEnableClientState", gl.EnableClientState) &&
       Resolve(module, "glFrontFace", gl.FrontFace) &&
       Resolve(module, "glGenTextures", gl.GenTextures) && Resolve(module, "glGetError", gl.GetError) &&

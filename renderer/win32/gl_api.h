@@ -29,6 +29,7 @@ struct GlApi {
   decltype(&::glDisable) Disable = nullptr;
   decltype(&::glDisableClientState) DisableClientState = nullptr;
   decltype(&::glDrawArrays) DrawArrays = nullptr;
+  decltype(&::glDrawElements) DrawElements = nullptr;
   decltype(&::glEnable) Enable = nullptr;
   decltype(&::glEnableClientState) EnableClientState = nullptr;
   decltype(&::glFrontFace) FrontFace = nullptr;

@@ -56,7 +56,9 @@ GlScenePainter::GlScenePainter(HWND window, const std::vector<SceneView>& views,
   RECT client{};
   GetClientRect(window, &client);
   windowHeight_ = client.bottom;
-  if (assets_.model) fit_ = FitModel(*assets_.model);
+  if (!assets_.model) return;
+  fit_ = FitModel(*assets_.model);
+  for (const ModelPart& part : assets_.model->parts) modelMeshes_.push_back(Indexed(part.triangles));
 }
 
 GlScenePainter::~GlScenePainter() {
@@ -236,11 +238,13 @@ void GlScenePainter::DrawModel(const Mat4& modelView) {
   gl.FrontFace(GL_CW);
   gl.EnableClientState(GL_VERTEX_ARRAY);
   gl.EnableClientState(GL_NORMAL_ARRAY);
-  for (const ModelPart& part : assets_.model->parts) {
-    SetMaterial(gl, part.material);
-    gl.VertexPointer(3, GL_FLOAT, sizeof(ModelVertex), &part.triangles[0].position);
-    gl.NormalPointer(GL_FLOAT, sizeof(ModelVertex), &part.triangles[0].normal);
-    gl.DrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(part.triangles.size()));
+  for (std::size_t p = 0; p < modelMeshes_.size(); ++p) {
+    const IndexedMesh& mesh = modelMeshes_[p];
+    if (mesh.indices.empty()) continue;
+    SetMaterial(gl, assets_.model->parts[p].material);
+    gl.VertexPointer(3, GL_FLOAT, sizeof(ModelVertex), &mesh.corners[0].position);
+    gl.NormalPointer(GL_FLOAT, sizeof(ModelVertex), &mesh.corners[0].normal);
+    gl.DrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices.size()), GL_UNSIGNED_INT, mesh.indices.data());
   }
   gl.DisableClientState(GL_NORMAL_ARRAY);
   gl.DisableClientState(GL_VERTEX_ARRAY);

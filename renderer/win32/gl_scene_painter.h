@@ -7,6 +7,7 @@
 
 #include "platform/win32/handles.h"
 #include "renderer/scene/halo_fan.h"
+#include "renderer/scene/indexed_mesh.h"
 #include "renderer/scene/scene.h"
 #include "renderer/win32/gl_api.h"
 #include "renderer/win32/scene_painter.h"
@@ -65,6 +66,7 @@ class GlScenePainter final : public ScenePainter {
   int windowHeight_ = 0;
   const SceneAssets& assets_;
   ModelFit fit_;
+  std::vector<IndexedMesh> modelMeshes_;  // the model's parts, in their order
   GLuint atlasTexture_ = 0;
   GLuint stripTexture_ = 0;
   GLuint sheenTexture_ = 0;

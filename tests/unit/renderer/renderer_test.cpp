@@ -15,6 +15,7 @@
 #include "renderer/model/x_reader.h"
 #include "renderer/scene/frame_pace.h"
 #include "renderer/scene/glow_bitmap.h"
+#include "renderer/scene/indexed_mesh.h"
 #include "renderer/scene/input_watch.h"
 #include "renderer/scene/scene.h"
 #include "renderer/scene/scene_visibility.h"
@@ -78,6 +79,17 @@ TEST(Scene, TheShippedModelStaysWithinTheBoundsItsDepthIsClearedInWhichLeaveMost
       }
     }
   }
+}
+
+TEST(IndexedMesh, KeepsEachCornerOnceByItsBitsAndTheTrianglesInTheirOrder) {
+  const float nan = std::nanf("");
+  const ModelVertex a{{0, 0, 0}, {0, 0, 1}}, b{{1, 0, 0}, {0, 0, 1}}, c{{1, 1, 0}, {0, 0, 1}}, d{{0, 1, 0}, {0, 0, 1}};
+  const ModelVertex aFacingAway{{0, 0, 0}, {0, 0, -1}}, broken{{nan, 0, 0}, {0, 0, 1}};
+  const IndexedMesh mesh = Indexed({a, b, c, a, c, d, aFacingAway, broken, broken});
+  EXPECT_EQ(mesh.indices, (std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3, 4, 5, 5}));
+  ASSERT_EQ(mesh.corners.size(), 6u);
+  EXPECT_EQ(mesh.corners[3].position.y, 1);
+  EXPECT_EQ(mesh.corners[4].normal.z, -1);
 }
 
 const std::string kHeader = "xof 0303txt 0032\n";
