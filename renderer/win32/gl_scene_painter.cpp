@@ -21,6 +21,9 @@ constexpr Colour kBlack{0, 0, 0, 1};
 // The halo's disc: enough rings and spokes to follow the glow texture within a few levels.
 constexpr int kHaloRings = 6;
 constexpr int kHaloSpokes = 16;
+// Parts of a model larger than any we would show are drawn corner by corner as they are, rather
+// than held a second time as indexed corners.
+constexpr std::size_t kLargestIndexedPart = 1 << 16;
 
 GLubyte Channel(float value) { return static_cast<GLubyte>(std::clamp(value, 0.0f, 1.0f) * 255 + 0.5f); }
 
@@ -58,7 +61,9 @@ GlScenePainter::GlScenePainter(HWND window, const std::vector<SceneView>& views,
   windowHeight_ = client.bottom;
   if (!assets_.model) return;
   fit_ = FitModel(*assets_.model);
-  for (const ModelPart& part : assets_.model->parts) modelMeshes_.push_back(Indexed(part.triangles));
+  for (const ModelPart& part : assets_.model->parts) {
+    modelMeshes_.push_back(part.triangles.size() <= kLargestIndexedPart ? Indexed(part.triangles) : IndexedMesh{});
+  }
 }
 
 GlScenePainter::~GlScenePainter() {
@@ -240,11 +245,16 @@ void GlScenePainter::DrawModel(const Mat4& modelView) {
   gl.EnableClientState(GL_NORMAL_ARRAY);
   for (std::size_t p = 0; p < modelMeshes_.size(); ++p) {
     const IndexedMesh& mesh = modelMeshes_[p];
-    if (mesh.indices.empty()) continue;
+    const std::vector<ModelVertex>& corners = mesh.indices.empty() ? assets_.model->parts[p].triangles : mesh.corners;
+    if (corners.empty()) continue;
     SetMaterial(gl, assets_.model->parts[p].material);
-    gl.VertexPointer(3, GL_FLOAT, sizeof(ModelVertex), &mesh.corners[0].position);
-    gl.NormalPointer(GL_FLOAT, sizeof(ModelVertex), &mesh.corners[0].normal);
-    gl.DrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices.size()), GL_UNSIGNED_INT, mesh.indices.data());
+    gl.VertexPointer(3, GL_FLOAT, sizeof(ModelVertex), &corners[0].position);
+    gl.NormalPointer(GL_FLOAT, sizeof(ModelVertex), &corners[0].normal);
+    if (mesh.indices.empty()) {
+      gl.DrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(corners.size()));
+    } else {
+      gl.DrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices.size()), GL_UNSIGNED_INT, mesh.indices.data());
+    }
   }
   gl.DisableClientState(GL_NORMAL_ARRAY);
   gl.DisableClientState(GL_VERTEX_ARRAY);

@@ -66,7 +66,8 @@ class GlScenePainter final : public ScenePainter {
   int windowHeight_ = 0;
   const SceneAssets& assets_;
   ModelFit fit_;
-  std::vector<IndexedMesh> modelMeshes_;  // the model's parts, in their order
+  // The model's parts in their order, indexed; empty for a part too large to be held twice.
+  std::vector<IndexedMesh> modelMeshes_;
   GLuint atlasTexture_ = 0;
   GLuint stripTexture_ = 0;
   GLuint sheenTexture_ = 0;
