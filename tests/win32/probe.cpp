@@ -14,17 +14,28 @@
 //   probe priority PROGRAM          the priority class of each process of that file name, in hex
 //   probe tamper FILE               what another program may do to FILE: for "read", "read sharing
 //                                   writes", "write" and "delete", "yes" or "no" on a line each
+//   probe refresh                   waits once for a display refresh due in 100 ms, as the split
+//                                   effect holds each frame: the milliseconds the wait took
+//   probe throw                     a window whose timer handler throws, as a failed allocation
+//                                   would: "unloaded" when it closes, then "ended" once its message
+//                                   loop is over, or "still open"
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <chrono>
 #include <cstdarg>
 #include <cwchar>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_form_services.h"
+#include "platform/win32/win32_platform.h"
 #include "utf8_output.h"
 
 namespace {
+
+using namespace orvane::platform;
 
 std::wstring WindowText(HWND window) {
   wchar_t text[1024] = {};
@@ -189,11 +200,47 @@ int PrintPriorities(const wchar_t* program) {
   return 0;
 }
 
+int WaitForRefresh() {
+  win32::Win32DisplayServices display;
+  const auto start = display.Now();
+  display.WaitForRefresh(start + std::chrono::milliseconds(100));
+  PrintLine(L"%lld\n", static_cast<long long>(
+                             std::chrono::duration_cast<std::chrono::milliseconds>(display.Now() - start).count()));
+  return 0;
+}
+
+class ThrowingHandlers final : public FormHandlers {
+ public:
+  explicit ThrowingHandlers(FormServices& forms) : forms_(forms) {}
+  void OnTimer(int) override { throw std::bad_alloc(); }
+  void OnUnload() override {
+    PrintUtf8(L"unloaded\n");
+    forms_.EndMessageLoop();
+  }
+
+ private:
+  FormServices& forms_;
+};
+
+int ThrowInAHandler() {
+  win32::Win32DisplayServices display;
+  win32::Win32FormServices forms(display);
+  ThrowingHandlers handlers(forms);
+  const auto form = forms.CreateForm(L"Failing handler", handlers);
+  form->Show();
+  form->EnableTimer(1, 10);
+  win32::RunMessageLoop();
+  PrintUtf8(form->IsLoaded() ? L"still open\n" : L"ended\n");
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   if (command == L"windows") return ListWindows();
+  if (command == L"refresh") return WaitForRefresh();
+  if (command == L"throw") return ThrowInAHandler();
   if (command == L"message" && (argc == 3 || argc == 4)) return AnswerMessageBox(argv[2], argc == 4 ? argv[3] : nullptr);
   if (command == L"hold" && (argc == 4 || argc == 5)) {
     int width = 64, height = 64;

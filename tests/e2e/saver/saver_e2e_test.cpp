@@ -47,7 +47,7 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // by sox, chosen as the music file with track 3, its Japanese name stored in code page 932.
   const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my セーバー");
   // Each frame of the effect is held until the refresh it is due for, and not ten times that.
-  const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "refresh_wait.exe", {}).c_str());
+  const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "probe.exe", {"refresh"}).c_str());
   EXPECT_TRUE(waitedMs >= 95 && waitedMs < 500) << "a wait for a refresh due in 100 ms took " << waitedMs;
   const fs::path testRenderer = TestTools(PrimaryBuild()) / "test_renderer.exe";
   fs::copy_file(testRenderer, program / "3dOrvane.dll");

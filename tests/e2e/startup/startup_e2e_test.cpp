@@ -32,7 +32,7 @@ TEST_F(StartupTest, AMissingRendererIsReportedInJapaneseUnlessTheSettingsDialogI
 
   // The programs' windows share one window procedure: a handler that throws closes its window
   // as its user would, and the program ends normally.
-  EXPECT_EQ(RunTool(TestTools(PrimaryBuild()) / "failing_handler.exe", {}), "unloaded\r\nended\r\n");
+  EXPECT_EQ(RunTool(TestTools(PrimaryBuild()) / "probe.exe", {"throw"}), "unloaded\nended\n");
 }
 
 const std::string kPaneTitle = "Preview Host";

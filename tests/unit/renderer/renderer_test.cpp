@@ -143,6 +143,29 @@ TEST(XReader, MalformedInputIsRefusedWithItsReason) {
   }
 }
 
+// The allowance counts every byte the reader holds: a model fills it exactly, and one byte less,
+// or one more vertex than its allowance pays for, is refused.
+TEST(XReader, AModelIsReadWithinAnAllowanceOfExactlyItsNeedsAndRefusedWithOneByteLess) {
+  const std::size_t list = sizeof(std::vector<int>);
+  const std::size_t triangleNeeds = 3 * sizeof(Vec3) + sizeof(std::uint32_t)  // positions and face size as read
+                                    + 4 * sizeof(std::uint32_t)  // its corners, in a list grown to four
+                                    + 4 * 8 * list               // the mesh of eight lists, in a list grown to four
+                                    + sizeof(std::uint32_t) + sizeof(std::size_t)  // its material, its corner count
+                                    + sizeof(ModelPart) + 3 * sizeof(ModelVertex)  // its part with its triangle
+                                    + 4 * sizeof(ModelPart);     // the model's parts, grown to four
+  const std::string triangle = kHeader + kTriangle + "3;0,1,2;; }";
+  const std::string fourVertices = kHeader + "Mesh { 4; 0;0;0;, 1;0;0;, 0;1;0;, 1;1;0;; 1; 3;0,1,2;; }";
+  const struct { const std::string& text; std::size_t allowance; XReadStatus status; } cases[] = {
+      {triangle, triangleNeeds, XReadStatus::kOk},
+      {triangle, triangleNeeds - 1, XReadStatus::kTooLarge},
+      {fourVertices, triangleNeeds + sizeof(Vec3), XReadStatus::kOk},
+      {fourVertices, triangleNeeds, XReadStatus::kTooLarge},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadXModel(c.text, XMemoryLimit{0, c.allowance}).status, c.status) << c.allowance << " " << c.text;
+  }
+}
+
 // The texture as the saver stages it: a 24-bit bitmap file, written by the build's own writer.
 TEST(GlowBitmap, ReadsTheStagedBitmapEitherWayUpAsBrightnessAndRefusesWhatItsBytesCannotHold) {
   artwork::Picture picture{16, 16, std::vector<artwork::Rgb>(256)};

@@ -43,54 +43,41 @@ TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
   }
 }
 
-TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsReadIt) {
-  const struct {
-    std::string file;
-    Settings expected;
-  } cases[] = {
-      {IniBytes("2", "3", kJapaneseSongBytes), {MusicSource::kMusicFile, 3, L"C:\\音楽\\夜の曲.mp3"}},
-      // Names whatever the case of their letters, blanks around "=", a quoted value, a key
-      // with no "=", and the first section of the name only; no line end at the very end.
-      {"[Other]\r\n" + kKindKey + "=7\r\n[sECTION] \r\n ; note\r\n" + kKindKey + " =  1 \n" +
-           kRepeatKey + "\r\n" + kFileKey + "= \"D:\\a b.wav\" \r\n[Section]\r\n" + kRepeatKey + "=4",
-       {MusicSource::kAudioCd, 0, L"D:\\a b.wav"}},
-  };
-  for (const auto& c : cases) {
-    fake.fileContents[kIniFile] = c.file;
-    settings = {};
-    ReadSettings(fake.services, settings);
-    EXPECT_EQ(settings.bgmKind, c.expected.bgmKind) << c.file;
-    EXPECT_EQ(settings.bgmRepeat, c.expected.bgmRepeat) << c.file;
-    EXPECT_EQ(settings.bgmFile, c.expected.bgmFile) << c.file;
-  }
-}
-
-TEST_F(SettingsFileTest, ARunDropsAMusicFileItCannotOpenAndWithItTheMusicFileSource) {
+// A saver run also drops a music file it cannot open, and with it the music-file source.
+TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsReadItAndARunDropsWhatItCannotPlay) {
   const std::string longPath = "D:\\" + std::string(300, 'a') + ".mp3";
   // 254 bytes and a double-byte character that would end at byte 256.
   const std::string longJapanesePath = "D:\\" + std::string(251, 'a') + "\x89\xb9.mp3";
   fake.readableFiles = {L"D:\\Music\\song.mp3", std::wstring(longPath.begin(), longPath.begin() + 255),
                         L"D:\\" + std::wstring(251, L'a')};
   const struct {
-    const char* kind;
     std::string file;
-    MusicSource expectedKind;
-    std::wstring expectedFile;
+    bool run;  // read for a saver run
+    Settings expected;
   } cases[] = {
-      {" 2", "", MusicSource::kNoMusic, L""},
-      {" 2", "E:\\unplugged.mp3", MusicSource::kNoMusic, L""},
-      {" 1", "E:\\unplugged.mp3", MusicSource::kAudioCd, L""},
+      {IniBytes("2", "3", kJapaneseSongBytes), false, {MusicSource::kMusicFile, 3, L"C:\\音楽\\夜の曲.mp3"}},
+      // Names whatever the case of their letters, blanks around "=", a quoted value, a key
+      // with no "=", and the first section of the name only; no line end at the very end.
+      {"[Other]\r\n" + kKindKey + "=7\r\n[sECTION] \r\n ; note\r\n" + kKindKey + " =  1 \n" +
+           kRepeatKey + "\r\n" + kFileKey + "= \"D:\\a b.wav\" \r\n[Section]\r\n" + kRepeatKey + "=4",
+       false, {MusicSource::kAudioCd, 0, L"D:\\a b.wav"}},
+      {IniBytes(" 2", " 3", ""), true, {MusicSource::kNoMusic, 3, L""}},
+      {IniBytes(" 2", " 3", "E:\\unplugged.mp3"), true, {MusicSource::kNoMusic, 3, L""}},
+      {IniBytes(" 1", " 3", "E:\\unplugged.mp3"), true, {MusicSource::kAudioCd, 3, L""}},
       // Tested without the trailing backslash, but kept as read.
-      {" 2", "D:\\Music\\song.mp3\\", MusicSource::kMusicFile, L"D:\\Music\\song.mp3\\"},
+      {IniBytes(" 2", " 3", "D:\\Music\\song.mp3\\"), true, {MusicSource::kMusicFile, 3, L"D:\\Music\\song.mp3\\"}},
       // At most 255 bytes come back, and never half a character.
-      {" 2", longPath, MusicSource::kMusicFile, std::wstring(longPath.begin(), longPath.begin() + 255)},
-      {" 2", longJapanesePath, MusicSource::kMusicFile, L"D:\\" + std::wstring(251, L'a')},
+      {IniBytes(" 2", " 3", longPath), true,
+       {MusicSource::kMusicFile, 3, std::wstring(longPath.begin(), longPath.begin() + 255)}},
+      {IniBytes(" 2", " 3", longJapanesePath), true, {MusicSource::kMusicFile, 3, L"D:\\" + std::wstring(251, L'a')}},
   };
   for (const auto& c : cases) {
-    fake.fileContents[kIniFile] = IniBytes(c.kind, " 3", c.file);
-    LoadSettings(fake.services, settings);
-    EXPECT_EQ(settings.bgmKind, c.expectedKind) << c.file;
-    EXPECT_EQ(settings.bgmFile, c.expectedFile) << c.file;
+    fake.fileContents[kIniFile] = c.file;
+    settings = {};
+    (c.run ? LoadSettings : ReadSettings)(fake.services, settings);
+    EXPECT_EQ(settings.bgmKind, c.expected.bgmKind) << c.file;
+    EXPECT_EQ(settings.bgmRepeat, c.expected.bgmRepeat) << c.file;
+    EXPECT_EQ(settings.bgmFile, c.expected.bgmFile) << c.file;
   }
 }
 
