@@ -11,6 +11,7 @@
 //   probe close TITLE               posts WM_CLOSE to the window
 //   probe settext TITLE ID TEXT     sets the text of the window's control ID
 //   probe post TITLE MESSAGE WPARAM posts the message (a number) to the window, lParam 0
+//   probe send TITLE MESSAGE WPARAM sends it, and returns once the window has handled it
 //   probe priority PROGRAM          the priority class of each process of that file name, in hex
 //   probe tamper FILE               what another program may do to FILE: for "read", "read sharing
 //                                   writes", "write" and "delete", "yes" or "no" on a line each
@@ -254,6 +255,11 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"post" && window && argc == 5) {
     return PostMessageW(window, wcstoul(argv[3], nullptr, 0), wcstoul(argv[4], nullptr, 0), 0) ? 0 : 1;
+  }
+  if (command == L"send" && window && argc == 5) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, wcstoul(argv[3], nullptr, 0), wcstoul(argv[4], nullptr, 0), 0,
+                               SMTO_ABORTIFHUNG, 10000, &ignored) ? 0 : 1;
   }
   if (command == L"settext" && window && argc == 5) return SetDlgItemTextW(window, _wtoi(argv[3]), argv[4]) ? 0 : 1;
   PrintUtf8(L"usage: see the top of probe.cpp\n");

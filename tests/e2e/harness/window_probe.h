@@ -64,6 +64,10 @@ class Probe {
   bool Post(const std::string& title, unsigned message, unsigned wParam) {
     return !Run({"post", title, std::to_string(message), std::to_string(wParam)}).empty();
   }
+  // Returns once the window has handled the message.
+  bool Send(const std::string& title, unsigned message, unsigned wParam) {
+    return !Run({"send", title, std::to_string(message), std::to_string(wParam)}).empty();
+  }
   // The priority class of each process of the program file, in hex ("4000": below normal).
   std::vector<std::vector<std::string>> Priorities(const std::string& program) { return Run({"priority", program}); }
 
