@@ -22,17 +22,13 @@ namespace {
 
 // The digest of the window's pixels as OpenGL's back buffer holds them, its rows from the bottom.
 unsigned long long ShownDigest(HWND window) {
-  const HMODULE gl = GetModuleHandleW(L"opengl32.dll");
-  const auto readBuffer = reinterpret_cast<decltype(&glReadBuffer)>(GetProcAddress(gl, "glReadBuffer"));
-  const auto pixelStore = reinterpret_cast<decltype(&glPixelStorei)>(GetProcAddress(gl, "glPixelStorei"));
-  const auto readPixels = reinterpret_cast<decltype(&glReadPixels)>(GetProcAddress(gl, "glReadPixels"));
   RECT client{};
   GetClientRect(window, &client);
   const int width = client.right, height = client.bottom;
   std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 3);
-  readBuffer(GL_BACK);
-  pixelStore(GL_PACK_ALIGNMENT, 1);
-  readPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
   orvane::e2e::PixelDigest digest;
   for (int y = height - 1; y >= 0; --y) {
     for (std::size_t i = 0; i < std::size_t(width) * 3; ++i) digest.Add(pixels[std::size_t(y) * width * 3 + i]);
