@@ -79,12 +79,8 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
                                        const std::vector<std::string>& arguments,
                                        const std::vector<std::string>& overrides,
                                        const fs::path& workingFolder) {
-  if (workingFolder.empty()) {
-    return WineSession::Current().Start(programFolder / "3dOrvane.scr", arguments,
-                                        NextLog("screen-saver"), overrides);
-  }
-  std::vector<std::string> command{"env", "-C", workingFolder.string(), WineSession::Current().Variable("WINE"),
-                                   (programFolder / "3dOrvane.scr").string()};
+  std::vector<std::string> command{"env", "-C", (workingFolder.empty() ? fs::current_path() : workingFolder).string(),
+                                   WineSession::Current().Variable("WINE"), (programFolder / "3dOrvane.scr").string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
   return ChildProcess(command, NextLog("screen-saver"), overrides);
 }
@@ -137,12 +133,9 @@ void E2eTest::ExpectSceneAsItsReferences(const std::string& layout) {
   fs::copy_file(kArtworkFolder / "glow_texture.bmp", StagingFolder() / "3dOrvane.bmp",
                 fs::copy_options::overwrite_existing);
   const char* renew = std::getenv("ORVANE_NEW_REFERENCES");
-  const std::vector<std::string> moments = {"2.5", "11"};
-  std::vector<std::string> arguments{WindowsPath(OutputFolder())};
-  arguments.insert(arguments.end(), moments.begin(), moments.end());
-  ChildProcess tool = WineSession::Current().Start(TestTools(PrimaryBuild()) / "scene_moments.exe", arguments,
-                                                   NextLog("scene-moments"));
-  for (const std::string& seconds : moments) {
+  ChildProcess tool = WineSession::Current().Start(TestTools(PrimaryBuild()) / "scene_moments.exe",
+                                                   {WindowsPath(OutputFolder()), "2.5", "11"}, NextLog("scene-moments"));
+  for (const std::string seconds : {"2.5", "11"}) {
     // The screen shows the moment once it shows exactly the pixels the tool drew for it, whatever
     // frame it showed before.
     ASSERT_TRUE(tool.WaitForOutput("shown " + seconds, 60s)) << "the scene at " << seconds << " s was not drawn";
