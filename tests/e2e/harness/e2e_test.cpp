@@ -1,13 +1,11 @@
 #include "e2e_test.h"
 
-#include "pixel_digest.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <numeric>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -81,12 +79,8 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
                                        const std::vector<std::string>& arguments,
                                        const std::vector<std::string>& overrides,
                                        const fs::path& workingFolder) {
-  if (workingFolder.empty()) {
-    return WineSession::Current().Start(programFolder / "3dOrvane.scr", arguments,
-                                        NextLog("screen-saver"), overrides);
-  }
-  std::vector<std::string> command{"env", "-C", workingFolder.string(), WineSession::Current().Variable("WINE"),
-                                   (programFolder / "3dOrvane.scr").string()};
+  std::vector<std::string> command{"env", "-C", (workingFolder.empty() ? fs::current_path() : workingFolder).string(),
+                                   WineSession::Current().Variable("WINE"), (programFolder / "3dOrvane.scr").string()};
   command.insert(command.end(), arguments.begin(), arguments.end());
   return ChildProcess(command, NextLog("screen-saver"), overrides);
 }
@@ -139,25 +133,22 @@ void E2eTest::ExpectSceneAsItsReferences(const std::string& layout) {
   fs::copy_file(kArtworkFolder / "glow_texture.bmp", StagingFolder() / "3dOrvane.bmp",
                 fs::copy_options::overwrite_existing);
   const char* renew = std::getenv("ORVANE_NEW_REFERENCES");
-  const std::vector<std::string> moments = {"2.5", "11"};
-  ChildProcess tool = WineSession::Current().Start(TestTools(PrimaryBuild()) / "scene_moments.exe", moments,
-                                                   NextLog("scene-moments"));
-  for (const std::string& seconds : moments) {
-    // The tool tells what it drew for the moment, and the screen shows the moment once it shows
-    // exactly those pixels, whatever frame it showed before.
-    std::smatch drawn;
-    std::string output;
-    ASSERT_TRUE(Eventually([&] {
-      output = tool.Output();
-      return std::regex_search(output, drawn, std::regex("shown " + seconds + " as ([0-9a-f]{16})"));
-    }, 60s)) << "the scene at " << seconds << " s was not drawn";
+  ChildProcess tool = WineSession::Current().Start(TestTools(PrimaryBuild()) / "scene_moments.exe",
+                                                   {WindowsPath(OutputFolder()), "2.5", "11"}, NextLog("scene-moments"));
+  for (const std::string seconds : {"2.5", "11"}) {
+    // The screen shows the moment once it shows exactly the pixels the tool drew for it, whatever
+    // frame it showed before.
+    ASSERT_TRUE(tool.WaitForOutput("shown " + seconds, 60s)) << "the scene at " << seconds << " s was not drawn";
+    const std::string drawn = ReadBytes(OutputFolder() / (seconds + ".rgb"));
     Picture shown;
     ASSERT_TRUE(Eventually([&] {
-      PixelDigest digest;
-      for (const Rgb& pixel : (shown = screen().Capture()).pixels) {
-        for (const std::uint8_t byte : {pixel.red, pixel.green, pixel.blue}) digest.Add(byte);
+      shown = screen().Capture();
+      if (drawn.size() != 3 * shown.pixels.size()) return false;
+      for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return std::uint8_t(drawn[3 * i + k]); };
+        if (!(shown.pixels[i] == Rgb{byte(0), byte(1), byte(2)})) return false;
       }
-      return digest.value == std::stoull(drawn[1], nullptr, 16);
+      return true;
     }, 30s, 50ms)) << "the screen never showed the scene at " << seconds << " s";
     const std::string name = layout + "-" + seconds + "s";
     const fs::path reference = kSceneReferenceFolder / (name + ".png");

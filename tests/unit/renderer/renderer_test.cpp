@@ -28,17 +28,13 @@ const std::filesystem::path kShippedModel = ORVANE_SHIPPED_MODEL;
 Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-TEST(ShippedModel, IsWhatItsGeneratorWrites) {
+TEST(ShippedModel, IsWhatItsGeneratorWritesAndReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
   std::ifstream file(kShippedModel, std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   // If this fails after a change to the generator: build/assets/model_generator assets/3dOrvane.x
   EXPECT_TRUE(text == assets::OrvaneModelText());
   EXPECT_LT(text.size(), 1u << 20);
-}
-
-TEST(ShippedModel, ReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
-  std::ifstream file(kShippedModel, std::ios::binary);
-  const XReadResult read = ReadXModel(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+  const XReadResult read = ReadXModel(text);
   ASSERT_EQ(read.status, XReadStatus::kOk);
   const Model* model = &read.model;
   ASSERT_EQ(model->parts.size(), 4u);  // core, spikes and two rings

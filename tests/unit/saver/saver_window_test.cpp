@@ -19,8 +19,8 @@ const std::wstring kFolder = L"C:\\Program Files\\3dOrvane";
 struct SaverRun {
   testing::FakePlatform fake;
   settings::Settings settings;
-  SaverWindow saver{fake.services, settings, std::make_unique<SaverModeSystemState>(fake.services.windows),
-                    [] { return 0.25; }};
+  std::unique_ptr<SaverWindow> saver = std::make_unique<SaverWindow>(
+      fake.services, settings, std::make_unique<SaverModeSystemState>(fake.services.windows), [] { return 0.25; });
   testing::FakeFormWindow* form = nullptr;
 
   explicit SaverRun(settings::Settings chosen = {}) : settings(std::move(chosen)) {
@@ -29,7 +29,7 @@ struct SaverRun {
     fake.calls.clear();
   }
   void Load() {
-    saver.Load();
+    saver->Load();
     form = fake.forms.form;
   }
   std::size_t IndexOf(const std::wstring& call) const {
@@ -141,17 +141,14 @@ TEST(SaverWindow, MusicStartsByKindAndFileTypeAndStopsAtTheClose) {
 }
 
 TEST(SaverWindow, OneThatGoesStillOpenAsAnExceptionUnwindsTheProgramEndsTheRunAsAnyCloseDoes) {
-  testing::FakePlatform fake;
-  const settings::Settings settings{settings::MusicSource::kMusicFile, 0, L"D:\\c.mp3"};
-  auto saver = std::make_unique<SaverWindow>(
-      fake.services, settings, std::make_unique<SaverModeSystemState>(fake.services.windows), [] { return 0.25; });
-  saver->Load();
-  fake.calls.clear();
-  fake.multimedia.calls.clear();
-  saver.reset();
-  EXPECT_EQ(fake.multimedia.calls, (Calls{L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}));
-  EXPECT_EQ(Calls(fake.calls.begin(), fake.calls.begin() + 3), (Calls{L"Unload", L"DisableTimer(1)", L"ShowCursor(-1)"}));
-  EXPECT_EQ(fake.calls.back(), L"EndMessageLoop");
+  SaverRun run({settings::MusicSource::kMusicFile, 0, L"D:\\c.mp3"});
+  run.Load();
+  run.fake.calls.clear();
+  run.fake.multimedia.calls.clear();
+  run.saver.reset();
+  EXPECT_EQ(run.fake.multimedia.calls, (Calls{L"mci stop MP3Play [0]", L"mci close MP3Play [0]"}));
+  EXPECT_EQ(Calls(run.fake.calls.begin(), run.fake.calls.begin() + 3), (Calls{L"Unload", L"DisableTimer(1)", L"ShowCursor(-1)"}));
+  EXPECT_EQ(run.fake.calls.back(), L"EndMessageLoop");
 }
 
 TEST(SaverWindow, TheRunEndsTheNormalWayWhenTheRendererFailsOrIsClosedEndingOneThatNeverShowed) {
