@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::copy_file(DistFolder(PrimaryBuild()) / "3dOrvane.scr", folder / "3dOrvane.scr");
-  fs::copy_file(TestTools(PrimaryBuild()) / "test_renderer.exe", folder / "3dOrvane.dll");
+  fs::copy_file(TestTools(PrimaryBuild()) / "probe.exe", folder / "3dOrvane.dll");
   std::ofstream(folder / "3dOrvane.x") << "xof 0303txt 0032\n";
   std::ofstream(folder / "renderer-keep.txt") << "100\n";
 

@@ -20,23 +20,45 @@
 //   probe throw                     a window whose timer handler throws, as a failed allocation
 //                                   would: "unloaded" when it closes, then "ended" once its message
 //                                   loop is over, or "still open"
+//   probe [anything else]           stands in for the renderer, copied into a program folder as
+//                                   3dOrvane.dll: records its command line in "renderer-record.txt"
+//                                   beside it and shows "3dOrvane_VC" over the whole screen for 5 s,
+//                                   or for the milliseconds that "renderer-keep.txt" there holds
+// A Windows program, so that the saver starting it as its renderer opens no console.
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdarg>
 #include <cwchar>
+#include <filesystem>
+#include <fstream>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "platform/win32/win32_form_services.h"
 #include "platform/win32/win32_platform.h"
-#include "utf8_output.h"
 
 namespace {
 
 using namespace orvane::platform;
+
+// The tools talk to the Linux side in UTF-8, whatever the ANSI code page is.
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(std::size_t(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+
+// Written past the C runtime, whose text mode would turn each line end into CR LF.
+void PrintUtf8(const std::wstring& text) {
+  const std::string utf8 = Utf8(text);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), DWORD(utf8.size()), &written, nullptr);
+}
 
 std::wstring WindowText(HWND window) {
   wchar_t text[1024] = {};
@@ -149,14 +171,15 @@ int ListChildren(HWND top) {
   return 0;
 }
 
-int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int height) {
+int HoldWindow(const std::wstring& title, DWORD milliseconds, int width, int height, DWORD extendedStyle = 0) {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hbrBackground = CreateSolidBrush(RGB(0, 160, 80));
   windowClass.lpszClassName = L"OrvaneProbeWindow";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowW(L"OrvaneProbeWindow", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
-                              width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  HWND window = CreateWindowExW(extendedStyle, L"OrvaneProbeWindow", title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0,
+                                width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!window) return 1;
   PrintLine(L"ready\t%llu\n", static_cast<unsigned long long>(reinterpret_cast<ULONG_PTR>(window)));
   SetTimer(window, 1, milliseconds, nullptr);
@@ -235,10 +258,23 @@ int ThrowInAHandler() {
   return 0;
 }
 
+int StandInForTheRenderer() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  DWORD keepMs = 0;
+  if (!(std::ifstream(folder / "renderer-keep.txt") >> keepMs)) keepMs = 5000;
+  std::ofstream(folder / "renderer-record.txt", std::ios::binary) << "command line\t" << Utf8(GetCommandLineW()) << "\n";
+  return HoldWindow(L"3dOrvane_VC", keepMs, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), WS_EX_TOPMOST);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
+  const wchar_t* const verbs[] = {L"windows", L"refresh", L"throw", L"message", L"hold", L"tamper", L"priority",
+                                  L"children", L"close", L"post", L"send", L"settext"};
+  if (std::find(std::begin(verbs), std::end(verbs), command) == std::end(verbs)) return StandInForTheRenderer();
   if (command == L"windows") return ListWindows();
   if (command == L"refresh") return WaitForRefresh();
   if (command == L"throw") return ThrowInAHandler();
@@ -262,6 +298,5 @@ int wmain(int argc, wchar_t** argv) {
                                SMTO_ABORTIFHUNG, 10000, &ignored) ? 0 : 1;
   }
   if (command == L"settext" && window && argc == 5) return SetDlgItemTextW(window, _wtoi(argv[3]), argv[4]) ? 0 : 1;
-  PrintUtf8(L"usage: see the top of probe.cpp\n");
-  return 2;
+  return 1;
 }

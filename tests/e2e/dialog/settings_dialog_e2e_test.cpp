@@ -37,13 +37,6 @@ const std::pair<int, std::string> kTexts[] = {
     {kTrackCaption, "曲目をﾘﾋﾟｰﾄ"}, {kSaveButton, "設定"}, {kCancelButton, "ｷｬﾝｾﾙ"},
     {kFileName, kJapaneseFile}};
 
-// The settings file as the system's profile writer under Wine lays it out: the three keys in
-// code page 932 in the order written, the blank the program puts before a number dropped.
-std::string IniText(const std::string& kind, const std::string& repeat, const std::string& file) {
-  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + kind + "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + repeat +
-         "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
-}
-
 int Brightness(const Rgb& c) { return c.red + c.green + c.blue; }
 bool IsBorder(const Rgb& c) { return c.blue > 90 && c.red < 40 && c.green < 90; }  // dark blue
 
@@ -235,8 +228,7 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannot
   program_ = MakeProgramFolder({}, Build::k64Bit, "program64");
   workingFolder_ = OutputFolder() / "Downloads";
   fs::create_directories(workingFolder_);
-  PlantRecordingDlls(program_, Build::k64Bit);
-  PlantRecordingDlls(workingFolder_, Build::k64Bit);
+  PlantRecordingDlls(Build::k64Bit, {program_, workingFolder_});
   ChildProcess saver = OpenDialog(IniText("1", "5", ""));
 
   // A music file, by the source's name and with the middle button, through the file chooser.
@@ -265,7 +257,7 @@ TEST_F(DialogTest, The64BitBuildChoosesAFileReportsASaveThatFailsOrANameItCannot
   Click(kCancelButton, "1", [&] { return saver.HasEnded(); });
   EXPECT_EQ(saver.WaitForExit(10s), 0);
   EXPECT_FALSE(fs::exists(IniFile()));
-  EXPECT_EQ(PlantedDllLoads(program_) + PlantedDllLoads(workingFolder_), "");
+  EXPECT_EQ(PlantedDllLoads({program_, workingFolder_}), "");
 }
 
 }  // namespace

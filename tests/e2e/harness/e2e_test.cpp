@@ -85,16 +85,20 @@ ChildProcess E2eTest::StartScreenSaver(const fs::path& programFolder,
   return ChildProcess(command, NextLog("screen-saver"), overrides);
 }
 
-void E2eTest::PlantRecordingDlls(const fs::path& folder, Build build) {
-  for (const char* name : {"dwmapi", "msimg32", "winmm", "shcore", "opengl32", "comdlg32", "shell32", "ole32",
-                           "oleaut32", "gdi32", "user32", "kernel32", "msvcrt"}) {
-    fs::copy_file(TestTools(build) / "planted.dll", folder / (std::string(name) + ".dll"),
-                  fs::copy_options::overwrite_existing);
+void E2eTest::PlantRecordingDlls(Build build, const std::vector<fs::path>& folders) {
+  for (const fs::path& folder : folders) {
+    for (const char* name : {"dwmapi", "msimg32", "winmm", "shcore", "opengl32", "comdlg32", "shell32", "ole32",
+                             "oleaut32", "gdi32", "user32", "kernel32", "msvcrt"}) {
+      fs::copy_file(TestTools(build) / "planted.dll", folder / (std::string(name) + ".dll"),
+                    fs::copy_options::overwrite_existing);
+    }
   }
 }
 
-std::string E2eTest::PlantedDllLoads(const fs::path& folder) {
-  return fs::exists(folder / "planted-loads.txt") ? ReadBytes(folder / "planted-loads.txt") : "";
+std::string E2eTest::PlantedDllLoads(const std::vector<fs::path>& folders) {
+  std::string loads;
+  for (const fs::path& folder : folders) loads += ReadBytes(folder / "planted-loads.txt");
+  return loads;
 }
 
 std::string E2eTest::RunTool(const fs::path& tool, const std::vector<std::string>& arguments) {

@@ -26,6 +26,13 @@ inline const std::string kApplicationTitle = "3dOrvane (Screen Saver)";
 inline const std::string kDialogTitle = "<3dOrvaneの設定>";
 inline const std::string kRendererTitle = "3dOrvane_VC";
 
+// A settings file as the system's profile writer under Wine lays it out: the three keys in code
+// page 932 in the order written, the blank the program puts before a number dropped.
+inline std::string IniText(const std::string& kind, const std::string& repeat, const std::string& file) {
+  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + kind + "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + repeat +
+         "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
+}
+
 // The environment of a program run as on an English Windows, whose ANSI code page is 1252:
 // Wine takes it from the locale.
 inline const std::vector<std::string> kEnglishLocale = {"LANG=en_US.UTF-8", "LC_ALL=en_US.UTF-8"};
@@ -46,10 +53,10 @@ class E2eTest : public ::testing::Test {
                                 const std::vector<std::string>& arguments,
                                 const std::vector<std::string>& overrides = {},
                                 const std::filesystem::path& workingFolder = {});
-  // Plants a DLL that records its own loading in `folder` under the name of every DLL the
-  // programs import or load; PlantedDllLoads tells where it was loaded from (nothing, rightly).
-  static void PlantRecordingDlls(const std::filesystem::path& folder, Build build);
-  static std::string PlantedDllLoads(const std::filesystem::path& folder);
+  // Plants a DLL that records its own loading in each folder under the name of every DLL the
+  // programs import or load; PlantedDllLoads tells where it was loaded from (nowhere, rightly).
+  static void PlantRecordingDlls(Build build, const std::vector<std::filesystem::path>& folders);
+  static std::string PlantedDllLoads(const std::vector<std::filesystem::path>& folders);
   // Runs a Windows program (a test tool, or one of Wine's own) to its end and returns what it
   // printed; expects it to end cleanly.
   std::string RunTool(const std::filesystem::path& tool, const std::vector<std::string>& arguments);

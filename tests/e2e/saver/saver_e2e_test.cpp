@@ -49,15 +49,14 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   // Each frame of the effect is held until the refresh it is due for, and not ten times that.
   const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "probe.exe", {"refresh"}).c_str());
   EXPECT_TRUE(waitedMs >= 95 && waitedMs < 500) << "a wait for a refresh due in 100 ms took " << waitedMs;
-  const fs::path testRenderer = TestTools(PrimaryBuild()) / "test_renderer.exe";
+  const fs::path testRenderer = TestTools(PrimaryBuild()) / "probe.exe";
   fs::copy_file(testRenderer, program / "3dOrvane.dll");
   fs::copy_file(testRenderer, OutputFolder() / "my.exe");
   std::ofstream(program / "3dOrvane.x", std::ios::binary) << std::string("xof 0303bin\0\x1a\r\n\xff\n\r", 18);
   RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (OutputFolder() / "夜の曲.mp3").string(), "synth", "2",
               "sine", "440", "vol", "0.5"});
   std::ofstream(program / "3dOrvane.ini", std::ios::binary)
-      << "[Section]\r\nBGM\x8b\xe6\x95\xaa=2\r\nBGM\xd8\xcb\xdf\xb0\xc4=3\r\nBGM\xcc\xa7\xb2\xd9="
-      << WindowsPath(OutputFolder()) << "\\\x96\xe9\x82\xcc\x8b\xc8.mp3\r\n";
+      << IniText("2", "3", WindowsPath(OutputFolder()) + "\\\x96\xe9\x82\xcc\x8b\xc8.mp3");
   // What the session's sound server plays, from its null sink's monitor; the server's clock
   // runs through silence, so a sample's index is its time.
   std::optional<ChildProcess> recording(std::in_place, std::vector<std::string>{"parec", "-d", "orvane.monitor",
