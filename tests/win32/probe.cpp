@@ -8,7 +8,6 @@
 //                                   screen ("client", left,top,width,height), its thread's focus
 //                                   ("focus", control id), then each window inside it: enabled,
 //                                   control id, left,top,right,bottom in the client area, text
-//   probe close TITLE               posts WM_CLOSE to the window
 //   probe settext TITLE ID TEXT     sets the text of the window's control ID
 //   probe post TITLE MESSAGE WPARAM posts the message (a number) to the window, lParam 0
 //   probe send TITLE MESSAGE WPARAM sends it, and returns once the window has handled it
@@ -273,7 +272,7 @@ int StandInForTheRenderer() {
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   const wchar_t* const verbs[] = {L"windows", L"refresh", L"throw", L"message", L"hold", L"tamper", L"priority",
-                                  L"children", L"close", L"post", L"send", L"settext"};
+                                  L"children", L"post", L"send", L"settext"};
   if (std::find(std::begin(verbs), std::end(verbs), command) == std::end(verbs)) return StandInForTheRenderer();
   if (command == L"windows") return ListWindows();
   if (command == L"refresh") return WaitForRefresh();
@@ -288,7 +287,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"priority" && argc == 3) return PrintPriorities(argv[2]);
   HWND window = argc >= 3 ? FindWindowW(nullptr, argv[2]) : nullptr;
   if (command == L"children" && window) return ListChildren(window);
-  if (command == L"close" && window) return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
   if (command == L"post" && window && argc == 5) {
     return PostMessageW(window, wcstoul(argv[3], nullptr, 0), wcstoul(argv[4], nullptr, 0), 0) ? 0 : 1;
   }

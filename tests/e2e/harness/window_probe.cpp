@@ -103,8 +103,6 @@ std::optional<WindowContents> Probe::Contents(const std::string& title) {
   return contents;
 }
 
-bool Probe::Close(const std::string& title) { return !Run({"close", title}).empty(); }
-
 bool Probe::SetText(const std::string& title, int controlId, const std::string& text) {
   return !Run({"settext", title, std::to_string(controlId), text}).empty();
 }

@@ -56,14 +56,15 @@ class Probe {
                     int height = 64, std::string* handle = nullptr);
   // The window's contents once its thread takes messages again; none once it has gone.
   std::optional<WindowContents> Contents(const std::string& title);
-  bool Close(const std::string& title);  // posts WM_CLOSE; false when there is no such window
   bool SetText(const std::string& title, int controlId, const std::string& text);  // of a control in it
   // What another program may do to a file: {what, "yes" or "no"} for "read", "read sharing
   // writes", "write" and "delete" (which deletes when it may).
   std::vector<std::vector<std::string>> Tamper(const std::string& windowsPath) { return Run({"tamper", windowsPath}); }
-  bool Post(const std::string& title, unsigned message, unsigned wParam) {
+  // Posts the message, lParam 0; false when there is no such window.
+  bool Post(const std::string& title, unsigned message, unsigned wParam = 0) {
     return !Run({"post", title, std::to_string(message), std::to_string(wParam)}).empty();
   }
+  bool Close(const std::string& title) { return Post(title, 0x10); }  // WM_CLOSE
   // Returns once the window has handled the message.
   bool Send(const std::string& title, unsigned message, unsigned wParam) {
     return !Run({"send", title, std::to_string(message), std::to_string(wParam)}).empty();
