@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Measures what the tests catch: applies each fault of a list, one at a time, to a copy of
 the committed tree, builds it, runs the unit tests and, for a fault they miss, the end-to-end
-tests of its subsystem. Prints a line a fault and last `killed K of N`.
+tests of its subsystem. Prints a line a fault, naming the tests that killed it, and last
+`killed K of N`.
 
 The tests a run selects must pass on the unchanged tree first: a test that fails without any
 fault would seem to kill every fault. The script exits non-zero when the unchanged tree fails,
@@ -28,6 +29,7 @@ fault touches.
 """
 import argparse
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -103,6 +105,12 @@ def tests_fail(selection, log):
     return run(["ctest", "--test-dir", "build", "--output-on-failure"] + selection, log) != 0
 
 
+def failed_tests(log):
+    """The tests that failed in the last ctest run that `log` holds."""
+    last_run = log.read_text(encoding="utf-8", errors="replace").rpartition("$ ctest")[2]
+    return re.findall(r"^\s+\d+ - (\S+) \(Failed\)", last_run, re.M)
+
+
 def suites_of(fault):
     return fault.get("e2e", E2E_SUITES[fault["subsystem"]])
 
@@ -160,7 +168,8 @@ def main():
         if outcome in ("unit", "e2e", "survived"):
             tried += 1
             killed += outcome != "survived"
-            verdict = f"killed by the {outcome} tests" if outcome != "survived" else "SURVIVED"
+            verdict = (f"killed by the {outcome} tests: {' '.join(failed_tests(log))}"
+                       if outcome != "survived" else "SURVIVED")
         else:
             verdict = f"not tried: {outcome}"
         print(f"{fault['fault']:<36} {fault['subsystem']:<10} {verdict}", flush=True)
