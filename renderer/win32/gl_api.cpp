@@ -24,9 +24,7 @@ std::unique_ptr<OpenGlLibrary> OpenGlLibrary::Load() {
       Resolve(module, "wglGetProcAddress", gl.GetExtensionAddress) &&
       Resolve(module, "glBindTexture", gl.BindTexture) && Resolve(module, "glBlendFunc", gl.BlendFunc) &&
       Resolve(module, "glClear", gl.Clear) && Resolve(module, "glClearColor", gl.ClearColor) &&
-      Resolve(module, "glColor4f", gl.Color4f) && Resolve(module, "glCullFace", gl.CullFace) &&
-      Resolve(module, "glDepthFunc", gl.DepthFunc) && Resolve(module, "glDepthMask", gl.DepthMask) &&
-      Resolve(module, "glDisable", gl.Disable) &&
+      Resolve(module, "glDepthFunc", gl.DepthFunc) && Resolve(module, "glDisable", gl.Disable) &&
       Resolve(module, "glDisableClientState", gl.DisableClientState) &&
       Resolve(module, "glDrawArrays", gl.DrawArrays) && Resolve(module, "glDrawElements", gl.DrawElements) &&
       Resolve(module, "glEnable", gl.Enable) &&

@@ -22,10 +22,7 @@ struct GlApi {
   decltype(&::glBlendFunc) BlendFunc = nullptr;
   decltype(&::glClear) Clear = nullptr;
   decltype(&::glClearColor) ClearColor = nullptr;
-  decltype(&::glColor4f) Color4f = nullptr;
-  decltype(&::glCullFace) CullFace = nullptr;
   decltype(&::glDepthFunc) DepthFunc = nullptr;
-  decltype(&::glDepthMask) DepthMask = nullptr;
   decltype(&::glDisable) Disable = nullptr;
   decltype(&::glDisableClientState) DisableClientState = nullptr;
   decltype(&::glDrawArrays) DrawArrays = nullptr;
