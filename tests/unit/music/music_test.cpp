@@ -1,7 +1,7 @@
 // The music players as the MCI sees them: the commands each step sends, answered as scripted.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_multimedia.h"
+#include "fakes/fake_platform.h"
 #include "music/cd_audio_player.h"
 #include "music/music_file_player.h"
 

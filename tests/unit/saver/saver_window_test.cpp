@@ -101,8 +101,8 @@ TEST(SaverWindow, AStagingFolderThatIsALinkIsLeftAloneAndAFileThatCannotBeStaged
       run.fake.readableFiles.insert(file);
       run.fake.fileContents[file] = "left";
     }
-    run.fake.writesFail = !linked;
     if (linked) run.fake.linkedFolders = {L"C:\\v_orim"};
+    else run.fake.failingCall = L"WriteHeldFile";
     run.Load();
     EXPECT_EQ(run.form->TimerInterval(SaverWindow::kStartEffect), 1u);
     run.form->Unload();
