@@ -60,8 +60,8 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
   Open({});
 
   EXPECT_EQ(fake.CallsBeginningWith({L"CreateForm", L"SetBounds", L"DrawAnimatedRects", L"SetScreenPointer",
-                                L"window: DrawLine(0, 0, ", L"window: DrawLine(0, 123, ",
-                                L"window: DrawLine(0, 245, ", L"ShowModal"}),
+                                     L"window: DrawLine(0, 0, ", L"window: DrawLine(0, 123, ",
+                                     L"window: DrawLine(0, 245, ", L"ShowModal"}),
             (Calls{
                 L"CreateForm(<3dOrvaneの設定>, dialog, 495, 246)",
                 // Centred across the pointer's 1024-pixel monitor, a third of the free height
@@ -70,7 +70,7 @@ TEST_F(DialogTest, OpeningCentresAndZoomsFromTheMouseThenPaintsTheBandAndShowsMo
                 L"DrawAnimatedRects(23130, 3, 300, 200, 0, 0, 10, 20, 501, 272)",
                 L"SetScreenPointer(default)",
                 L"window: DrawLine(0, 0, 495, 0, 1966080, 0, 0, 495, 246)",        // dark blue (0, 0, 30) at the top,
-                L"window: DrawLine(0, 123, 495, 123, 16440540, 0, 0, 495, 246)",  // light (220, 220, 250) in the middle,
+                L"window: DrawLine(0, 123, 495, 123, 16440540, 0, 0, 495, 246)",  // light (220, 220, 250) midway,
                 L"window: DrawLine(0, 245, 495, 245, 2163459, 0, 0, 495, 246)",   // and near dark blue again
                 L"ShowModal",
             }));

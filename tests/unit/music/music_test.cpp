@@ -25,9 +25,7 @@ TEST(CdAudioPlayer, PlaysTheDiscOrJumpsBackToTheRepeatedTrackAndGivesUpAtTheFirs
   const std::wstring playTrack3 = L"mci play cdaudio from 03:00:00:00 [512]";
   const struct {
     std::int16_t repeat;
-    const wchar_t* track;  // the replies, or kFails for an error
-    const wchar_t* count;
-    const wchar_t* mode;
+    const wchar_t *track, *count, *mode;  // the replies, or kFails for an error
     std::vector<std::wstring> calls;
     bool usable;
   } runs[] = {

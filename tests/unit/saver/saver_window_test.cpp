@@ -86,7 +86,8 @@ TEST(SaverWindow, MonitorsThatFillTheDeskAreTakenInOneCopy) {
   SaverRun run;
   run.fake.forms.monitors = {{{0, 0, 8, 4}, {0, 0, 8, 4}}, {{-6, 0, 0, 4}, {-6, 0, 0, 4}}};
   run.saver->Load();
-  EXPECT_EQ(run.fake.CallsBeginningWith({L"window: CopyFromScreen"}), (Calls{L"window: CopyFromScreen(-6, 0, 14, 4, 0, 0)"}));
+  EXPECT_EQ(run.fake.CallsBeginningWith({L"window: CopyFromScreen"}),
+            Calls{L"window: CopyFromScreen(-6, 0, 14, 4, 0, 0)"});
 }
 
 TEST(SaverWindow, AStagingFolderThatIsALinkIsLeftAloneAndAFileThatCannotBeStagedIsLeftOut) {
