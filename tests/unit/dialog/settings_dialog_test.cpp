@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "dialog/repeat_text.h"
 #include "fakes/fake_platform.h"
 

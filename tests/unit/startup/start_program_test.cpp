@@ -9,7 +9,7 @@
 namespace orvane::startup {
 namespace {
 
-using Calls = std::vector<std::wstring>;
+using testing::Calls;
 
 const std::wstring kFolder = L"C:\\Program Files\\3dOrvane\\";
 
