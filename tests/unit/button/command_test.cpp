@@ -30,15 +30,47 @@ struct FakeWithFaces : testing::FakePlatform {
 // Button 7, 117 x 28 pixels, on a fake form; what the button draws, the system calls and its
 // clicks ("Click()") go into one list, so their order shows.
 struct CommandRig {
+  // Plays `script` on the button once its container has initialised it, and returns what the
+  // user saw. Its words: "move" (the pointer moves over the button), "leave" (the pointer goes
+  // elsewhere and the hover poll ticks), "poll", "nocursor" (the poll ticks where the cursor
+  // cannot be found), "focus", "blur", "press" and "release" of the left mouse button,
+  // "right-…" and "middle-…" of the others, "lost" (the presses ended out of the button's
+  // sight), "resize", "disable" and "enable".
+  std::wstring Play(const std::string& script) {
+    command.Initialize();
+    fake.calls.clear();
+    const auto poll = [&] { control.Tick(kMouseTimer); };
+    const std::map<std::string, std::function<void()>> events = {
+        {"move", [&] { fake.windowUnderCursor = kButtonWindow; command.OnMouseMove(); }},
+        {"leave", [&] { fake.windowUnderCursor = kFormWindow; poll(); }},
+        {"poll", poll},
+        {"nocursor", [&] { fake.cursorPosition.reset(); poll(); }},
+        {"focus", [&] { command.OnGotFocus(); }},
+        {"blur", [&] { command.OnLostFocus(); }},
+        {"lost", [&] { command.OnPressesLost(); }},
+        {"resize", [&] { command.OnResize(); }},
+        {"disable", [&] { command.SetEnabled(false); }},
+        {"enable", [&] { command.SetEnabled(true); }},
+        {"press", [&] { command.OnMouseDown(MouseButton::kLeft); }},
+        {"release", [&] { command.OnMouseUp(MouseButton::kLeft); }},
+        {"right-press", [&] { command.OnMouseDown(MouseButton::kRight); }},
+        {"right-release", [&] { command.OnMouseUp(MouseButton::kRight); }},
+        {"middle-press", [&] { command.OnMouseDown(MouseButton::kMiddle); }},
+        {"middle-release", [&] { command.OnMouseUp(MouseButton::kMiddle); }},
+    };
+    std::istringstream words(script);
+    for (std::string word; words >> word;) events.at(word)();
+    return Seen();
+  }
   // What the user saw: the picture of each face presented ("normal", "highlight", ...; "plain"
   // when none was drawn), "^" added when its gradient ran upside down, lavender at the top;
   // and "click" for each click.
   std::wstring Seen() const {
     std::wstring seen, face = L"plain";
     bool upsideDown = false;
-    const std::wstring corner = L"control 7: StretchFrom(COMMAND_";
+    const std::wstring corner = L"control 7: StretchFrom(COMMAND_", gradient = L"control 7: GradientFill(";
     for (const std::wstring& call : fake.calls) {
-      if (call.rfind(L"control 7: GradientFill(", 0) == 0) upsideDown = call.rfind(L"control 7: GradientFill(0, 0, 50688", 0) == 0;
+      if (call.rfind(gradient, 0) == 0) upsideDown = call.rfind(gradient + L"0, 0, 50688", 0) == 0;
       if (call.rfind(corner, 0) == 0 && call.find(L", 0, 0, 4, 4, 0, 0,") != std::wstring::npos) {
         face = call.substr(corner.size(), call.find(L',') - corner.size());
         std::transform(face.begin(), face.end(), face.begin(), [](wchar_t c) { return wchar_t(std::towlower(c)); });
@@ -59,46 +91,6 @@ struct CommandRig {
                   fake.services, [this] { fake.calls.push_back(L"Click()"); }};
   testing::FakeControl& control = *form.Find(7);
 };
-
-// Plays `script` on a button its container has initialised, and returns what the user saw.
-// Its words: "move" (the pointer moves over the button), "leave" (the pointer goes elsewhere
-// and the hover poll ticks), "poll", "nocursor" (the poll ticks where the cursor cannot be
-// found), "focus", "blur", "press" and "release" of the left mouse button, "right-…" and
-// "middle-…" of the others, "lost" (the presses ended out of the button's sight), "resize",
-// "disable" and "enable".
-std::wstring Play(const std::string& script) {
-  CommandRig rig;
-  Command& command = rig.command;
-  command.Initialize();
-  rig.fake.calls.clear();
-  const auto poll = [&] { rig.control.Tick(kMouseTimer); };
-  const std::map<std::string, std::function<void()>> events = {
-      {"move", [&] { rig.fake.windowUnderCursor = kButtonWindow; command.OnMouseMove(); }},
-      {"leave", [&] { rig.fake.windowUnderCursor = kFormWindow; poll(); }},
-      {"poll", poll},
-      {"nocursor", [&] { rig.fake.cursorPosition.reset(); poll(); }},
-      {"focus", [&] { command.OnGotFocus(); }},
-      {"blur", [&] { command.OnLostFocus(); }},
-      {"lost", [&] { command.OnPressesLost(); }},
-      {"resize", [&] { command.OnResize(); }},
-      {"disable", [&] { command.SetEnabled(false); }},
-      {"enable", [&] { command.SetEnabled(true); }},
-  };
-  std::istringstream words(script);
-  for (std::string word; words >> word;) {
-    const MouseButton button = word.rfind("right-", 0) == 0    ? MouseButton::kRight
-                               : word.rfind("middle-", 0) == 0 ? MouseButton::kMiddle
-                                                               : MouseButton::kLeft;
-    if (word.find("press") != std::string::npos) {
-      command.OnMouseDown(button);
-    } else if (word.find("release") != std::string::npos) {
-      command.OnMouseUp(button);
-    } else {
-      events.at(word)();
-    }
-  }
-  return rig.Seen();
-}
 
 TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
   const struct {
@@ -133,7 +125,7 @@ TEST(CommandInput, FacesAndClicksFollowTheMouseTheFocusAndThePoll) {
       {"move disable press release right-press right-release focus blur leave move enable",
        L"highlight^ disable^ normal^"},
   };
-  for (const auto& row : rows) EXPECT_EQ(Play(row.script), row.seen) << row.script;
+  for (const auto& row : rows) EXPECT_EQ(CommandRig().Play(row.script), row.seen) << row.script;
 
   // A new button shows its caption in black over the normal face, and its window bears it.
   CommandRig rig;

@@ -30,6 +30,35 @@ struct FakeStartedProgram : platform::StartedProgram {
   FakePlatform& fake;
 };
 
+struct FakeHeldFile final : platform::HeldFile {
+  FakeHeldFile(FakePlatform& fake, std::wstring path) : fake(fake), path(std::move(path)) {}
+  ~FakeHeldFile() override { Remove(); }
+  void Remove() override {
+    if (std::exchange(removed, true)) return;
+    fake.Record(L"RemoveHeldFile", path);
+    fake.Forget(path);
+  }
+  FakePlatform& fake;
+  const std::wstring path;
+  bool removed = false;
+};
+
+struct FakeHeldFolder final : platform::HeldFolder {
+  FakeHeldFolder(FakePlatform& fake, std::wstring path) : fake(fake), path(std::move(path)) {}
+  std::unique_ptr<platform::HeldFile> WriteFile(const std::wstring& name,
+                                                const std::vector<std::uint8_t>& bytes) override {
+    const std::wstring file = path + L"\\" + name;
+    fake.Record(L"WriteHeldFile", file, std::to_wstring(bytes.size()) + L" bytes");
+    fake.Forget(file);  // what the name held goes whether or not the new file can be written
+    if (fake.failingCall == L"WriteHeldFile") return nullptr;
+    fake.readableFiles.insert(file);
+    fake.fileContents[file].assign(bytes.begin(), bytes.end());
+    return std::make_unique<FakeHeldFile>(fake, file);
+  }
+  FakePlatform& fake;
+  const std::wstring path;
+};
+
 }  // namespace
 
 std::optional<std::string> FakePlatform::Encode(std::wstring_view text) {
@@ -40,32 +69,18 @@ std::wstring FakePlatform::Decode(std::string_view bytes) {
   return Convert<std::wstring>("WCHAR_T", "CP932", bytes.data(), bytes.size()).value_or(L"");
 }
 
+std::unique_ptr<platform::HeldFolder> FakePlatform::HoldFolder(const std::wstring& path) {
+  Record(L"HoldFolder", path);
+  if (linkedFolders.count(path)) return nullptr;
+  return std::make_unique<FakeHeldFolder>(*this, path);
+}
+
 std::unique_ptr<platform::StartedProgram> FakePlatform::StartProgram(const std::wstring& programPath,
                                                                      const std::wstring& commandLine,
                                                                      int showMode) {
   Record(L"StartProgram", programPath + L" | " + commandLine + L" | " + std::to_wstring(showMode));
   if (startProgramFails) return nullptr;
   return std::make_unique<FakeStartedProgram>(*this);
-}
-
-void FakeHeldFile::Remove() {
-  if (std::exchange(removed_, true)) return;
-  fake_.Record(L"RemoveHeldFile", path_);
-  fake_.readableFiles.erase(path_);
-  fake_.fileContents.erase(path_);
-}
-
-std::unique_ptr<platform::HeldFile> FakeHeldFolder::WriteFile(const std::wstring& name,
-                                                              const std::vector<std::uint8_t>& bytes) {
-  const std::wstring path = path_ + L"\\" + name;
-  fake_.Record(L"WriteHeldFile", path, std::to_wstring(bytes.size()) + L" bytes");
-  // What the name held before goes whether or not the new file can be written.
-  fake_.readableFiles.erase(path);
-  fake_.fileContents.erase(path);
-  if (fake_.writesFail) return nullptr;
-  fake_.readableFiles.insert(path);
-  fake_.fileContents[path].assign(bytes.begin(), bytes.end());
-  return std::make_unique<FakeHeldFile>(fake_, path);
 }
 
 }  // namespace orvane::testing

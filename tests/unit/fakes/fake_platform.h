@@ -11,33 +11,49 @@
 #include <vector>
 
 #include "fakes/fake_forms.h"
-#include "fakes/fake_multimedia.h"
 #include "platform/services.h"
 
 namespace orvane::testing {
 
-class FakePlatform;
-
-class FakeHeldFile final : public platform::HeldFile {
+// A scripted MCI: a command is answered once by the answer scripted for it (or, with none,
+// success with no reply), and every call is recorded as one line of text.
+class FakeMultimedia : public platform::MultimediaServices {
  public:
-  FakeHeldFile(FakePlatform& fake, std::wstring path) : fake_(fake), path_(std::move(path)) {}
-  ~FakeHeldFile() override { Remove(); }
-  void Remove() override;
+  struct Answer {
+    std::int32_t code = 0;
+    // What MCI writes into the reply buffer; nothing written when empty.
+    std::optional<std::wstring> reply;
+  };
+
+  // The answer to the next time `command` is sent, in place of any not used yet.
+  void Script(const std::wstring& command, Answer answer) { script_[command] = std::move(answer); }
+
+  Calls calls;
+  std::uint32_t waveDevices = 2;
+
+  // Recorded as "mci <command> [<reply buffer length>]".
+  std::int32_t SendMciString(const std::wstring& command, platform::ReplyBuffer* reply) override {
+    calls.push_back(L"mci " + command + L" [" + std::to_wstring(reply ? reply->length : 0) + L"]");
+    Answer answer;
+    if (const auto entry = script_.find(command); entry != script_.end()) {
+      answer = entry->second;
+      script_.erase(entry);
+    }
+    if (reply && answer.reply) reply->text = answer.reply->substr(0, reply->length - 1);
+    return answer.code;
+  }
+  bool GetMciErrorText(std::int32_t code, platform::ReplyBuffer& description) override {
+    calls.push_back(L"error text " + std::to_wstring(code) + L" [" + std::to_wstring(description.length) + L"]");
+    description.text = L"The specified device is not open.";
+    return true;
+  }
+  void PlayWaveSound(const std::optional<std::wstring>& name, std::uint32_t flags) override {
+    calls.push_back(L"PlaySound(" + name.value_or(L"NULL") + L", " + std::to_wstring(flags) + L")");
+  }
+  std::uint32_t WaveOutDeviceCount() override { calls.push_back(L"waveOutGetNumDevs"); return waveDevices; }
 
  private:
-  FakePlatform& fake_;
-  std::wstring path_;
-  bool removed_ = false;
-};
-
-class FakeHeldFolder final : public platform::HeldFolder {
- public:
-  FakeHeldFolder(FakePlatform& fake, std::wstring path) : fake_(fake), path_(std::move(path)) {}
-  std::unique_ptr<platform::HeldFile> WriteFile(const std::wstring& name, const std::vector<std::uint8_t>& bytes) override;
-
- private:
-  FakePlatform& fake_;
-  std::wstring path_;
+  std::map<std::wstring, Answer> script_;
 };
 
 // Stands in for the operating system: answers from what a test puts in its fields and
@@ -55,9 +71,8 @@ class FakePlatform : public platform::WindowServices,
   std::map<platform::WindowHandle, std::int32_t> windowStyles;
   std::set<std::wstring> readableFiles;
   std::map<std::wstring, std::string> fileContents;  // what files hold, by path
-  bool writesFail = false;                       // writes into a held folder fail
   std::set<std::wstring> linkedFolders;           // folders that are links to others, or files
-  std::wstring failingCall;  // a file call, by name, that fails
+  std::wstring failingCall;  // a file call that fails, by its name as recorded
   std::map<std::wstring, std::wstring> shortPaths;  // where the volume keeps short names
   std::wstring commandLine;
   std::int32_t cursorCountAfterCall = -1;
@@ -66,10 +81,10 @@ class FakePlatform : public platform::WindowServices,
   bool startProgramFails = false;
   bool startedProgramEnded = false;  // set by a test, or by ending it ("EndProgram")
 
-  std::vector<std::wstring> calls;
+  Calls calls;
   // The calls, in order, that begin with one of `beginnings`.
-  std::vector<std::wstring> CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
-    std::vector<std::wstring> found;
+  Calls CallsBeginningWith(std::initializer_list<std::wstring> beginnings) const {
+    Calls found;
     std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [&](const std::wstring& call) {
       return std::any_of(beginnings.begin(), beginnings.end(),
                          [&](const std::wstring& beginning) { return call.rfind(beginning, 0) == 0; });
@@ -121,11 +136,7 @@ class FakePlatform : public platform::WindowServices,
   }
   bool CreateFolder(const std::wstring& path) override { Record(L"CreateFolder", path); return true; }
   // Recorded as "HoldFolder(path)", then "WriteHeldFile(path, N bytes)" and "RemoveHeldFile(path)".
-  std::unique_ptr<platform::HeldFolder> HoldFolder(const std::wstring& path) override {
-    Record(L"HoldFolder", path);
-    if (linkedFolders.count(path)) return nullptr;
-    return std::make_unique<FakeHeldFolder>(*this, path);
-  }
+  std::unique_ptr<platform::HeldFolder> HoldFolder(const std::wstring& path) override;
   bool WriteNewFile(const std::wstring& path, const std::vector<std::uint8_t>& bytes) override {
     Record(L"WriteNewFile", path, std::to_wstring(bytes.size()) + L" bytes");
     if (readableFiles.count(path)) return false;
@@ -137,17 +148,11 @@ class FakePlatform : public platform::WindowServices,
   bool MoveFileReplacing(const std::wstring& source, const std::wstring& target) override {
     Record(L"MoveFileReplacing", source, target);
     if (failingCall == L"MoveFileReplacing" || !readableFiles.count(source)) return false;
-    readableFiles.erase(source);
+    fileContents[target] = std::move(fileContents[source]);
     readableFiles.insert(target);
-    fileContents[target] = fileContents[source];
-    fileContents.erase(source);
-    return true;
+    return Forget(source);
   }
-  bool RemoveFile(const std::wstring& path) override {
-    Record(L"RemoveFile", path);
-    fileContents.erase(path);
-    return readableFiles.erase(path);
-  }
+  bool RemoveFile(const std::wstring& path) override { Record(L"RemoveFile", path); return Forget(path); }
   std::optional<std::string> ReadWholeFile(const std::wstring& path) override {
     Record(L"ReadWholeFile", path);
     return fileContents.count(path) ? std::optional(fileContents[path]) : std::nullopt;
@@ -187,14 +192,14 @@ class FakePlatform : public platform::WindowServices,
   }
   void SetDpiAwareness(DpiAwareness awareness) override { Record(L"SetDpiAwareness", static_cast<int>(awareness)); }
 
- private:
-  friend class FakeHeldFile;
-  friend class FakeHeldFolder;
-  // The display's clock, moved on only by waits for a refresh.
-  Time clock{0};
-
   template <typename... Arguments>
   void Record(const wchar_t* name, const Arguments&... arguments) { calls.push_back(Call(name, arguments...)); }
+  // Removes the file at `path`; false when there was none.
+  bool Forget(const std::wstring& path) { fileContents.erase(path); return readableFiles.erase(path); }
+
+ private:
+  // The display's clock, moved on only by waits for a refresh.
+  Time clock{0};
 };
 
 }  // namespace orvane::testing

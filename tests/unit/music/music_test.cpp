@@ -1,7 +1,7 @@
 // The music players as the MCI sees them: the commands each step sends, answered as scripted.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_multimedia.h"
+#include "fakes/fake_platform.h"
 #include "music/cd_audio_player.h"
 #include "music/music_file_player.h"
 
@@ -25,9 +25,7 @@ TEST(CdAudioPlayer, PlaysTheDiscOrJumpsBackToTheRepeatedTrackAndGivesUpAtTheFirs
   const std::wstring playTrack3 = L"mci play cdaudio from 03:00:00:00 [512]";
   const struct {
     std::int16_t repeat;
-    const wchar_t* track;  // the replies, or kFails for an error
-    const wchar_t* count;
-    const wchar_t* mode;
+    const wchar_t *track, *count, *mode;  // the replies, or kFails for an error
     std::vector<std::wstring> calls;
     bool usable;
   } runs[] = {

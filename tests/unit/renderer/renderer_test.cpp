@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -23,32 +22,33 @@
 namespace orvane::renderer {
 namespace {
 
-const std::filesystem::path kShippedModel = ORVANE_SHIPPED_MODEL;
+std::string ShippedModelText() {
+  std::ifstream file(ORVANE_SHIPPED_MODEL, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 Vec3 Minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 TEST(ShippedModel, IsWhatItsGeneratorWritesAndReadsAsFourPartsWhoseTrianglesFaceTheWayTheirNormalsPoint) {
-  std::ifstream file(kShippedModel, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string text = ShippedModelText();
   // If this fails after a change to the generator: build/assets/model_generator assets/3dOrvane.x
   EXPECT_TRUE(text == assets::OrvaneModelText());
   EXPECT_LT(text.size(), 1u << 20);
   const XReadResult read = ReadXModel(text);
   ASSERT_EQ(read.status, XReadStatus::kOk);
-  const Model* model = &read.model;
-  ASSERT_EQ(model->parts.size(), 4u);  // core, spikes and two rings
-  EXPECT_FLOAT_EQ(model->parts[0].material.diffuse.g, 0.76f);   // Gold, by reference
-  EXPECT_FLOAT_EQ(model->parts[1].material.emissive.r, 0.45f);  // Spark, inline
-  for (std::size_t p = 0; p < model->parts.size(); ++p) {
-    const std::vector<ModelVertex>& corners = model->parts[p].triangles;
+  ASSERT_EQ(read.model.parts.size(), 4u);  // core, spikes and two rings
+  EXPECT_FLOAT_EQ(read.model.parts[0].material.diffuse.g, 0.76f);   // Gold, by reference
+  EXPECT_FLOAT_EQ(read.model.parts[1].material.emissive.r, 0.45f);  // Spark, inline
+  for (std::size_t p = 0; p < read.model.parts.size(); ++p) {
+    const std::vector<ModelVertex>& corners = read.model.parts[p].triangles;
     EXPECT_GT(corners.size(), 100u);
     for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
-      const Vec3 a = corners[i].position, e1 = Minus(corners[i + 1].position, a), e2 = Minus(corners[i + 2].position, a);
-      Vec3 face{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
+      const Vec3 a = corners[i].position;
+      const Vec3 e1 = Minus(corners[i + 1].position, a), e2 = Minus(corners[i + 2].position, a);
+      const Vec3 face{e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
       const float length = std::sqrt(Dot(face, face));
-      face = {face.x / length, face.y / length, face.z / length};
-      for (std::size_t k = 0; k < 3; ++k) ASSERT_GT(Dot(face, corners[i + k].normal), 0.8f) << p << " " << i + k;
+      for (std::size_t k = i; k < i + 3; ++k) ASSERT_GT(Dot(face, corners[k].normal), 0.8f * length) << p << " " << k;
       // The core and the spikes face away from the middle.
       ASSERT_TRUE(p >= 2 || Dot(face, a) > 0) << p << " " << i / 3;
     }
@@ -56,8 +56,7 @@ TEST(ShippedModel, IsWhatItsGeneratorWritesAndReadsAsFourPartsWhoseTrianglesFace
 }
 
 TEST(Scene, TheShippedModelStaysWithinTheBoundsItsDepthIsClearedInWhichLeaveMostOfTheViewOut) {
-  std::ifstream file(kShippedModel, std::ios::binary);
-  const XReadResult read = ReadXModel(std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+  const XReadResult read = ReadXModel(ShippedModelText());
   const ModelFit fit = FitModel(read.model);
   for (const auto& [width, height] : {std::pair{1024, 768}, {1280, 1024}, {1920, 1080}, {3840, 1600}}) {
     const Scene scene(width, height, 1);
@@ -96,7 +95,7 @@ TEST(XReader, MalformedInputIsRefusedWithItsReason) {
   const std::string mesh = kHeader + kTriangle + "3;0,1,2;;";
   const auto repeat = [](const std::string& piece, std::size_t times) {
     std::string text;
-    for (std::size_t i = 0; i < times; ++i) text += piece;
+    while (times--) text += piece;
     return text;
   };
   const auto nested = [](int depth, const std::string& inside) {
@@ -167,7 +166,9 @@ TEST(GlowBitmap, ReadsTheStagedBitmapEitherWayUpAsBrightnessAndRefusesWhatItsByt
   artwork::Picture picture{16, 16, std::vector<artwork::Rgb>(256)};
   picture.pixels[0] = {30, 200, 10};  // the top left pixel
   const std::string file = artwork::BitmapFileBytes(picture);
-  const auto with = [&](std::size_t at, const std::string& bytes) { return std::string(file).replace(at, bytes.size(), bytes); };
+  const auto with = [&](std::size_t at, const std::string& bytes) {
+    return std::string(file).replace(at, bytes.size(), bytes);
+  };
   // A negative height puts the top row first: the row stored first is then the top one.
   for (const auto& [bytes, topLeft, bottomLeft] : {std::tuple{file, 200, 0}, {with(22, "\xf0\xff\xff\xff"), 0, 200}}) {
     const std::optional<GreyImage> glow = GlowFromBitmapFile(bytes);
@@ -235,15 +236,11 @@ TEST(FramePace, EachFrameIsDueAFramesTimeAfterTheOneBeforeAndALateOneStartsTheCo
 }
 
 TEST(FramePace, FramesKeepToAQuarterOfACoreAtTheHighestFractionOfTheRefreshNeverBelowThirtyAndSettleWithoutFlicker) {
-  // Each second of frames at the pace of the moment costs `milliseconds` of processor time a
-  // frame; after it the pace is `refreshes` refreshes a frame.
-  struct Second {
-    double milliseconds;
-    int refreshes;
-  };
+  // Each second of frames at the pace of the moment costs the first of its pair in milliseconds of
+  // processor time a frame; after it the pace is the second of the pair in refreshes a frame.
   const struct {
     int refreshHz;
-    std::vector<Second> seconds;
+    std::vector<std::pair<double, int>> seconds;
   } cases[] = {
       {60, {{2, 1}, {4, 1}, {4, 1}}},                     // cheap frames, as the clear-only ones
       {60, {{8, 1}, {8, 2}, {8, 2}}},                     // 48% of a core at 60 Hz, 24% at 30
@@ -262,12 +259,13 @@ TEST(FramePace, FramesKeepToAQuarterOfACoreAtTheHighestFractionOfTheRefreshNever
     double now = 0, processor = 0;
     pace.AfterFrame(now, processor);
     for (std::size_t second = 0; second < c.seconds.size(); ++second) {
+      const auto [milliseconds, refreshes] = c.seconds[second];
       for (const double end = now + 1.0; now < end;) {
         now += pace.FrameSeconds();
-        processor += c.seconds[second].milliseconds / 1000;
+        processor += milliseconds / 1000;
         pace.AfterFrame(now, processor);
       }
-      EXPECT_EQ(pace.RefreshesPerFrame(), c.seconds[second].refreshes) << c.refreshHz << " Hz, second " << second;
+      EXPECT_EQ(pace.RefreshesPerFrame(), refreshes) << c.refreshHz << " Hz, second " << second;
     }
   }
 }

@@ -21,30 +21,9 @@ std::string IniBytes(const std::string& kind, const std::string& repeat, const s
          kFileKey + "=" + file + "\r\n";
 }
 
-class SettingsFileTest : public ::testing::Test {
- protected:
-  testing::FakePlatform fake;
-  Settings settings;
-};
-
-TEST_F(SettingsFileTest, NumbersAreRoundedDownAndBadOnesKeepTheFieldAsItWas) {
-  const struct {
-    const char* text;
-    std::int16_t expected;
-  } cases[] = {{"5", 5},         {" 2", 2},          {"1.9", 1},      {"-0.5", -1},
-               {"+3", 3},        {"abc", 9},         {"40000", 9},    {"", 0},
-               {"32767", 32767}, {"32768", 9},       {"-32768", -32768}, {"-32769", 9}};
-  for (const auto& c : cases) {
-    fake.fileContents[kIniFile] = IniBytes(c.text, c.text, "");
-    settings = {MusicSource{9}, 9, L""};
-    ReadSettings(fake.services, settings);
-    EXPECT_EQ(settings.bgmKind, MusicSource{c.expected}) << c.text;
-    EXPECT_EQ(settings.bgmRepeat, c.expected) << c.text;
-  }
-}
-
 // A saver run also drops a music file it cannot open, and with it the music-file source.
-TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsReadItAndARunDropsWhatItCannotPlay) {
+TEST(SettingsFile, ReadsInCodePage932AsTheSystemsProfileFunctionsNumbersRoundedDownAndARunDropsWhatItCannotPlay) {
+  testing::FakePlatform fake;
   const std::string longPath = "D:\\" + std::string(300, 'a') + ".mp3";
   // 254 bytes and a double-byte character that would end at byte 256.
   const std::string longJapanesePath = "D:\\" + std::string(251, 'a') + "\x89\xb9.mp3";
@@ -70,10 +49,17 @@ TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsRe
       {IniBytes(" 2", " 3", longPath), true,
        {MusicSource::kMusicFile, 3, std::wstring(longPath.begin(), longPath.begin() + 255)}},
       {IniBytes(" 2", " 3", longJapanesePath), true, {MusicSource::kMusicFile, 3, L"D:\\" + std::wstring(251, L'a')}},
+      // Numbers are rounded down; an empty one is 0, and one that is no 16-bit number keeps the
+      // field as it was (9 here).
+      {IniBytes("1.9", "-0.5", ""), false, {MusicSource{1}, -1, L""}},
+      {IniBytes("+3", "abc", ""), false, {MusicSource{3}, 9, L""}},
+      {IniBytes("40000", "", ""), false, {MusicSource{9}, 0, L""}},
+      {IniBytes("32767", "32768", ""), false, {MusicSource{32767}, 9, L""}},
+      {IniBytes("-32769", "-32768", ""), false, {MusicSource{9}, -32768, L""}},
   };
   for (const auto& c : cases) {
     fake.fileContents[kIniFile] = c.file;
-    settings = {};
+    Settings settings{MusicSource{9}, 9, L"D:\\before.wav"};
     (c.run ? LoadSettings : ReadSettings)(fake.services, settings);
     EXPECT_EQ(settings.bgmKind, c.expected.bgmKind) << c.file;
     EXPECT_EQ(settings.bgmRepeat, c.expected.bgmRepeat) << c.file;
@@ -83,8 +69,7 @@ TEST_F(SettingsFileTest, TheFileReadsInCodePage932AsTheSystemsProfileFunctionsRe
 
 // Through a new file beside it, put in its place: a save that fails at any step leaves the file as
 // it was and no new file, and one left by a save cut short is written anew.
-TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatElseTheFileHoldsOrNothingAtAll) {
-  fake.shortPaths[L"C:\\Music\\Café.mp3"] = L"C:\\Music\\CAF_~1.MP3";
+TEST(SettingsFile, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatElseTheFileHoldsOrNothingAtAll) {
   const std::wstring newFile = kIniFile + L".new";
   const std::string old = IniBytes("2", "5", "D:\\a.wav");
   const Settings cd{MusicSource::kAudioCd, 3, L""};
@@ -109,13 +94,12 @@ TEST_F(SettingsFileTest, SavingWritesTheBytesAJapaneseSystemWritesKeepingWhatEls
       {old, cd, L"", true, IniBytes("1", "3", "")},
   };
   for (const auto& c : cases) {
-    fake.fileContents.clear();
+    testing::FakePlatform fake;
+    fake.shortPaths[L"C:\\Music\\Café.mp3"] = L"C:\\Music\\CAF_~1.MP3";
     if (!c.before.empty()) fake.fileContents[kIniFile] = c.before;
-    fake.readableFiles.clear();
     if (!c.before.empty()) fake.readableFiles.insert(kIniFile);
     if (c.staleNewFile) fake.readableFiles.insert(newFile);
     fake.failingCall = c.failingCall;
-    fake.calls.clear();
     EXPECT_EQ(SaveSettings(fake.services, c.saved), c.after == c.before ? SaveResult::kNotWritten : SaveResult::kSaved)
         << c.after;
     EXPECT_EQ(fake.fileContents[kIniFile], c.after);

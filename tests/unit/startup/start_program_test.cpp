@@ -9,7 +9,7 @@
 namespace orvane::startup {
 namespace {
 
-using Calls = std::vector<std::wstring>;
+using testing::Calls;
 
 const std::wstring kFolder = L"C:\\Program Files\\3dOrvane\\";
 
@@ -26,7 +26,8 @@ struct RecordingModeWindows : ModeWindows {
 };
 
 TEST(StartProgram, EachModePreparesWhatItNeedsAndOpensItsWindow) {
-  const std::wstring aware = L"SetDpiAwareness(2)", unaware = L"SetDpiAwareness(0)", primaryAware = L"SetDpiAwareness(1)";
+  const std::wstring aware = L"SetDpiAwareness(2)", primaryAware = L"SetDpiAwareness(1)";
+  const std::wstring unaware = L"SetDpiAwareness(0)";
   const std::wstring stage = L"CreateFolder(C:\\v_orim)";
   const std::wstring testRenderer = L"CanOpenForReading(" + kFolder + L"3dOrvane.dll)";
   const std::wstring testModel = L"CanOpenForReading(" + kFolder + L"3dOrvane.x)";
