@@ -6,10 +6,18 @@
 namespace orvane::e2e {
 namespace {
 
-// The column a pattern pixel came from; -1 for black or anything else.
-int ColumnOf(const Rgb& pixel) {
-  if (pixel.green < 32 || (pixel.green - 32) % 48 != 0) return -1;
-  return (pixel.green - 32) / 48 * 256 + pixel.red;
+// A column in the lowest bits of a pixel's colours: its top four bits in blue, then three in
+// green, then three in red, each three counting down where the bits above are odd, so that next
+// columns differ by one level of one colour and no stripes show.
+Rgb WithColumn(const Rgb& p, int column) {
+  const int high = column >> 6 & 15, middle = column >> 3 & 7, low = column & 7;
+  return {std::uint8_t((p.red & ~7) | (middle % 2 ? 7 - low : low)),
+          std::uint8_t((p.green & ~7) | (high % 2 ? 7 - middle : middle)), std::uint8_t((p.blue & ~15) | high)};
+}
+
+int ColumnOf(const Rgb& p) {
+  const int high = p.blue & 15, middle = high % 2 ? 7 - (p.green & 7) : p.green & 7;
+  return high << 6 | middle << 3 | (middle % 2 ? 7 - (p.red & 7) : p.red & 7);
 }
 
 void Fill(Picture& image, int left, int top, int width, int height, Rgb colour) {
@@ -34,12 +42,9 @@ void DrawWindow(Picture& image, int left, int top, int width, int height) {
 Picture UserDesktop(int width, int height, const std::vector<Area>& monitors) {
   Picture image{width, height, std::vector<Rgb>(std::size_t(width) * height, Rgb{40, 40, 40})};
   for (const Area& area : monitors) {
-    // A sky that pales towards the horizon over a green field.
+    // A blue sky over a green field, in flat colours that the column's bits leave without bands.
     const int horizon = area.height * 2 / 3;
-    for (int y = 0; y < horizon; ++y) {
-      Fill(image, area.left, area.top + y, area.width, 1,
-           {std::uint8_t(40 + 120 * y / horizon), std::uint8_t(90 + 115 * y / horizon), std::uint8_t(170 + 65 * y / horizon)});
-    }
+    Fill(image, area.left, area.top, area.width, horizon, {90, 150, 220});
     Fill(image, area.left, area.top + horizon, area.width, area.height - horizon, {60, 130, 60});
     // Icons: a folder, a document, the recycle bin and the browser, each over its white label.
     const Rgb icons[] = {{240, 200, 80}, {245, 245, 245}, {170, 175, 185}, {70, 140, 225}};
@@ -51,6 +56,12 @@ Picture UserDesktop(int width, int height, const std::vector<Area>& monitors) {
     if (primary) Fill(image, area.left, area.top + area.height - 32, area.width, 32, {28, 36, 56});
     DrawWindow(image, area.left + area.width * (primary ? 3 : 4) / 10, area.top + area.height / (primary ? 6 : 4),
                area.width * (primary ? 9 : 8) / 20, area.height * (primary ? 10 : 8) / 20);
+    for (int y = area.top; y < area.top + area.height; ++y) {
+      for (int x = 0; x < area.width; ++x) {
+        Rgb& pixel = image.pixels[std::size_t(y) * width + area.left + x];
+        pixel = WithColumn(pixel, x);
+      }
+    }
   }
   return image;
 }
@@ -61,19 +72,6 @@ Picture Crop(const Picture& image, const Area& area) {
     for (int x = 0; x < area.width; ++x) part.pixels.push_back(image.At(area.left + x, area.top + y));
   }
   return part;
-}
-
-Picture ColumnPattern(int width, int height, const std::vector<Area>& monitors) {
-  Picture image{width, height, std::vector<Rgb>(std::size_t(width) * height, Rgb{90, 90, 90})};
-  for (const Area& area : monitors) {
-    for (int y = 0; y < area.height; ++y) {
-      for (int x = 0; x < area.width; ++x) {
-        image.pixels[std::size_t(area.top + y) * width + area.left + x] = {
-            std::uint8_t(x), std::uint8_t(32 + (x >> 8) * 48), std::uint8_t(y & 0x7F)};
-      }
-    }
-  }
-  return image;
 }
 
 int SlideShift(const Picture& image) {

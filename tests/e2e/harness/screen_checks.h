@@ -15,11 +15,6 @@ struct Area {
 
 Picture Crop(const Picture& image, const Area& area);
 
-// A desktop picture in which every pixel of a monitor tells its column from the monitor's left
-// edge, so a moved part shows how far it moved on its own monitor: red is the column's low byte,
-// green steps with its high byte; nothing is black. Grey where no monitor shows.
-Picture ColumnPattern(int width, int height, const std::vector<Area>& monitors);
-
 // How far the two parts of a frame of the slide have moved apart while both still show: in
 // every other row the left edge shows the column `shift` further right, the right edge the
 // column `shift` further left, with a black gap of twice the shift between. 0 for any other
@@ -28,9 +23,11 @@ int SlideShift(const Picture& image);
 // Adds a frame's shift to those seen when the slide has moved on since the last; whether it did.
 bool AddNewShift(std::vector<int>& shifts, int shift);
 
-// A desktop as a user would know it, for pictures meant for people: on each monitor a sky over
-// a green field, a column of icons and an open window, on the first (the primary) a larger
-// one and a taskbar; dark grey where no monitor shows.
+// A desktop as a user would know it, and as the README shows it: on each monitor a sky over a
+// green field, a column of icons and an open window, on the first (the primary) a larger one and
+// a taskbar; dark grey where no monitor shows; nothing black. The low bits of each pixel's
+// colours, too faint to see, tell its column from its monitor's left edge, so a moved part shows
+// how far it moved on its own monitor.
 Picture UserDesktop(int width, int height, const std::vector<Area>& monitors);
 
 // What a screenshot of the renderer's scene shows.

@@ -40,7 +40,7 @@ using SaverRunTest = E2eTest;
 
 TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndItsMusic) {
   const int width = screen().Width(), height = screen().Height();
-  screen().SetDesktopPicture(ColumnPattern(width, height, {{0, 0, width, height}}));
+  screen().SetDesktopPicture(UserDesktop(width, height, {{0, 0, width, height}}));
   // A run on an English Windows, whose code page holds neither the program folder's name nor
   // the music file's. The test renderer as the renderer, in a folder with a blank: an unquoted
   // command line would run "my.exe" from the folder above. The music is a two-second tone made
