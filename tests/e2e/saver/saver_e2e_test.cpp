@@ -1,4 +1,4 @@
-// A whole saver run under Wine with the test renderer standing in for the renderer, watched the way
+// A whole saver run under Wine with the probe standing in for the renderer, watched the way
 // a user meets it: the desktop picture, the crack and the slide on the X display, the renderer
 // taking over, the staged files, the process ending, and the music as it is heard: recorded from
 // the session's sound server. Wine's audio starts up to a few seconds late; the checks allow it.
@@ -42,16 +42,16 @@ TEST_F(SaverRunTest, TearsTheDesktopApartHandsOverToTheRendererAndEndsWithItAndI
   const int width = screen().Width(), height = screen().Height();
   screen().SetDesktopPicture(UserDesktop(width, height, {{0, 0, width, height}}));
   // A run on an English Windows, whose code page holds neither the program folder's name nor
-  // the music file's. The test renderer as the renderer, in a folder with a blank: an unquoted
+  // the music file's. The probe as the renderer, in a folder with a blank: an unquoted
   // command line would run "my.exe" from the folder above. The music is a two-second tone made
   // by sox, chosen as the music file with track 3, its Japanese name stored in code page 932.
   const fs::path program = MakeProgramFolder(Shipped{false, false}, PrimaryBuild(), "my セーバー");
   // Each frame of the effect is held until the refresh it is due for, and not ten times that.
   const int waitedMs = std::atoi(RunTool(TestTools(PrimaryBuild()) / "probe.exe", {"refresh"}).c_str());
   EXPECT_TRUE(waitedMs >= 95 && waitedMs < 500) << "a wait for a refresh due in 100 ms took " << waitedMs;
-  const fs::path testRenderer = TestTools(PrimaryBuild()) / "probe.exe";
-  fs::copy_file(testRenderer, program / "3dOrvane.dll");
-  fs::copy_file(testRenderer, OutputFolder() / "my.exe");
+  const fs::path standIn = TestTools(PrimaryBuild()) / "probe.exe";
+  fs::copy_file(standIn, program / "3dOrvane.dll");
+  fs::copy_file(standIn, OutputFolder() / "my.exe");
   std::ofstream(program / "3dOrvane.x", std::ios::binary) << std::string("xof 0303bin\0\x1a\r\n\xff\n\r", 18);
   RunOnLinux({"sox", "-n", "-r", "44100", "-c", "2", (OutputFolder() / "夜の曲.mp3").string(), "synth", "2",
               "sine", "440", "vol", "0.5"});
